@@ -1,0 +1,27 @@
+#include "app/mainwindow.h"
+#include "app/single_instance.h"
+#include "platform/platform.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication app(argc, argv);
+    // Hiding the window to the tray must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    if (single_instance::ProbeRunning(1000))
+        return 0; // the running copy shows its window
+    SingleInstance().Listen();
+
+    platform::Install(platform::CreateNative(QGuiApplication::platformName().toStdString()));
+
+    int code = 0;
+    {
+        MainWindow window(nullptr);
+        code = QApplication::exec();
+    }
+    SingleInstance().Close();
+    return code;
+}

@@ -1,0 +1,34 @@
+// A platform that does nothing: the base of the native implementations and
+// what a program without a desktop session gets.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace platform {
+
+class NullPlatform : public Platform {
+public:
+    std::string Name() const override { return "none"; }
+    WindowId ForegroundWindow() override { return 0; }
+    std::string WindowTitle(WindowId) override { return {}; }
+    WindowId FocusedChild(WindowId) override { return 0; }
+    bool BringToFront(WindowId) override { return false; }
+    bool SaveWindowIconPng(WindowId, const std::string&) override { return false; }
+    void SendKey(int, bool) override { }
+    int HeldModifiers() override { return 0; }
+    std::vector<Rect> Monitors() override { return {}; }
+    std::vector<TopLevelWindow> VisibleTopLevelWindows() override { return {}; }
+    void SetTopmost(WindowId, const Rect&, bool) override { }
+    void SetNoActivate(WindowId) override { }
+    int DpiScale() override { return 1; }
+    std::optional<std::string> ReadAutorun(const std::string&) override { return std::nullopt; }
+    bool SetAutorun(const std::string&, const std::string&, const std::string&) override
+    {
+        return false;
+    }
+    bool RemoveAutorun(const std::string&) override { return false; }
+    int RegisterHotkey(int, int, std::function<void()>) override { return 0; }
+    void UnregisterHotkey(int) override { }
+};
+
+} // namespace platform

@@ -1,0 +1,38 @@
+// The platform on an X11 desktop. Uses its own Xlib connection, so it does not
+// depend on Qt's internals; without a reachable X server (or when Qt runs on
+// another platform plugin) the window operations do nothing.
+#pragma once
+
+#include "platform/null_platform.h"
+
+struct _XDisplay;
+
+namespace platform {
+
+class X11Platform : public NullPlatform {
+public:
+    // with_display false: Qt is not on xcb, X calls would reach the wrong server.
+    explicit X11Platform(bool with_display);
+    ~X11Platform() override;
+    X11Platform(const X11Platform&) = delete;
+    X11Platform& operator=(const X11Platform&) = delete;
+
+    std::string Name() const override { return display_ ? "x11" : "none"; }
+    int DpiScale() override;
+    std::optional<std::string> ReadAutorun(const std::string& name) override;
+    bool SetAutorun(
+        const std::string& name, const std::string& program, const std::string& argument) override;
+    bool RemoveAutorun(const std::string& name) override;
+
+protected:
+    _XDisplay* display() const { return display_; }
+
+private:
+    _XDisplay* display_ = nullptr;
+};
+
+// Logical DPI from the Xft.dpi resource string, rounded down to a whole scale
+// of 96; 1 when absent or malformed.
+int DpiScaleFromResources(const char* resource_manager);
+
+} // namespace platform
