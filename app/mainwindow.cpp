@@ -2,6 +2,7 @@
 
 #include "app/autorun.h"
 #include "app/message_ids.h"
+#include "app/program_file.h"
 #include "app/settings_record.h"
 #include "app/shell_actions.h"
 #include "app/window_placement.h"
@@ -43,7 +44,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("MainWindow"));
 
     // 2. Shell start.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    QDir::setCurrent(ProgramFolder());
     QCoreApplication::addLibraryPath(QStringLiteral("./"));
     qDebug() << "Arguments : " << QCoreApplication::arguments();
     start_up_args_ = QCoreApplication::arguments().size() > 1;
@@ -60,8 +61,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     // 3. Settings, 4. autorun.
     settings_store::Load(Settings(), settings_store::ConfigPath(), CurrentWindowState());
-    autorun::Apply(
-        platform::Current(), Settings().auto_run, QCoreApplication::applicationDirPath());
+    autorun::Apply(platform::Current(), Settings().auto_run, ProgramFolder());
 
     // 5. Placement.
     setWindowTitle(caption_);
@@ -121,8 +121,7 @@ void MainWindow::BuildTray()
     connect(quit, &QAction::triggered, this, &MainWindow::Quit);
 
     tray_icon_ = std::make_shared<QSystemTrayIcon>(this);
-    tray_icon_->setIcon(
-        QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/icon.png")));
+    tray_icon_->setIcon(QIcon(ProgramFolder() + QStringLiteral("/icon.png")));
     tray_icon_->setToolTip(caption_);
     tray_icon_->setContextMenu(tray_menu_);
     connect(tray_icon_.get(), &QSystemTrayIcon::activated, this,
@@ -186,8 +185,7 @@ void MainWindow::ApplyEditedSettings(const settings_record* edited)
     const bool old_auto_run = Settings().auto_run;
     Settings() = *edited;
     if (Settings().auto_run != old_auto_run)
-        autorun::Apply(
-            platform::Current(), Settings().auto_run, QCoreApplication::applicationDirPath());
+        autorun::Apply(platform::Current(), Settings().auto_run, ProgramFolder());
     SaveSettings(true);
 }
 

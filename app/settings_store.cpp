@@ -1,6 +1,7 @@
 #include "app/settings_store.h"
 
 #include "app/atomic_file.h"
+#include "app/program_file.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -94,7 +95,7 @@ QString ToQString(const std::string& s)
 
 QString ConfigPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/config.json");
+    return ProgramFolder() + QStringLiteral("/config.json");
 }
 
 std::string PositionString(const QRect& frame)

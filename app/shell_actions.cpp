@@ -23,7 +23,7 @@ void Restart(const std::function<void()>& save_history)
         save_history();
     QCoreApplication::exit(0);
     SingleInstance().Close();
-    const QString program = ProgramFilePath(QCoreApplication::applicationDirPath());
+    const QString program = ProgramFilePath(ProgramFolder());
     if (!QProcess::startDetached(program, { QStringLiteral("show_window") }))
         qDebug() << "restart failed:" << program;
 }

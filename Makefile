@@ -1,0 +1,44 @@
+# The two everyday commands: `make run` and `make test`. Both install what is
+# missing (Debian packages), configure and build first.
+BUILD_DIR ?= build
+SANITIZE ?= 0
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+BUILD_TYPE ?= RelWithDebInfo
+
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+  -DQUILLBOX_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF)
+
+.PHONY: all deps build run test bench fuzz wincheck format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh $(if $(CI),ci,)
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	scripts/run.sh $(BUILD_DIR)/quillbox
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j$(JOBS) --timeout 600
+
+bench: build
+	scripts/bench.sh $(BUILD_DIR)
+
+fuzz:
+	@scripts/install-deps.sh ci
+	scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
+wincheck:
+	@scripts/install-deps.sh ci
+	scripts/check-win.sh
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan build-fuzz
