@@ -5,7 +5,8 @@
 namespace wstd {
 
 kmp_search::kmp_search(const unsigned char* pattern, std::size_t length)
-    : table_(new std::uint64_t[max_pattern]()), pattern_(new unsigned char[max_pattern]())
+    : table_(new std::uint64_t[max_pattern]())
+    , pattern_(new unsigned char[max_pattern]())
 {
     if (!pattern || length == 0 || length > max_pattern)
         return;

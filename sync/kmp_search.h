@@ -7,8 +7,7 @@
 
 namespace wstd {
 
-class kmp_search
-{
+class kmp_search {
 public:
     static constexpr std::size_t max_pattern = 4096;
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);

@@ -4,8 +4,8 @@ namespace wire {
 
 bool is_refusal_text(std::string_view payload)
 {
-    return payload == refusal_password || payload == refusal_version ||
-           payload == refusal_permission || payload == refusal_money;
+    return payload == refusal_password || payload == refusal_version
+        || payload == refusal_permission || payload == refusal_money;
 }
 
 } // namespace wire

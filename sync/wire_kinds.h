@@ -12,10 +12,10 @@ constexpr std::uint8_t kind_register = 4;
 constexpr std::uint8_t kind_index_upload = 6;
 constexpr std::uint8_t kind_index_missing = 9;
 constexpr std::uint8_t kind_record_added = 11;
-constexpr std::uint8_t kind_records_deleted = 12;      // more batches follow
+constexpr std::uint8_t kind_records_deleted = 12; // more batches follow
 constexpr std::uint8_t kind_records_deleted_last = 13; // last batch
 constexpr std::uint8_t kind_files_done = 17;
-constexpr std::uint8_t kind_records_collected = 18;      // more batches follow
+constexpr std::uint8_t kind_records_collected = 18; // more batches follow
 constexpr std::uint8_t kind_records_collected_last = 19; // last batch
 
 // Both directions: one chunk of a file.

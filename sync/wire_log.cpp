@@ -31,9 +31,15 @@ void write(log_level level, const std::string& line)
 
 } // namespace
 
-void log_info(const std::string& line) { write(log_level::info, line); }
+void log_info(const std::string& line)
+{
+    write(log_level::info, line);
+}
 
-void log_error(const std::string& line) { write(log_level::error, line); }
+void log_error(const std::string& line)
+{
+    write(log_level::error, line);
+}
 
 void set_log_handler(log_handler handler)
 {

@@ -1,0 +1,110 @@
+// The frame record and the stream parser that cuts frames out of received bytes.
+#pragma once
+
+#include "sync/wire_format.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+// A complete frame inside the parser's bytes, valid only while the parser's callback runs.
+struct frame_view {
+    const unsigned char* bytes; // at head_magic
+    std::uint64_t data_length; // at most wire::max_payload
+
+    std::uint8_t kind() const { return bytes[wire::kind_offset]; }
+    std::string_view id() const { return field(wire::id_offset, wire::id_field); }
+    std::string_view pwd() const { return field(wire::pwd_offset, wire::pwd_field); }
+    std::string_view tag() const { return field(wire::tag_offset, wire::tag_field); }
+    const char* payload() const
+    {
+        return reinterpret_cast<const char*>(bytes + wire::payload_offset);
+    }
+    std::string_view payload_view() const
+    {
+        return { payload(), static_cast<std::size_t>(data_length) };
+    }
+
+private:
+    // Up to the first zero byte, and never past the field even when a sender left none.
+    std::string_view field(std::size_t offset, std::size_t size) const;
+};
+
+class chat_content {
+public:
+    chat_content();
+    ~chat_content();
+    chat_content(chat_content&&) noexcept;
+    chat_content& operator=(chat_content&&) noexcept;
+    chat_content(const chat_content&) = delete;
+    chat_content& operator=(const chat_content&) = delete;
+
+    // Frame fields, in wire order and width.
+    unsigned char head_magic[wire::head_size];
+    std::uint8_t kind;
+    std::uint8_t reserved_byte;
+    char id[wire::id_field];
+    char pwd[wire::pwd_field];
+    char tag[wire::tag_field];
+    unsigned char mark[4];
+    std::uint8_t format_byte;
+    std::uint64_t data_length;
+    std::uint64_t tail_magic;
+
+    // The 1024-byte payload buffer; null only in a moved-from record.
+    char* payload() { return payload_.get(); }
+    const char* payload() const { return payload_.get(); }
+    std::string_view payload_view() const;
+    std::string_view id_text() const;
+    std::string_view pwd_text() const;
+    std::string_view tag_text() const;
+
+    // Takes over the fields and payload of a parsed frame.
+    void assign(const frame_view& frame);
+    void copy_from(const chat_content& other);
+
+    // Writes the complete frame of 139 + length bytes to dest, which must hold wire::max_frame
+    // bytes. Returns false, writing nothing, when dest or src is missing, a text does not fit
+    // its field or length exceeds 1024.
+    static bool pack(char* dest, const char* src, std::uint64_t length, std::string_view id,
+        std::string_view pwd, std::string_view tag, std::uint8_t kind);
+
+    // Appends received bytes to the stream and every frame they complete to out, in arrival
+    // order. Returns whether out is non-empty.
+    bool parse_data(const char* bytes, std::size_t count, std::vector<chat_content>& out);
+
+    // The same cut without a record per frame: sink(const frame_view&) runs for each frame.
+    // Returns the number of frames.
+    template <typename Sink>
+    std::size_t cut_frames(const char* bytes, std::size_t count, Sink&& sink)
+    {
+        using sink_type = std::remove_reference_t<Sink>;
+        return cut(
+            bytes, count,
+            [](void* context, const frame_view& frame) {
+                (*static_cast<sink_type*>(context))(frame);
+            },
+            &sink);
+    }
+
+    // Bytes received but not yet cut into frames.
+    std::size_t buffered() const { return static_cast<std::size_t>(fill_); }
+
+    // Frees the stream buffer while nothing is buffered; servers holding many idle
+    // connections call it after each read.
+    void release_idle_buffer();
+
+private:
+    using sink_fn = void (*)(void* context, const frame_view& frame);
+    std::size_t cut(const char* bytes, std::size_t count, sink_fn sink, void* context);
+    std::size_t cut_range(const unsigned char* bytes, std::size_t count, sink_fn sink,
+        void* context, std::size_t& frames);
+    unsigned char* stream();
+
+    std::unique_ptr<char[]> payload_;
+    std::unique_ptr<unsigned char[]> stream_; // made on first need
+    std::uint64_t fill_ = 0;
+};
