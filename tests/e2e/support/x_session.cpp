@@ -1,0 +1,110 @@
+#include "tests/e2e/support/x_session.h"
+
+#include "tests/e2e/support/wait.h"
+
+#include <QProcess>
+
+namespace e2e {
+
+XSession::XSession() = default;
+
+XSession::~XSession()
+{
+    for (auto* p : { window_manager_.get(), xvfb_.get() }) {
+        if (p && p->state() != QProcess::NotRunning) {
+            p->terminate();
+            if (!p->waitForFinished(3000)) {
+                p->kill();
+                p->waitForFinished(3000);
+            }
+        }
+    }
+}
+
+bool XSession::Start(const QSize& screen)
+{
+    xvfb_ = std::make_unique<QProcess>();
+    xvfb_->setProcessChannelMode(QProcess::SeparateChannels);
+    // -displayfd 1: Xvfb picks a free display and prints its number.
+    xvfb_->start(QStringLiteral("Xvfb"),
+        { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+            QStringLiteral("0"),
+            QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+            QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset") });
+    if (!xvfb_->waitForStarted(5000)) {
+        error_ = QStringLiteral("Xvfb did not start");
+        return false;
+    }
+    QByteArray number;
+    WaitUntil(
+        [&] {
+            xvfb_->waitForReadyRead(50);
+            number += xvfb_->readAllStandardOutput();
+            return number.contains('\n') || xvfb_->state() == QProcess::NotRunning;
+        },
+        10000);
+    number = number.trimmed();
+    if (number.isEmpty()) {
+        error_ = QStringLiteral("Xvfb gave no display: ")
+            + QString::fromLocal8Bit(xvfb_->readAllStandardError());
+        return false;
+    }
+    display_ = QLatin1Char(':') + QString::fromLatin1(number);
+
+    window_manager_ = std::make_unique<QProcess>();
+    window_manager_->setProcessEnvironment(Environment());
+    window_manager_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    window_manager_->start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
+    if (!window_manager_->waitForStarted(5000)) {
+        error_ = QStringLiteral("openbox did not start");
+        return false;
+    }
+    // The window manager is up once it announces itself on the root window.
+    const bool managed = WaitUntil(
+        [&] {
+            return Run(QStringLiteral("xprop"),
+                { QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK") })
+                .contains("window id");
+        },
+        10000);
+    if (!managed)
+        error_ = QStringLiteral("openbox did not take the display");
+    return managed;
+}
+
+QProcessEnvironment XSession::Environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return env;
+}
+
+QByteArray XSession::Run(const QString& program, const QStringList& arguments, int* exit_code,
+    int timeout_ms, const QByteArray& input) const
+{
+    QProcess p;
+    p.setProcessEnvironment(Environment());
+    p.start(program, arguments);
+    if (!p.waitForStarted(5000)) {
+        if (exit_code)
+            *exit_code = -1;
+        return {};
+    }
+    if (!input.isEmpty())
+        p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(timeout_ms)) {
+        p.kill();
+        p.waitForFinished(1000);
+        if (exit_code)
+            *exit_code = -1;
+        return p.readAllStandardOutput();
+    }
+    if (exit_code)
+        *exit_code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return p.readAllStandardOutput();
+}
+
+} // namespace e2e

@@ -1,0 +1,43 @@
+// A private X display for end-to-end tests: Xvfb with the openbox window
+// manager, started on a free display number and stopped with the object.
+#pragma once
+
+#include <memory>
+#include <QProcessEnvironment>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class QProcess;
+
+namespace e2e {
+
+class XSession {
+public:
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    // Starts Xvfb and openbox; false (with a reason in error()) when either
+    // cannot start.
+    bool Start(const QSize& screen = QSize(1920, 1080));
+    QString display() const { return display_; }
+    QString error() const { return error_; }
+
+    // The environment of a client of this display.
+    QProcessEnvironment Environment() const;
+
+    // Runs an X client (xclip, xdotool, xprop...) to completion and returns its
+    // standard output; exit_code gets its status (-1 on time-out).
+    QByteArray Run(const QString& program, const QStringList& arguments, int* exit_code = nullptr,
+        int timeout_ms = 10000, const QByteArray& input = QByteArray()) const;
+
+private:
+    std::unique_ptr<QProcess> xvfb_;
+    std::unique_ptr<QProcess> window_manager_;
+    QString display_;
+    QString error_;
+};
+
+} // namespace e2e
