@@ -5,6 +5,7 @@
 #include "app/program_file.h"
 #include "app/settings_record.h"
 #include "app/shell_actions.h"
+#include "app/termination_signals.h"
 #include "app/window_placement.h"
 #include "platform/platform.h"
 
@@ -70,6 +71,8 @@ MainWindow::MainWindow(QWidget* parent)
     // 6. The rest of the window.
     settings_store::FillAtWindowConstruction(Settings());
     BuildTray();
+    connect(new termination_signals(this), &termination_signals::requested, this,
+            &MainWindow::Quit);
     connect(close_button_, &QPushButton::clicked, this, [this] {
         SaveSettings(true);
         HideToTray();
