@@ -1,0 +1,137 @@
+#include "server/account_store.h"
+
+#include "server/server_log.h"
+
+#include <sqlite3.h>
+
+namespace syncd {
+
+namespace {
+
+// Finalises the statement whatever way the function leaves.
+struct statement {
+    sqlite3_stmt* handle = nullptr;
+    ~statement() { sqlite3_finalize(handle); }
+};
+
+void bind_text(sqlite3_stmt* s, int index, std::string_view text)
+{
+    sqlite3_bind_text(s, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+std::string column_text(sqlite3_stmt* s, int index)
+{
+    const unsigned char* text = sqlite3_column_text(s, index);
+    return text ? reinterpret_cast<const char*>(text) : std::string();
+}
+
+} // namespace
+
+account_store::~account_store()
+{
+    if (db_)
+        sqlite3_close(db_);
+}
+
+bool account_store::exec(const char* sql)
+{
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        log_event(std::string("database error: ") + (error ? error : "unknown"));
+        sqlite3_free(error);
+        return false;
+    }
+    return true;
+}
+
+bool account_store::open(const std::string& path)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (sqlite3_open_v2(path.c_str(), &db_,
+            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr)
+        != SQLITE_OK) {
+        log_event("cannot open database " + path + ": " + (db_ ? sqlite3_errmsg(db_) : "?"));
+        sqlite3_close(db_);
+        db_ = nullptr;
+        return false;
+    }
+    sqlite3_busy_timeout(db_, 5000);
+    // WAL keeps readers and the writer apart; the operator may edit flags while we run.
+    return exec("PRAGMA journal_mode=WAL;")
+        && exec("CREATE TABLE IF NOT EXISTS accounts ("
+                " name TEXT PRIMARY KEY NOT NULL,"
+                " secret TEXT NOT NULL,"
+                " disabled INTEGER NOT NULL DEFAULT 0,"
+                " stored_bytes INTEGER NOT NULL DEFAULT 0,"
+                " created INTEGER NOT NULL DEFAULT (strftime('%s','now')));");
+}
+
+std::optional<account_record> account_store::find(std::string_view name)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!db_)
+        return std::nullopt;
+    statement s;
+    if (sqlite3_prepare_v2(db_,
+            "SELECT name, secret, disabled, stored_bytes FROM accounts "
+            "WHERE name = ?1",
+            -1, &s.handle, nullptr)
+        != SQLITE_OK)
+        return std::nullopt;
+    bind_text(s.handle, 1, name);
+    if (sqlite3_step(s.handle) != SQLITE_ROW)
+        return std::nullopt;
+    account_record record;
+    record.name = column_text(s.handle, 0);
+    record.secret = column_text(s.handle, 1);
+    record.disabled = sqlite3_column_int(s.handle, 2) != 0;
+    record.stored_bytes = sqlite3_column_int64(s.handle, 3);
+    return record;
+}
+
+bool account_store::create(std::string_view name, const std::string& secret)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!db_)
+        return false;
+    statement s;
+    if (sqlite3_prepare_v2(
+            db_, "INSERT INTO accounts (name, secret) VALUES (?1, ?2)", -1, &s.handle, nullptr)
+        != SQLITE_OK)
+        return false;
+    bind_text(s.handle, 1, name);
+    bind_text(s.handle, 2, secret);
+    return sqlite3_step(s.handle) == SQLITE_DONE; // a taken name fails the primary key
+}
+
+bool account_store::set_disabled(std::string_view name, bool disabled)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!db_)
+        return false;
+    statement s;
+    if (sqlite3_prepare_v2(
+            db_, "UPDATE accounts SET disabled = ?2 WHERE name = ?1", -1, &s.handle, nullptr)
+        != SQLITE_OK)
+        return false;
+    bind_text(s.handle, 1, name);
+    sqlite3_bind_int(s.handle, 2, disabled ? 1 : 0);
+    return sqlite3_step(s.handle) == SQLITE_DONE && sqlite3_changes(db_) == 1;
+}
+
+bool account_store::set_stored_bytes(std::string_view name, std::int64_t bytes)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!db_)
+        return false;
+    statement s;
+    if (sqlite3_prepare_v2(
+            db_, "UPDATE accounts SET stored_bytes = ?2 WHERE name = ?1", -1, &s.handle, nullptr)
+        != SQLITE_OK)
+        return false;
+    bind_text(s.handle, 1, name);
+    sqlite3_bind_int64(s.handle, 2, bytes);
+    return sqlite3_step(s.handle) == SQLITE_DONE && sqlite3_changes(db_) == 1;
+}
+
+} // namespace syncd

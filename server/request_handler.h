@@ -1,0 +1,38 @@
+// Answers one request of a connection: the reply frame, whether the connection ends, and
+// the log line.
+#pragma once
+
+#include "server/account_service.h"
+#include "server/request_reader.h"
+#include "sync/chat_message.h"
+
+#include <string>
+
+namespace syncd {
+
+struct request_outcome {
+    bool has_reply = false;
+    chat_message reply;
+    bool close = false; // after the reply is written
+    std::string logged_in; // the account now logged in on this connection, if any
+};
+
+class request_handler {
+public:
+    request_handler(account_service& service, bool log_heartbeats);
+
+    // Login and register hash passwords; they belong on a worker thread.
+    static bool is_slow(const sync_request& request);
+
+    request_outcome handle(const sync_request& request, const std::string& address,
+        const std::string& session_account);
+
+private:
+    request_outcome login(const sync_request& request, const std::string& address);
+    request_outcome register_account(const sync_request& request, const std::string& address);
+
+    account_service& service_;
+    bool log_heartbeats_;
+};
+
+} // namespace syncd

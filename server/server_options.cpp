@@ -1,0 +1,163 @@
+#include "server/server_options.h"
+
+#include "server/client_version.h"
+
+#include <cstdlib>
+
+namespace syncd {
+
+namespace {
+
+bool parse_number(const std::string& text, unsigned long long max, unsigned long long& out)
+{
+    if (text.empty() || text.size() > 19)
+        return false;
+    unsigned long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + static_cast<unsigned long long>(c - '0');
+    }
+    if (value > max)
+        return false;
+    out = value;
+    return true;
+}
+
+// "ADDRESS:PORT", with an IPv6 address in brackets: "[::1]:22345".
+bool parse_listen(const std::string& text, server_options& options)
+{
+    const auto colon = text.rfind(':');
+    if (colon == std::string::npos || colon == 0)
+        return false;
+    std::string host = text.substr(0, colon);
+    if (host.size() >= 2 && host.front() == '[' && host.back() == ']')
+        host = host.substr(1, host.size() - 2);
+    unsigned long long port = 0;
+    if (host.empty() || !parse_number(text.substr(colon + 1), 65535, port))
+        return false;
+    options.listen_address = host;
+    options.listen_port = static_cast<std::uint16_t>(port);
+    return true;
+}
+
+} // namespace
+
+const char* usage_text()
+{
+    return "Usage: quillbox-syncd [options]\n"
+           "The sync server of quillbox: accounts, login, register and heartbeat.\n"
+           "\n"
+           "  --listen ADDRESS:PORT          address and port to listen on (default "
+           "127.0.0.1:22345;\n"
+           "                                 port 0 picks a free one; IPv6 as [::1]:22345)\n"
+           "  --data FOLDER                  folder of the account database accounts.db, "
+           "created on\n"
+           "                                 first start (default: syncd-data beside the "
+           "program)\n"
+           "  --min-version VERSION          refuse clients below this version (\"Version is "
+           "too low\")\n"
+           "  --update-version VERSION       tell clients below this version to update (\"Quit "
+           "client!\")\n"
+           "  --max-connections N            open connections in total (default 20000)\n"
+           "  --max-connections-per-address N  open connections from one address (default "
+           "256)\n"
+           "  --max-failed-logins N          failed logins from one address within a minute "
+           "before\n"
+           "                                 further logins are refused (default 5; 0: no "
+           "limit)\n"
+           "  --quota-mb N                   storage per account before logins are refused "
+           "(\"No Money\";\n"
+           "                                 default 1024)\n"
+           "  --idle-timeout SECONDS         close connections silent this long (default 65)\n"
+           "  --threads N                    I/O threads, one io_context each (default: one per "
+           "core)\n"
+           "  --workers N                    threads for password hashing and the database "
+           "(default 2)\n"
+           "  --hash-ops N                   crypto_pwhash operations limit (default 2)\n"
+           "  --hash-memory-kb N             crypto_pwhash memory limit in KiB (default 19456)\n"
+           "  --log-heartbeats               log one line per heartbeat\n"
+           "  --disable ACCOUNT              operator: disable an account (\"No Permission\") "
+           "and exit\n"
+           "  --enable ACCOUNT               operator: enable an account again and exit\n"
+           "  --help                         show this text\n";
+}
+
+bool parse_options(
+    const std::vector<std::string>& args, server_options& options, std::string& error)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (arg == "--log-heartbeats") {
+            options.log_heartbeats = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = arg.rfind("--", 0) == 0 ? "missing value after " + arg
+                                            : "unknown argument " + arg;
+            return false;
+        }
+        const std::string& value = args[++i];
+        unsigned long long n = 0;
+        bool ok = true;
+        if (arg == "--listen") {
+            ok = parse_listen(value, options);
+        } else if (arg == "--data") {
+            ok = !value.empty();
+            options.data_folder = value;
+        } else if (arg == "--min-version") {
+            ok = client_version::from_text(value).has_value();
+            options.min_version = value;
+        } else if (arg == "--update-version") {
+            ok = client_version::from_text(value).has_value();
+            options.update_version = value;
+        } else if (arg == "--max-connections") {
+            ok = parse_number(value, 1000000, n) && n > 0;
+            options.max_connections = n;
+        } else if (arg == "--max-connections-per-address") {
+            ok = parse_number(value, 1000000, n) && n > 0;
+            options.max_connections_per_address = n;
+        } else if (arg == "--max-failed-logins") {
+            ok = parse_number(value, 1000000, n);
+            options.max_failed_logins = n;
+        } else if (arg == "--quota-mb") {
+            ok = parse_number(value, 1ULL << 40, n);
+            options.quota_mb = static_cast<std::int64_t>(n);
+        } else if (arg == "--idle-timeout") {
+            ok = parse_number(value, 86400, n) && n > 0;
+            options.idle_timeout = std::chrono::seconds(n);
+        } else if (arg == "--threads") {
+            ok = parse_number(value, 256, n);
+            options.threads = n;
+        } else if (arg == "--workers") {
+            ok = parse_number(value, 256, n) && n > 0;
+            options.workers = n;
+        } else if (arg == "--hash-ops") {
+            ok = parse_number(value, 1000, n) && n > 0;
+            options.hash_ops = n;
+        } else if (arg == "--hash-memory-kb") {
+            ok = parse_number(value, 4ULL << 20, n) && n > 0;
+            options.hash_memory_kb = n;
+        } else if (arg == "--disable") {
+            ok = !value.empty();
+            options.disable_account = value;
+        } else if (arg == "--enable") {
+            ok = !value.empty();
+            options.enable_account = value;
+        } else {
+            error = "unknown argument " + arg;
+            return false;
+        }
+        if (!ok) {
+            error = "bad value for " + arg + ": " + value;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace syncd

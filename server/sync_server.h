@@ -1,0 +1,61 @@
+// The listening server: one io_context per I/O thread, connections spread over them, the
+// account logic behind a few worker threads.
+#pragma once
+
+#include "server/account_service.h"
+#include "server/connection_limits.h"
+#include "server/request_handler.h"
+#include "server/server_options.h"
+#include "server/sync_session.h"
+#include "server/task_workers.h"
+
+#include <asio.hpp>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace syncd {
+
+class sync_server {
+public:
+    explicit sync_server(server_options options);
+    ~sync_server();
+
+    // Opens the database and binds the port; false (logged) when either fails.
+    bool start();
+    // Serves until stop() or SIGINT/SIGTERM.
+    void run();
+    void stop();
+
+    std::uint16_t port() const { return port_; }
+
+private:
+    void accept_next();
+    asio::io_context& next_context();
+
+    server_options options_;
+    account_store store_;
+    std::unique_ptr<password_hasher> hasher_;
+    std::unique_ptr<login_guard> guard_;
+    std::unique_ptr<account_service> service_;
+    std::unique_ptr<request_handler> handler_;
+    std::unique_ptr<task_workers> workers_;
+    std::unique_ptr<connection_limits> limits_;
+    std::unique_ptr<session_context> context_;
+
+    std::vector<std::unique_ptr<asio::io_context>> contexts_;
+    std::vector<asio::executor_work_guard<asio::io_context::executor_type>> guards_;
+    std::unique_ptr<asio::ip::tcp::acceptor> acceptor_;
+    std::unique_ptr<asio::signal_set> signals_;
+    std::unique_ptr<asio::steady_timer> accept_retry_;
+    std::size_t next_ = 0;
+    std::uint16_t port_ = 0;
+};
+
+// The folder beside the running program where data goes by default.
+std::string default_data_folder();
+
+} // namespace syncd
