@@ -16,6 +16,12 @@ const wstd::kmp_search& head_search()
     return search;
 }
 
+const wstd::kmp_search& tail_search()
+{
+    static const wstd::kmp_search search(wire::tail_magic_bytes, wire::tail_size);
+    return search;
+}
+
 std::string_view bounded_text(const char* field, std::size_t size)
 {
     const void* zero = std::memchr(field, 0, size);
@@ -172,44 +178,67 @@ unsigned char* chat_content::stream()
 }
 
 // Cuts the frames of one contiguous range and returns how many leading bytes are used up;
-// the rest (a frame still arriving, or bytes without a start marker) must be kept.
+// the rest (a frame whose end marker has not arrived, or bytes without a start marker) must
+// be kept.
 //
-// A frame ends where its data_length says. The end marker must stand right behind the
-// payload: a payload may itself contain the marker bytes and still arrive whole.
+// A frame runs from a start marker to the first end marker after it, and its data_length
+// must end exactly at that marker. Anything else is dropped and logged; when another start
+// marker lies inside a dropped frame, cutting resumes there, so a truncated frame does not
+// take the whole one behind it along.
 std::size_t chat_content::cut_range(
     const unsigned char* bytes, std::size_t count, sink_fn sink, void* context, std::size_t& frames)
 {
-    const auto& search = head_search();
+    const auto& heads = head_search();
+    const auto& tails = tail_search();
     std::size_t pos = 0;
     while (count - pos >= wire::head_size) {
-        const std::size_t found = search.find(bytes + pos, count - pos);
+        const std::size_t found = heads.find(bytes + pos, count - pos);
         if (found == wstd::kmp_search::npos)
             return pos; // no start marker: keep the bytes, a marker may still be completed
         const std::size_t head = pos + found;
-        if (count - head < wire::payload_offset)
-            return head;
-        const std::uint64_t length = wire::load_le64(bytes + head + wire::length_offset);
-        if (length > wire::max_payload) {
-            wire::log_error(
-                "frame dropped: data_length " + std::to_string(length) + " exceeds 1024");
-            pos = head + wire::head_size;
+        const std::size_t after_head = head + wire::head_size;
+        const std::size_t tail_found = tails.find(bytes + after_head, count - after_head);
+        if (tail_found == wstd::kmp_search::npos)
+            return head; // the end marker has not arrived yet
+        const std::size_t tail = after_head + tail_found;
+        const std::size_t end = tail + wire::tail_size;
+
+        std::string fault;
+        std::uint64_t length = 0;
+        if (tail < head + wire::payload_offset) {
+            fault = "end marker inside its header";
+        } else {
+            length = wire::load_le64(bytes + head + wire::length_offset);
+            if (length > wire::max_payload)
+                fault = "data_length " + std::to_string(length) + " exceeds 1024";
+            else if (head + wire::payload_offset + length != tail)
+                fault = "data_length " + std::to_string(length) + " does not end at its end marker";
+        }
+        if (fault.empty()) {
+            sink(context, frame_view { bytes + head, length });
+            ++frames;
+            pos = end;
             continue;
         }
-        const std::size_t end = head + wire::frame_overhead + static_cast<std::size_t>(length);
-        if (end > count)
-            return head;
-        if (std::memcmp(bytes + end - wire::tail_size, wire::tail_magic_bytes, wire::tail_size)
-            != 0) {
-            wire::log_error("frame dropped: no end marker behind its payload of "
-                + std::to_string(length) + " bytes");
-            pos = head + wire::head_size;
-            continue;
-        }
-        sink(context, frame_view { bytes + head, length });
-        ++frames;
-        pos = end;
+        wire::log_error("frame dropped: " + fault);
+        const std::size_t next = heads.find(bytes + after_head, tail - after_head);
+        pos = next == wstd::kmp_search::npos ? end : after_head + next;
     }
     return pos;
+}
+
+// Makes room in a full stream buffer: drops the oldest bytes up to the next start marker, or,
+// without one, all but the last few bytes, which may be the first part of a marker.
+void chat_content::drop_oldest()
+{
+    unsigned char* buffer = stream_.get();
+    const std::size_t fill = static_cast<std::size_t>(fill_);
+    const std::size_t next = head_search().find(buffer + 1, fill - 1);
+    const std::size_t drop
+        = next == wstd::kmp_search::npos ? fill - (wire::head_size - 1) : next + 1;
+    wire::log_error("stream buffer full: dropped " + std::to_string(drop) + " bytes");
+    std::memmove(buffer, buffer + drop, fill - drop);
+    fill_ -= drop;
 }
 
 std::size_t chat_content::cut(const char* bytes, std::size_t count, sink_fn sink, void* context)
@@ -225,30 +254,19 @@ std::size_t chat_content::cut(const char* bytes, std::size_t count, sink_fn sink
         if (fill_ == 0) {
             // Nothing buffered: cut straight from the received bytes and keep only the rest.
             const std::size_t used = cut_range(in, count, sink, context, frames);
-            std::size_t keep = count - used;
-            if (keep > wire::stream_capacity) {
-                // Only bytes without a start marker can be this many; a start marker may
-                // still be completed by the last head_size - 1 of them.
-                const std::size_t kept = wire::head_size - 1;
-                wire::log_error("stream buffer full: dropped " + std::to_string(keep - kept)
-                    + " bytes without a start marker");
-                keep = kept;
+            in += used;
+            count -= used;
+            if (count <= wire::stream_capacity) {
+                if (count > 0)
+                    std::memcpy(stream(), in, count);
+                fill_ = count;
+                return frames;
             }
-            if (keep > 0) {
-                std::memcpy(stream(), in + count - keep, keep);
-                fill_ = keep;
-            }
-            return frames;
+            // More left over than the buffer holds: go through it piece by piece below.
         }
         unsigned char* buffer = stream();
-        if (fill_ == wire::stream_capacity) {
-            // A buffered frame never exceeds 1163 bytes, so a full buffer holds no start marker.
-            const std::size_t kept = wire::head_size - 1;
-            wire::log_error("stream buffer full: dropped " + std::to_string(fill_ - kept)
-                + " bytes without a start marker");
-            std::memmove(buffer, buffer + fill_ - kept, kept);
-            fill_ = kept;
-        }
+        if (fill_ == wire::stream_capacity)
+            drop_oldest();
         const std::size_t take
             = std::min<std::size_t>(count, wire::stream_capacity - static_cast<std::size_t>(fill_));
         std::memcpy(buffer + fill_, in, take);

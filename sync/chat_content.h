@@ -103,6 +103,7 @@ private:
     std::size_t cut_range(const unsigned char* bytes, std::size_t count, sink_fn sink,
         void* context, std::size_t& frames);
     unsigned char* stream();
+    void drop_oldest();
 
     std::unique_ptr<char[]> payload_;
     std::unique_ptr<unsigned char[]> stream_; // made on first need

@@ -90,20 +90,24 @@ TEST(StreamParser, GarbageWithoutMarkerStaysBufferedAndYieldsNothing)
     EXPECT_EQ(parser.buffered(), 0u);
 }
 
-TEST(StreamParser, EndMarkerInsideThePayloadDoesNotCutTheFrame)
+TEST(StreamParser, EndMarkerInsideThePayloadDropsThatFrameOnly)
 {
+    captured_log log;
     const std::string marker("\xae\xbe\xce\xde\x0a\x0b\x0c\x0d", 8);
-    const std::string payload = "before" + marker + "after";
-    const std::string stream = make_frame(7, payload) + make_frame(7, "next");
-    for (std::size_t cut : { std::size_t(0), std::size_t(140), std::size_t(145) }) {
+    const std::string stream = make_frame(7, "before" + marker + "after") + make_frame(7, "next");
+    for (std::size_t cut :
+        { std::size_t(0), std::size_t(140), std::size_t(145), std::size_t(160) }) {
         chat_content parser;
         std::vector<chat_content> out;
         parser.parse_data(stream.data(), cut, out);
         parser.parse_data(stream.data() + cut, stream.size() - cut, out);
-        ASSERT_EQ(out.size(), 2u) << "cut " << cut;
-        EXPECT_EQ(out[0].payload_view(), payload);
-        EXPECT_EQ(out[1].payload_view(), "next");
+        // The frame ends at the first marker, where its data_length cannot end; the rest of
+        // it is garbage in front of the next start marker.
+        ASSERT_EQ(out.size(), 1u) << "cut " << cut;
+        EXPECT_EQ(out[0].payload_view(), "next");
+        EXPECT_EQ(parser.buffered(), 0u);
     }
+    EXPECT_TRUE(log.contains("does not end at its end marker"));
 }
 
 TEST(StreamParser, OversizeLengthDropsTheFrameAndKeepsTheNext)
@@ -136,11 +140,21 @@ TEST(StreamParser, LengthRunningPastTheEndMarkerDropsTheFrame)
     std::string bad = make_frame(7, "abc");
     bad[123] = 10; // claims 10 bytes, the marker stands after 3
     chat_content parser;
-    // The next frame completes the claimed length; its own bytes must survive the drop.
     const auto out = feed(parser, bad + make_frame(2, "good"));
     ASSERT_EQ(out.size(), 1u);
     EXPECT_EQ(out[0].payload_view(), "good");
-    EXPECT_TRUE(log.contains("no end marker"));
+    EXPECT_TRUE(log.contains("does not end at its end marker"));
+}
+
+TEST(StreamParser, ShortLengthBeforeTheEndMarkerDropsTheFrame)
+{
+    captured_log log;
+    std::string bad = make_frame(7, "abcdef");
+    bad[123] = 2; // the marker stands 4 bytes later than data_length says
+    chat_content parser;
+    const auto out = feed(parser, bad + make_frame(2, "good"));
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0].payload_view(), "good");
 }
 
 TEST(StreamParser, TruncatedFrameFollowedByAWholeOne)
@@ -169,6 +183,40 @@ TEST(StreamParser, OverflowDropsOldGarbageButKeepsAPartialMarker)
     parser.parse_data(frame.data() + 10, frame.size() - 10, out);
     ASSERT_EQ(out.size(), 1u);
     EXPECT_EQ(out[0].payload_view(), "survivor");
+}
+
+TEST(StreamParser, OverflowDropsAStartMarkerThatNeverGotItsEnd)
+{
+    captured_log log;
+    const std::string frame = make_frame(2, "survivor");
+    chat_content parser;
+    std::vector<chat_content> out;
+    // A start marker followed by 5000 bytes without an end marker, in reads of 1000.
+    const std::string stuck = frame.substr(0, 100) + std::string(4900, 'g');
+    for (std::size_t i = 0; i < stuck.size(); i += 1000)
+        parser.parse_data(stuck.data() + i, 1000, out);
+    EXPECT_TRUE(out.empty());
+    EXPECT_LE(parser.buffered(), wire::stream_capacity);
+    EXPECT_TRUE(log.contains("stream buffer full"));
+    parser.parse_data(frame.data(), frame.size(), out);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0].payload_view(), "survivor");
+}
+
+TEST(StreamParser, OverflowKeepsTheNextStartMarker)
+{
+    captured_log log;
+    const std::string frame = make_frame(7, std::string(1000, 'f'));
+    chat_content parser;
+    std::vector<chat_content> out;
+    // A marker without an end, garbage, then most of a real frame: the overflow must drop
+    // only up to the real frame's marker.
+    const std::string stream = frame.substr(0, 16) + std::string(3000, 'g') + frame.substr(0, 1100);
+    parser.parse_data(stream.data(), stream.size(), out);
+    EXPECT_TRUE(out.empty());
+    parser.parse_data(frame.data() + 1100, frame.size() - 1100, out);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0].payload_view(), std::string(1000, 'f'));
 }
 
 TEST(StreamParser, OneHugeReadIsCutWithoutOverflowingTheBuffer)

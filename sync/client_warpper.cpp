@@ -1,0 +1,150 @@
+#include "sync/client_warpper.h"
+
+#include "app/message_bus.h"
+#include "app/message_ids.h"
+#include "sync/frame_builder.h"
+#include "sync/wire_log.h"
+
+#include <chrono>
+
+client_warpper::client_warpper(sync_endpoint endpoint, std::size_t server_index)
+    : endpoint_(std::move(endpoint))
+    , server_index_(server_index)
+    , io_(std::make_shared<asio::io_context>(1))
+{
+}
+
+client_warpper::~client_warpper()
+{
+    Stop();
+    StopLoop(); // Run may never have been called; the I/O thread must not outlive us
+    client_.reset();
+}
+
+void client_warpper::Start(const std::string& account, const std::string& digest)
+{
+    connected_ = -1;
+    running_ = false;
+    loop_active_ = false;
+    created_ = false;
+    account_ = account;
+    digest_ = digest;
+    client_ = std::make_unique<chat_client>(*io_, [this] { SetConnected(); });
+
+    const auto servers = server_list::LoadServers(endpoint_);
+    bool started = false;
+    if (servers.empty()) {
+        wire::log_error("no sync server to connect to");
+    } else {
+        const server_entry& entry = servers[server_index_ % servers.size()];
+        server_ = entry.host + ":" + entry.port;
+        asio::ip::tcp::resolver resolver(*io_);
+        asio::error_code error;
+        const auto endpoints = resolver.resolve(entry.host, entry.port, error);
+        if (error) {
+            wire::log_error("cannot resolve " + server_ + ": " + error.message());
+        } else {
+            client_->Connect(endpoints);
+            started = true;
+        }
+    }
+    // No server to try counts as a failed connect, reported like one on the I/O thread.
+    if (!started)
+        asio::post(*io_, [] { bus::Post(msg_net_failed, 0, 0); });
+    created_ = true;
+}
+
+bool client_warpper::Wait(int tenths)
+{
+    for (int i = 0; i < tenths && running_; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return running_;
+}
+
+void client_warpper::Run(const std::string& account, const std::string& digest)
+{
+    if (loop_active_.exchange(true))
+        return;
+    try {
+        work_ = std::make_unique<asio::executor_work_guard<asio::io_context::executor_type>>(
+            io_->get_executor());
+        io_thread_ = std::thread([io = io_] {
+            try {
+                io->run();
+            } catch (const std::exception& e) {
+                wire::log_error(std::string("Exception: ") + e.what());
+            }
+        });
+        // Login once, if the connection is up a second after the start.
+        if (Wait(10)) {
+            chat_message login;
+            if (wire::build_login(login, account, digest) && connected_ == 1)
+                client_->Write(login);
+        }
+        while (Wait(heartbeat_seconds * 10)) {
+            chat_message heartbeat;
+            if (wire::build_heartbeat(heartbeat, digest) && connected_ == 1)
+                client_->Write(heartbeat);
+        }
+    } catch (const std::exception& e) {
+        wire::log_error(std::string("Exception: ") + e.what());
+    }
+    StopLoop();
+}
+
+void client_warpper::StopLoop()
+{
+    if (client_)
+        client_->Close();
+    work_.reset();
+    io_->stop();
+    if (io_thread_.joinable()) {
+        // A stop reached from a handler on the I/O thread cannot wait for that thread.
+        if (io_thread_.get_id() == std::this_thread::get_id())
+            io_thread_.detach();
+        else
+            io_thread_.join();
+    }
+    loop_active_ = false;
+    io_->stop();
+}
+
+void client_warpper::SetRunning()
+{
+    std::lock_guard<std::mutex> lock(stop_mutex_);
+    if (!stopped_)
+        running_ = true;
+}
+
+void client_warpper::Stop()
+{
+    std::lock_guard<std::mutex> lock(stop_mutex_);
+    stopped_ = true;
+    running_ = false;
+    io_->stop();
+    while (loop_active_)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+}
+
+bool client_warpper::SendFrame(
+    const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind)
+{
+    if (connected_ != 1 || !client_)
+        return false;
+    chat_message message;
+    if (!wire::build_frame(message, kind, account_, digest_, tag, payload, length))
+        return false;
+    client_->Write(message);
+    return true;
+}
+
+bool client_warpper::SendRegister(std::string_view account, std::string_view password)
+{
+    if (connected_ != 1 || !client_)
+        return false;
+    chat_message message;
+    if (!wire::build_register(message, account, password))
+        return false;
+    client_->Write(message);
+    return true;
+}

@@ -1,0 +1,92 @@
+// The process-wide facade of the sync connection: credentials, link state, connection
+// threads, and the bus handler that turns connection events and login replies into state.
+#pragma once
+
+#include "sync/chat_content.h"
+#include "sync/client_warpper.h"
+#include "sync/server_list.h"
+
+#include "app/message_bus.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class net_warpper {
+public:
+    enum link_state : int {
+        state_lost = 0, // connection lost, a reconnect is under way
+        state_logged_in = 1,
+        state_refused = 2, // refused or told to quit: no automatic reconnect
+        state_connecting = 3,
+    };
+
+    // The one the program uses, created on first use.
+    static net_warpper& instance();
+
+    explicit net_warpper(sync_endpoint endpoint = {});
+    ~net_warpper(); // Shutdown and unregister
+
+    net_warpper(const net_warpper&) = delete;
+    net_warpper& operator=(const net_warpper&) = delete;
+
+    // Registers OnMessage for msg_net_connected, msg_net_received and msg_net_failed, in this
+    // order. Called once, after the login page registered its own handler.
+    void RegisterHandlers();
+
+    // Stores the credentials, state connecting, a new connection after 1 s.
+    void Connect(const std::string& account, const std::string& digest);
+    // A detached connection thread: stops the current connection, waits delay seconds,
+    // builds the next one and runs its heartbeat loop.
+    void Reconnect(int delay_seconds);
+
+    // Only while logged in; false when nothing was queued.
+    bool Send(const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind);
+    // Through the current connection whatever the link state; the server answers by reply.
+    bool SendRegister(std::string_view account, std::string_view password);
+
+    std::int64_t OnMessage(std::int64_t id, std::int64_t a, std::int64_t b);
+
+    // Program exit: quit flag, state lost, the connection stopped and every connection
+    // thread finished.
+    void Shutdown();
+
+    int LinkState() const { return link_state_.load(); }
+    std::shared_ptr<client_warpper> Current() const;
+
+    // Received file chunks (kind 7) go here; set before connecting.
+    void SetFileChunkHandler(std::function<void(const chat_content&)> handler);
+
+private:
+    void ConnectionThread(
+        std::uint64_t generation, int delay_seconds, std::string account, std::string digest);
+    void StopCurrent();
+    // Sleeps in steps of 100 ms; false when quitting or a newer connection thread started.
+    bool Sleep(int tenths, std::uint64_t generation);
+    void ThreadDone();
+
+    sync_endpoint endpoint_;
+    mutable std::mutex mutex_; // guards current_, the credentials and the generation
+    std::shared_ptr<client_warpper> current_;
+    std::string account_;
+    std::string digest_;
+    std::uint64_t generation_ = 0;
+    std::atomic<std::uint64_t> latest_generation_ { 0 };
+    std::atomic<std::size_t> server_index_ { 0 };
+    std::atomic<bool> quit_ { false };
+    std::atomic<int> link_state_ { state_connecting };
+
+    std::mutex threads_mutex_;
+    std::condition_variable threads_done_;
+    std::size_t threads_ = 0;
+
+    chat_content login_record_; // msg_login_ok points here; used on the I/O thread only
+    std::function<void(const chat_content&)> file_chunk_handler_;
+    std::vector<bus::Token> tokens_;
+};

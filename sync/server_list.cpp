@@ -1,0 +1,95 @@
+#include "sync/server_list.h"
+
+#include "sync/wire_log.h"
+
+#include <asio.hpp>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+
+#ifndef QUILLBOX_SYNC_HOST
+#define QUILLBOX_SYNC_HOST "localhost"
+#endif
+
+namespace {
+
+bool valid_port(const std::string& text)
+{
+    if (text.empty() || text.size() > 5)
+        return false;
+    unsigned value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    return value > 0 && value <= 65535;
+}
+
+void append_file_entries(const std::string& path, std::vector<server_entry>& servers)
+{
+    std::ifstream file(path);
+    if (!file)
+        return; // the file is optional
+    const auto json = nlohmann::json::parse(file, nullptr, false);
+    if (json.is_discarded() || !json.is_object()) {
+        wire::log_error("Catch json unknow exception!");
+        return;
+    }
+    for (int i = 1; i <= 3; ++i) {
+        const auto host = json.find("server" + std::to_string(i));
+        const auto port = json.find("port" + std::to_string(i));
+        if (host == json.end() && port == json.end())
+            continue;
+        if (host == json.end() || port == json.end() || !host->is_string() || !port->is_string()
+            || host->get<std::string>().empty() || !valid_port(port->get<std::string>())) {
+            wire::log_error(
+                path + ": entry " + std::to_string(i) + " skipped, host or port invalid");
+            continue;
+        }
+        servers.push_back({ host->get<std::string>(), port->get<std::string>() });
+    }
+}
+
+} // namespace
+
+std::string server_list::default_host()
+{
+    return QUILLBOX_SYNC_HOST;
+}
+
+std::vector<std::string> server_list::ResolveHost(const std::string& host)
+{
+    std::vector<std::string> addresses;
+    asio::io_context io;
+    asio::ip::tcp::resolver resolver(io);
+    asio::error_code error;
+    const auto results = resolver.resolve(host, "", error);
+    if (error) {
+        wire::log_error("cannot resolve " + host + ": " + error.message());
+        return addresses;
+    }
+    for (const auto& entry : results) {
+        const std::string text = entry.endpoint().address().to_string();
+        bool seen = false;
+        for (const auto& a : addresses)
+            seen = seen || a == text;
+        if (!seen)
+            addresses.push_back(text);
+    }
+    return addresses;
+}
+
+std::vector<server_entry> server_list::LoadServers(const sync_endpoint& endpoint)
+{
+    std::vector<server_entry> servers;
+    const std::string host = endpoint.default_host.empty() ? default_host() : endpoint.default_host;
+    for (const auto& address : ResolveHost(host))
+        servers.push_back({ address, endpoint.default_port });
+    try {
+        append_file_entries(endpoint.server_file, servers);
+    } catch (const std::exception& e) {
+        wire::log_error(std::string("Catch json unknow exception! ") + e.what());
+    }
+    return servers;
+}
