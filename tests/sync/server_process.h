@@ -29,6 +29,7 @@ public:
     void stop();
 
     std::uint16_t port() const { return port_; }
+    int pid() const { return pid_; }
     const std::string& data_folder() const { return data_; }
     std::string log() const;
     // Lines of the log containing text.
