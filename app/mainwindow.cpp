@@ -7,23 +7,35 @@
 #include "app/shell_actions.h"
 #include "app/termination_signals.h"
 #include "app/window_placement.h"
+#include "history/clipboard_snapshot.h"
+#include "history/file_digest.h"
+#include "history/view_filter.h"
 #include "platform/platform.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
+    , history_(ProgramFolder(),
+          history_hooks { [this](const QString& text) { ShowNotice(text); },
+              [this] { SaveSettings(false); }, [this] { ApplyViewFilter(true); }, {} })
+    , capture_(history_)
+    , records(history_.records)
+    , items(history_.items)
 {
     // 1. Widgets.
     auto* central = new QWidget(this);
@@ -40,6 +52,9 @@ MainWindow::MainWindow(QWidget* parent)
     title_row->addWidget(close_button_);
     layout->addLayout(title_row);
     layout->addStretch(1);
+    status_label_ = new QLabel(central);
+    status_label_->setObjectName(QStringLiteral("status_label"));
+    layout->addWidget(status_label_);
     setCentralWidget(central);
     setMinimumSize(464, 303);
     setWindowTitle(QStringLiteral("MainWindow"));
@@ -71,8 +86,8 @@ MainWindow::MainWindow(QWidget* parent)
     // 6. The rest of the window.
     settings_store::FillAtWindowConstruction(Settings());
     BuildTray();
-    connect(new termination_signals(this), &termination_signals::requested, this,
-            &MainWindow::Quit);
+    connect(
+        new termination_signals(this), &termination_signals::requested, this, &MainWindow::Quit);
     connect(close_button_, &QPushButton::clicked, this, [this] {
         SaveSettings(true);
         HideToTray();
@@ -85,6 +100,13 @@ MainWindow::MainWindow(QWidget* parent)
             bus::Register(id, [this](std::int64_t i, std::int64_t a, std::int64_t b) {
                 return OnSecondMessage(i, a, b);
             }));
+    connect(
+        QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::ClipboardChange);
+
+    // 8. The history.
+    LoadContent();
+    ApplyViewFilter(true);
+    status_label_->setText(capture_.today().StatusText());
 
     // 12.
     ShowMainWindow();
@@ -178,6 +200,7 @@ void MainWindow::Quit()
 {
     if (tray_icon_)
         tray_icon_->hide();
+    SaveContent();
     QCoreApplication::exit(0);
 }
 
@@ -201,6 +224,13 @@ std::int64_t MainWindow::OnMainMessage(std::int64_t id, std::int64_t a, std::int
     case msg_show_window:
         ShowMainWindow();
         break;
+    case msg_cloud_list_synced:
+        if (QFile::exists(history_.IndexPath())) {
+            ShowNotice(tr("本地列表已与云上同步"));
+            LoadContent();
+            ApplyViewFilter(true);
+        }
+        break;
     default:
         break;
     }
@@ -217,10 +247,84 @@ std::int64_t MainWindow::OnSecondMessage(std::int64_t id, std::int64_t, std::int
         shell_actions::ExitNow();
         break;
     case msg_restart:
-        shell_actions::Restart({});
+        shell_actions::Restart([this] { SaveContent(); });
         break;
     default:
         break;
     }
     return 0;
+}
+
+void MainWindow::ShowNotice(const QString& text)
+{
+    qDebug() << "notice:" << text;
+}
+
+void MainWindow::LoadContent()
+{
+    history_.LoadContent();
+}
+
+bool MainWindow::SaveContent()
+{
+    return history_.SaveContent();
+}
+
+QString MainWindow::GetFileMd5(const QString& path) const
+{
+    return ::GetFileMd5(path);
+}
+
+std::int64_t MainWindow::FindRecordByMd5(const QString& md5) const
+{
+    return history_.FindRecordByMd5(md5);
+}
+
+void MainWindow::DeleteSelectIndex(int row)
+{
+    // The rows as shown now.
+    ApplyViewFilter(false);
+    history_.DeleteSelectIndex(
+        { row }, row_to_record, Settings().show_content_type == content_collect);
+}
+
+void MainWindow::ReplaceDeleteCollect()
+{
+    history_.ReplaceDeleteCollect();
+}
+
+void MainWindow::InsertSyncedRecords(const QStringList& names, const QStringList& types)
+{
+    history_.InsertSyncedRecords(names, types);
+}
+
+void MainWindow::ApplyViewFilter(bool rebuild)
+{
+    view_rows rows = FilterItems(items, Settings().show_content_type, Settings().collect_sort_type,
+        Settings().max_save_count);
+    filtered_items = std::move(rows.filtered_items);
+    row_to_record = std::move(rows.row_to_record);
+    if (rebuild)
+        view = &filtered_items;
+}
+
+void MainWindow::ClipboardChange()
+{
+    if (!skip_clipboard_change) {
+        qDebug() << "set..";
+        QTimer::singleShot(50, this, &MainWindow::SetClipboardContent);
+    } else {
+        skip_clipboard_change = false;
+    }
+}
+
+void MainWindow::SetClipboardContent()
+{
+    target_window = platform::Current().ForegroundWindow();
+    if (!Settings().start_paster)
+        return; // paused: the change is lost, not queued
+    skip_clipboard_change = true;
+    capture_.Capture(ReadClipboard(QGuiApplication::clipboard()->mimeData()), target_window);
+    status_label_->setText(capture_.today().StatusText());
+    skip_clipboard_change = false;
 }

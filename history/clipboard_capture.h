@@ -1,0 +1,40 @@
+// Turns one clipboard change into a history entry: classifies it, writes the
+// content file and the source program's icon, drops older equal entries and
+// inserts the new one at the top.
+#pragma once
+
+#include "history/clipboard_snapshot.h"
+#include "history/content_history.h"
+#include "history/today_counter.h"
+#include "platform/platform.h"
+
+// Set before each clipboard write of the program's own, so that the change
+// it causes is not captured; capture sets it for its own duration.
+extern bool skip_clipboard_change;
+
+class clipboard_capture {
+public:
+    enum class outcome { nothing, secret, text, file_list, image, image_file, kept_favourite };
+
+    explicit clipboard_capture(content_history& history);
+
+    // The capture proper, after the paused check: counts the change, then
+    // records it. target is the window that was in front.
+    outcome Capture(const clipboard_snapshot& clipboard, platform::WindowId target);
+
+    const today_counter& today() const { return today_; }
+    today_counter& today() { return today_; }
+
+private:
+    outcome CaptureImage(const clipboard_snapshot& clipboard, platform::WindowId target);
+    outcome CaptureText(const clipboard_snapshot& clipboard, platform::WindowId target);
+    bool FavouritesView() const;
+
+    content_history& history_;
+    today_counter today_;
+};
+
+// The window's title, for exe_title.
+std::string SourceTitle(platform::WindowId window);
+// SaveSourceIcon: the small icon of the window's program as PNG at path.
+void SaveSourceIcon(platform::WindowId window, const QString& path);

@@ -1,0 +1,108 @@
+// The history: the stored records and the display items, newest first, with
+// the operations that keep them, the folder content/ and content.json in step.
+#pragma once
+
+#include "history/content_item.h"
+#include "history/content_record.h"
+#include "history/row_image_maker.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+// What the history asks of the window that shows it.
+struct history_hooks {
+    // A notice for the user (the popup of the window).
+    std::function<void(const QString& text)> notice;
+    // content.json was written: write config.json too, so both match.
+    std::function<void()> saved;
+    // The history changed: rebuild the list.
+    std::function<void()> changed;
+    // An entry arrived from the cloud and paste_by_cloud is on: put row 0 on
+    // the clipboard.
+    std::function<void()> copy_first_row;
+};
+
+class content_history {
+public:
+    explicit content_history(QString program_folder, history_hooks hooks = {});
+    content_history(const content_history&) = delete;
+    content_history& operator=(const content_history&) = delete;
+
+    // records[i] and items[i] describe one entry; items may be shorter
+    // (records beyond max_save_count have no item).
+    std::vector<content_record> records;
+    std::vector<content_item> items;
+    // File names of deleted entries, each followed by ",", for the sync service.
+    std::string deleted_names;
+
+    QString ContentFolder() const { return folder_; }
+    QString IndexPath() const;
+    bool MakeFolder() const;
+    row_image_maker& row_images() { return *row_images_; }
+
+    void LoadContent();
+    bool SaveContent();
+    std::int64_t FindRecordByMd5(const QString& md5) const;
+
+    // Deletes the entries at these record indexes (any order); a favourite
+    // only when favourites_view. Posts the deleted names in batches of 30,
+    // saves, asks for a rebuild and shows the notice. Returns the count.
+    int DeleteRecords(std::vector<std::int64_t> indexes, bool favourites_view);
+    // The same for list rows, looked up in row_to_record; rows not there are skipped.
+    int DeleteSelectIndex(const std::vector<std::int64_t>& rows,
+        const std::map<std::int64_t, std::int64_t>& row_to_record, bool favourites_view);
+    // Every entry with this digest that may go; returns how many went.
+    int RemoveDuplicates(const QString& md5, bool favourites_view);
+
+    // Trims one entry when the items exceed max_save_count, sparing favourites.
+    void ReplaceDeleteCollect();
+
+    void InsertFront(const content_record& record, content_item item);
+
+    // An entry whose content file the sync service just wrote; only the
+    // first name and type are used.
+    void InsertSyncedRecords(const QStringList& names, const QStringList& types);
+
+    enum class image_file_result { inserted, exists, unreadable };
+    // An image entry made from an image file outside the folder: a PNG copy
+    // in content/, with the digest of the source file. A capture
+    // (save_icon set) replaces equal entries first and posts
+    // msg_record_captured; a synced entry is not inserted when one exists.
+    image_file_result InsertImageFile(const QString& source, std::int64_t collect,
+        const std::function<void(const QString& icon_path)>& save_icon,
+        const std::string& exe_title);
+
+    // Ends an insertion: trim, save, rebuild.
+    void FinishInsertion();
+
+    std::int64_t MaxCount() const;
+    const history_hooks& hooks() const { return hooks_; }
+
+private:
+    content_item MakeItem(const content_record& record) const;
+    bool InsideFolder(const QString& path) const;
+    void RemoveLater(const std::string& path);
+    void RemoveEntryFilesLater(const content_record& record);
+    void RemovePendingFiles();
+    void KeepDamagedIndexAside(const QString& reason);
+    void Notice(const QString& text) const;
+
+    const QString folder_;
+    history_hooks hooks_;
+    std::unique_ptr<row_image_maker> row_images_;
+    // Files of removed entries go only after the index that no longer names
+    // them is on disk: a crash in between leaves a stray file, never an
+    // entry without its file.
+    std::vector<QString> pending_removals_;
+    // A damaged index that could not be moved aside is never overwritten.
+    bool index_locked_ = false;
+};
+
+// Posts msg_records_deleted with the text and b.
+void PostDeletedNames(const std::string& names, bool last);

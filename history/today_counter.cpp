@@ -1,0 +1,20 @@
+#include "history/today_counter.h"
+
+#include <QCoreApplication>
+
+std::uint64_t today_counter::Count(const QDate& today)
+{
+    if (date_ == today) {
+        ++today_count_;
+    } else {
+        today_count_ = 1;
+        date_ = today;
+    }
+    return today_count_;
+}
+
+QString today_counter::StatusText() const
+{
+    return QCoreApplication::translate("MainWindow", "今天已复制 ") + QString::number(today_count_)
+        + QCoreApplication::translate("MainWindow", " 次");
+}
