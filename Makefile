@@ -6,6 +6,11 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 BUILD_TYPE ?= RelWithDebInfo
 
+# Sanitizer builds run test binaries while building (test discovery) and in
+# the tests; leaks inside system libraries are suppressed, ours are not.
+export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
+
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
   -DQUILLBOX_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF)
 
