@@ -8,6 +8,10 @@ namespace platform {
 class WinPlatform : public NullPlatform {
 public:
     std::string Name() const override { return "win"; }
+    // The source window of a copy (win_window_info.cpp).
+    WindowId ForegroundWindow() override;
+    std::string WindowTitle(WindowId window) override;
+    bool SaveWindowIconPng(WindowId window, const std::string& path) override;
     int DpiScale() override;
     std::optional<std::string> ReadAutorun(const std::string& name) override;
     bool SetAutorun(

@@ -18,6 +18,10 @@ public:
     X11Platform& operator=(const X11Platform&) = delete;
 
     std::string Name() const override { return display_ ? "x11" : "none"; }
+    // The source window of a copy (x11_window_info.cpp).
+    WindowId ForegroundWindow() override;
+    std::string WindowTitle(WindowId window) override;
+    bool SaveWindowIconPng(WindowId window, const std::string& path) override;
     int DpiScale() override;
     std::optional<std::string> ReadAutorun(const std::string& name) override;
     bool SetAutorun(
