@@ -33,7 +33,8 @@ std::string_view bounded_text(const char* field, std::size_t size)
 void copy_text(unsigned char* dest, std::size_t size, std::string_view text)
 {
     std::memset(dest, 0, size);
-    std::memcpy(dest, text.data(), text.size());
+    if (!text.empty()) // an empty view may hold a null pointer, which memcpy must not get
+        std::memcpy(dest, text.data(), text.size());
 }
 
 } // namespace
@@ -118,7 +119,8 @@ void chat_content::copy_from(const chat_content& other)
     if (!payload_)
         payload_.reset(new char[wire::max_payload]());
     const auto payload = other.payload_view();
-    std::memcpy(payload_.get(), payload.data(), payload.size());
+    if (!payload.empty())
+        std::memcpy(payload_.get(), payload.data(), payload.size());
 }
 
 bool chat_content::pack(char* dest, const char* src, std::uint64_t length, std::string_view id,

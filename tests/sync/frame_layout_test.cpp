@@ -113,6 +113,22 @@ TEST(FrameLayout, TextsThatDoNotFitAreNotSent)
     EXPECT_TRUE(log.contains("too long"));
 }
 
+// Found by fuzzing: an empty view may carry a null pointer, which must never reach memcpy.
+TEST(FrameLayout, EmptyTextsFromNullViewsBuildZeroFields)
+{
+    chat_message message;
+    ASSERT_TRUE(wire::build_frame(
+        message, 10, std::string_view {}, std::string_view {}, std::string_view {}, nullptr, 0));
+    const std::string frame = frame_bytes(message);
+    EXPECT_EQ(frame.size(), 139u);
+    EXPECT_EQ(frame.substr(18, 100), std::string(100, '\0'));
+    chat_content moved_from;
+    chat_content target = std::move(moved_from);
+    chat_content copy;
+    copy.copy_from(moved_from); // no payload buffer to copy from
+    EXPECT_EQ(copy.payload_view().size(), 0u);
+}
+
 TEST(FrameLayout, PayloadOver1024IsNotSent)
 {
     captured_log log;
