@@ -32,7 +32,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , history_(ProgramFolder(),
           history_hooks { [this](const QString& text) { ShowNotice(text); },
-              [this] { SaveSettings(false); }, [this] { ApplyViewFilter(true); }, {} })
+              [this] { ScheduleSettingsSave(); }, [this] { ApplyViewFilter(true); }, {} })
     , capture_(history_)
     , records(history_.records)
     , items(history_.items)
@@ -200,7 +200,7 @@ void MainWindow::Quit()
 {
     if (tray_icon_)
         tray_icon_->hide();
-    SaveContent();
+    SaveHistoryNow();
     QCoreApplication::exit(0);
 }
 
@@ -247,7 +247,7 @@ std::int64_t MainWindow::OnSecondMessage(std::int64_t id, std::int64_t, std::int
         shell_actions::ExitNow();
         break;
     case msg_restart:
-        shell_actions::Restart([this] { SaveContent(); });
+        shell_actions::Restart([this] { SaveHistoryNow(); });
         break;
     default:
         break;
@@ -268,6 +268,29 @@ void MainWindow::LoadContent()
 bool MainWindow::SaveContent()
 {
     return history_.SaveContent();
+}
+
+void MainWindow::ScheduleSettingsSave()
+{
+    // config.json follows the index on the next turn of the event loop, once
+    // for all the saves of this turn: each write waits for the disk, and a
+    // capture should not wait twice.
+    if (settings_save_pending_)
+        return;
+    settings_save_pending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (settings_save_pending_) {
+            settings_save_pending_ = false;
+            SaveSettings(false);
+        }
+    });
+}
+
+void MainWindow::SaveHistoryNow()
+{
+    SaveContent();
+    settings_save_pending_ = false;
+    SaveSettings(false);
 }
 
 QString MainWindow::GetFileMd5(const QString& path) const

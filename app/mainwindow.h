@@ -44,6 +44,8 @@ public:
     void ApplyViewFilter(bool rebuild);
     // Every notice for the user goes through here.
     void ShowNotice(const QString& text);
+    // Index and config.json both written before returning (quit, restart).
+    void SaveHistoryNow();
 
     content_history& history() { return history_; }
     std::uint64_t today_count() const { return capture_.today().today_count(); }
@@ -66,6 +68,7 @@ private:
     void BuildTray();
     void PlaceWindow();
     settings_store::WindowState CurrentWindowState() const;
+    void ScheduleSettingsSave();
 
     QString caption_;
     bool start_up_args_ = false;
@@ -74,6 +77,7 @@ private:
     QMenu* tray_menu_ = nullptr;
     std::vector<bus::Token> bus_tokens_;
     QLabel* status_label_ = nullptr;
+    bool settings_save_pending_ = false;
     content_history history_;
     clipboard_capture capture_;
 

@@ -201,7 +201,8 @@ void content_history::RemovePendingFiles()
     pending_removals_.clear();
 }
 
-int content_history::DeleteRecords(std::vector<std::int64_t> indexes, bool favourites_view)
+int content_history::DeleteRecords(
+    std::vector<std::int64_t> indexes, bool favourites_view, bool save_now)
 {
     // Largest first, so that erasing one never shifts another still to come.
     std::sort(indexes.begin(), indexes.end(), std::greater<std::int64_t>());
@@ -231,9 +232,13 @@ int content_history::DeleteRecords(std::vector<std::int64_t> indexes, bool favou
     }
     PostDeletedNames(deleted_names, true);
     deleted_names.clear();
-    SaveContent();
-    if (hooks_.changed)
-        hooks_.changed();
+    // The files go only after a save, so skipping it here is safe: the old
+    // index still names files that are still there.
+    if (save_now) {
+        SaveContent();
+        if (hooks_.changed)
+            hooks_.changed();
+    }
     if (total > 0)
         Notice(Tr("已删除") + QString::number(total) + Tr("条内容"));
     return total;
@@ -261,7 +266,7 @@ int content_history::RemoveDuplicates(const QString& md5, bool favourites_view)
     }
     if (indexes.empty())
         return 0;
-    return DeleteRecords(std::move(indexes), favourites_view);
+    return DeleteRecords(std::move(indexes), favourites_view, false);
 }
 
 void content_history::ReplaceDeleteCollect()
@@ -339,6 +344,7 @@ content_history::image_file_result content_history::InsertImageFile(const QStrin
     if (!image.save(path, "PNG")) {
         qDebug() << "save image error!";
         QFile::remove(icon);
+        SaveContent(); // duplicates may have gone
         return image_file_result::unreadable;
     }
     if (from_capture) {

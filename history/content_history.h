@@ -52,12 +52,15 @@ public:
 
     // Deletes the entries at these record indexes (any order); a favourite
     // only when favourites_view. Posts the deleted names in batches of 30,
-    // saves, asks for a rebuild and shows the notice. Returns the count.
-    int DeleteRecords(std::vector<std::int64_t> indexes, bool favourites_view);
+    // saves (unless an insertion that saves follows: save_now false), asks
+    // for a rebuild and shows the notice. Returns the count.
+    int DeleteRecords(
+        std::vector<std::int64_t> indexes, bool favourites_view, bool save_now = true);
     // The same for list rows, looked up in row_to_record; rows not there are skipped.
     int DeleteSelectIndex(const std::vector<std::int64_t>& rows,
         const std::map<std::int64_t, std::int64_t>& row_to_record, bool favourites_view);
-    // Every entry with this digest that may go; returns how many went.
+    // Every entry with this digest that may go; returns how many went. The
+    // caller saves (an insertion follows).
     int RemoveDuplicates(const QString& md5, bool favourites_view);
 
     // Trims one entry when the items exceed max_save_count, sparing favourites.
