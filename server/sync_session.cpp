@@ -9,6 +9,7 @@ namespace {
 // Requests beyond this many waiting for a worker mean a client that floods us.
 constexpr std::size_t max_pending_requests = 32;
 constexpr std::size_t read_chunk = 2048;
+constexpr int max_reads_per_turn = 16;
 
 } // namespace
 
@@ -50,24 +51,30 @@ void sync_session::on_readable(const asio::error_code& error)
         close();
         return;
     }
+    // The reactor reports readiness once per arrival, so read until the socket is empty; a
+    // few reads per turn keep one busy client from holding the thread.
     thread_local char buffer[read_chunk];
-    asio::error_code read_error;
-    const std::size_t count = socket_.read_some(asio::buffer(buffer), read_error);
-    if (read_error == asio::error::would_block || read_error == asio::error::try_again) {
-        wait_readable();
-        return;
+    for (int turn = 0; turn < max_reads_per_turn; ++turn) {
+        asio::error_code read_error;
+        const std::size_t count = socket_.read_some(asio::buffer(buffer), read_error);
+        if (read_error == asio::error::would_block || read_error == asio::error::try_again) {
+            wait_readable();
+            return;
+        }
+        if (read_error) {
+            close(); // end of stream or reset
+            return;
+        }
+        last_active_ = std::chrono::steady_clock::now();
+        std::vector<sync_request> requests;
+        reader_.read(buffer, count, requests);
+        reader_.release_idle_buffer();
+        handle(requests);
+        if (closed_ || close_after_write_)
+            return; // nothing more is read from a refused client
     }
-    if (read_error) {
-        close(); // end of stream or reset
-        return;
-    }
-    last_active_ = std::chrono::steady_clock::now();
-    std::vector<sync_request> requests;
-    reader_.read(buffer, count, requests);
-    reader_.release_idle_buffer();
-    handle(requests);
-    if (!closed_)
-        wait_readable();
+    asio::post(socket_.get_executor(),
+        [self = shared_from_this()] { self->on_readable(asio::error_code()); });
 }
 
 void sync_session::handle(std::vector<sync_request>& requests)
