@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -57,6 +58,8 @@ bool server_process::start(std::uint16_t port)
 
     pid_ = fork();
     if (pid_ == 0) {
+        // A test that aborts (a sanitizer report) must not leave its server running.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         const int fd = open(log_path_.c_str(), O_WRONLY | O_APPEND | O_CREAT, 0644);
         dup2(fd, 1);
         dup2(fd, 2);
