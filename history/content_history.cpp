@@ -329,11 +329,18 @@ content_history::image_file_result content_history::InsertImageFile(const QStrin
     if (image.isNull())
         return image_file_result::unreadable;
     const QString digest = GetFileMd5(source);
-    if (from_capture)
-        RemoveDuplicates(digest, Settings().show_content_type == content_collect);
+    const int removed = from_capture
+        ? RemoveDuplicates(digest, Settings().show_content_type == content_collect)
+        : 0;
     // Still there: a favourite that stays.
-    if (FindRecordByMd5(digest) >= 0)
+    if (FindRecordByMd5(digest) >= 0) {
+        if (removed > 0) {
+            SaveContent();
+            if (hooks_.changed)
+                hooks_.changed();
+        }
         return image_file_result::exists;
+    }
 
     MakeFolder();
     const QString base = base_name::Unique(folder_, QStringLiteral(".png"));

@@ -186,6 +186,29 @@ TEST_F(Capture, ASingleCopiedImageFileBecomesAnImageEntryWithTheSourceDigest)
     EXPECT_EQ(history->records.size(), 1u);
 }
 
+TEST_F(Capture, AFavouriteImageFileStaysAndItsPlainTwinGoes)
+{
+    const QString photo = Photo("photo.png");
+    Copy(Files({ photo }));
+    history->records[0].collect = history->items[0].collect = collect_mark;
+    // A plain twin beside the favourite (as a synced copy could be).
+    content_record twin_record = history->records[0];
+    twin_record.collect = 0;
+    const QString twin = Content("twin.png");
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(twin_record.content), twin));
+    twin_record.content = twin.toStdString();
+    content_item twin_item = history->items[0];
+    twin_item.collect = 0;
+    twin_item.content = twin_item.text = twin_record.content;
+    history->InsertFront(twin_record, twin_item);
+
+    EXPECT_EQ(Copy(Files({ photo })), outcome::kept_favourite);
+    ASSERT_EQ(history->records.size(), 1u);
+    EXPECT_EQ(history->records[0].collect, collect_mark);
+    EXPECT_FALSE(QFile::exists(twin));
+    EXPECT_FALSE(ReadFile(history->IndexPath()).contains(QFileInfo(twin).fileName().toUtf8()));
+}
+
 TEST_F(Capture, OnlyAFileUrlWithAnExactImageExtensionTakesTheImageRoad)
 {
     const QString upper = Photo("photo.PNG");
