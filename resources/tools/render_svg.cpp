@@ -1,10 +1,10 @@
-// Build tool: renders an SVG drawing to a PNG of the given size, so the
+// Build tool: renders an SVG drawing to a PNG (or ICO) of the given size, so the
 // images are kept as editable sources and made at build time.
+#include <cstdio>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -20,14 +20,15 @@ int main(int argc, char** argv)
         return 1;
     }
     QImage image(QString::fromLatin1(argv[3]).toInt(), QString::fromLatin1(argv[4]).toInt(),
-                 QImage::Format_ARGB32_Premultiplied);
+        QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         renderer.render(&painter);
     }
-    if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+    // The format follows the suffix: PNG for nearly all, ICO for the window icon.
+    if (!image.save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "render_svg: cannot write %s\n", argv[2]);
         return 1;
     }
