@@ -1,0 +1,77 @@
+#include "hotkeys/alertwidget.h"
+
+#include "app/settings_record.h"
+
+#include <QPainter>
+#include <QPen>
+
+alertwidget::alertwidget(QWidget* parent, const QString& text)
+    : QWidget(parent)
+    , text_(text)
+{
+    setWindowFlags(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    // The notice only informs; clicks go to what lies under it.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    Place();
+    timer_.setInterval(notice_fade::interval_ms);
+    connect(&timer_, &QTimer::timeout, this, &alertwidget::Tick);
+    timer_.start();
+}
+
+alertwidget* alertwidget::Show(QWidget* window, const QString& text)
+{
+    if (!window)
+        return nullptr;
+    for (alertwidget* old :
+        window->findChildren<alertwidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        old->timer_.stop();
+        old->hide();
+        // Later, in case the caller runs inside the old notice's own tick.
+        old->deleteLater();
+    }
+    auto* notice = new alertwidget(window, text);
+    notice->show();
+    notice->raise();
+    return notice;
+}
+
+void alertwidget::Place()
+{
+    QWidget* parent = parentWidget();
+    const int parent_width = parent ? parent->width() : notice_width;
+    setGeometry(
+        (parent_width - 1 - (notice_width - 1)) / 2, top_offset, notice_width, notice_height);
+}
+
+void alertwidget::Tick()
+{
+    const bool alive = fade_.Tick();
+    Place();
+    if (!alive) {
+        timer_.stop();
+        hide();
+        return;
+    }
+    update();
+}
+
+void alertwidget::paintEvent(QPaintEvent*)
+{
+    const bool dark = Settings().dark_mode;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setOpacity(fade_.BoxOpacity());
+    // A faint rim keeps the box apart from a window body of nearly its colour.
+    painter.setPen(QPen(dark ? QColor(255, 255, 255, 40) : QColor(0, 0, 0, 36), 1));
+    painter.setBrush(dark ? QColor(72, 72, 76) : QColor(246, 246, 248));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, width() - 1, height() - 1), 19, 19);
+
+    QFont font = painter.font();
+    font.setPointSize(11);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setOpacity(fade_.TextOpacity());
+    painter.setPen(dark ? Qt::white : Qt::black);
+    painter.drawText(rect(), Qt::AlignCenter, text_);
+}

@@ -1,0 +1,40 @@
+// The short notice that rises over the top of a window for a confirmation
+// ("已选择显示文本" and the like) and fades away after about 3.5 seconds.
+#pragma once
+
+#include "hotkeys/notice_fade.h"
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+class alertwidget : public QWidget {
+    Q_OBJECT
+public:
+    // A child of parent, placed and started at once.
+    alertwidget(QWidget* parent, const QString& text);
+
+    // Shows a notice over window, replacing the one it showed before, so a
+    // window never stacks notices. Returns the new notice (owned by window).
+    static alertwidget* Show(QWidget* window, const QString& text);
+
+    // One 50 ms step of the rise and fall; the notice's timer calls it.
+    void Tick();
+
+    const QString& text() const { return text_; }
+    const notice_fade& fade() const { return fade_; }
+
+    static constexpr int notice_width = 320;
+    static constexpr int notice_height = 38;
+    static constexpr int top_offset = 10;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Place();
+
+    QString text_;
+    notice_fade fade_;
+    QTimer timer_;
+};

@@ -1,0 +1,23 @@
+#include "widgets/fold_rule.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FoldRule, NarrowerThan500FoldsWiderUnfoldsExactly500Keeps)
+{
+    EXPECT_EQ(fold_rule::NextFolded(499, false, true), true);
+    EXPECT_EQ(fold_rule::NextFolded(500, false, true), std::nullopt);
+    EXPECT_EQ(fold_rule::NextFolded(500, true, true), std::nullopt);
+    EXPECT_EQ(fold_rule::NextFolded(501, true, true), false);
+}
+
+TEST(FoldRule, NothingChangesWhenAlreadyThereOrWhenOff)
+{
+    EXPECT_EQ(fold_rule::NextFolded(400, true, true), std::nullopt);
+    EXPECT_EQ(fold_rule::NextFolded(900, false, true), std::nullopt);
+    EXPECT_EQ(fold_rule::NextFolded(400, false, false), std::nullopt);
+    EXPECT_EQ(fold_rule::NextFolded(900, true, false), std::nullopt);
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+// A strip of equal areas, each an image or a text, one of them highlighted.
+// A click posts the strip's bus id with the clicked area's value.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class imagetabwidget : public QWidget {
+    Q_OBJECT
+public:
+    struct area {
+        std::shared_ptr<QPixmap> pixmap;
+        std::int64_t value = 0;
+        int mode = 0; // 0 draws the pixmap, anything else the text
+        QString text;
+
+        // Mode 0 loads the pixmap from source (an image path), other modes
+        // take source as the text.
+        static area Make(const QString& source, std::int64_t value, int mode = 0);
+    };
+
+    explicit imagetabwidget(std::int64_t message_id, QWidget* parent = nullptr);
+
+    void addArea(const area& a);
+    // Replaces an area and repaints; an index beyond the end only repaints.
+    void setArea(std::size_t index, const area& a);
+    // An empty area beyond the end.
+    area areaAt(std::size_t index) const;
+    std::size_t areaCount() const { return areas_.size(); }
+    // Makes current the last area carrying the value.
+    void selectValue(std::int64_t value);
+    std::size_t currentIndex() const { return current_; }
+    std::int64_t messageId() const { return message_id_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<area> areas_;
+    std::size_t current_ = 0;
+    std::int64_t message_id_;
+};

@@ -1,0 +1,43 @@
+#include "widgets/switchbutton.h"
+
+#include "app/message_bus.h"
+#include "app/message_ids.h"
+#include "resources/images.h"
+
+switchbutton::switchbutton(std::int64_t id, const QStringList& tooltips, const QStringList& images,
+    bool self_advance, QWidget* parent)
+    : QPushButton(parent)
+    , id_(id)
+    , images_(images)
+    , tooltips_(tooltips)
+    , self_advance_(self_advance)
+{
+    images::Init();
+    setState(0);
+    connect(this, &QPushButton::clicked, this, &switchbutton::OnClicked);
+}
+
+void switchbutton::setState(int state)
+{
+    state_ = state;
+    if (state < 0 || state >= images_.size())
+        return;
+    const QString url = QStringLiteral("url(:/image/") + images_[state] + QStringLiteral(")");
+    setStyleSheet(QStringLiteral("QPushButton{border:none;background-image:%1;}"
+                                 "QPushButton:hover{background-image:%1;}"
+                                 "QPushButton:pressed{background-image:%1;}")
+                      .arg(url));
+    if (state < tooltips_.size())
+        setToolTip(tooltips_[state]);
+}
+
+void switchbutton::OnClicked()
+{
+    if (self_advance_ && !tooltips_.isEmpty()) {
+        int next = state_ + 1;
+        if (next >= tooltips_.size())
+            next = 0;
+        setState(next);
+    }
+    bus::Post(msg_control_toggled, id_, state_);
+}
