@@ -1,6 +1,7 @@
 #include "app/atomic_file.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QSaveFile>
 
 namespace atomic_file {
@@ -16,6 +17,14 @@ std::function<void()>& BeforeCommitHook()
 
 bool Write(const QString& path, const QByteArray& bytes)
 {
+    // The settings are saved on many occasions, mostly unchanged: skipping an
+    // identical write saves a flush to disk each time.
+    {
+        QFile current(path);
+        if (current.size() == bytes.size() && current.open(QIODevice::ReadOnly) &&
+            current.readAll() == bytes)
+            return true;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         qDebug() << "cannot write" << path << file.errorString();

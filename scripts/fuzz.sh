@@ -5,7 +5,7 @@ build="${1:-build-fuzz}"
 seconds="${2:-60}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DQUILLBOX_FUZZ=ON -DQUILLBOX_TESTS=OFF -DQUILLBOX_BENCH=OFF
-cmake --build "$build" -j"$(nproc)"
+cmake --build "$build" -j"$(nproc)" --target fuzz_all
 found=0
 while IFS= read -r target; do
   found=1
