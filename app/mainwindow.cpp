@@ -6,11 +6,21 @@
 #include "app/settings_record.h"
 #include "app/shell_actions.h"
 #include "app/termination_signals.h"
+#include "app/theme_sheets.h"
+#include "app/view_choice.h"
 #include "app/window_placement.h"
 #include "history/clipboard_snapshot.h"
 #include "history/file_digest.h"
+#include "history/history_list.h"
+#include "history/search_matcher.h"
 #include "history/view_filter.h"
+#include "hotkeys/alertwidget.h"
 #include "platform/platform.h"
+#include "resources/images.h"
+#include "widgets/chrome_painter.h"
+#include "widgets/imagetabwidget.h"
+#include "widgets/switchbutton.h"
+#include "widgets/window_chrome.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,12 +31,35 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+
+QSize AvailableArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(1280, 720);
+}
+
+QPushButton* WindowButton(const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFixedSize(48, 32);
+    button->setFlat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
@@ -37,25 +70,12 @@ MainWindow::MainWindow(QWidget* parent)
     , records(history_.records)
     , items(history_.items)
 {
+    images::Init();
+    default_size_ = window_placement::DefaultSize(AvailableArea());
+
     // 1. Widgets.
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    auto* title_row = new QHBoxLayout;
-    auto* title = new QLabel(central);
-    title->setObjectName(QStringLiteral("caption_label"));
-    close_button_ = new QPushButton(QStringLiteral("\u2715"), central);
-    close_button_->setObjectName(QStringLiteral("close_button"));
-    close_button_->setFixedSize(48, 32);
-    close_button_->setFlat(true);
-    close_button_->setShortcut(QKeySequence(Qt::Key_Escape));
-    title_row->addWidget(title, 1);
-    title_row->addWidget(close_button_);
-    layout->addLayout(title_row);
-    layout->addStretch(1);
-    status_label_ = new QLabel(central);
-    status_label_->setObjectName(QStringLiteral("status_label"));
-    layout->addWidget(status_label_);
-    setCentralWidget(central);
+    BuildWidgets();
+    resize(default_size_);
     setMinimumSize(464, 303);
     setWindowTitle(QStringLiteral("MainWindow"));
 
@@ -65,7 +85,6 @@ MainWindow::MainWindow(QWidget* parent)
     qDebug() << "Arguments : " << QCoreApplication::arguments();
     start_up_args_ = QCoreApplication::arguments().size() > 1;
     caption_ = tr("quillbox");
-    title->setText(caption_);
     Settings().copy_in_progress = false;
     for (std::int64_t id : { msg_settings_applied, msg_show_window, msg_cloud_list_synced,
              msg_sync_append, msg_sync_delete, msg_sync_content, msg_update_required,
@@ -77,21 +96,42 @@ MainWindow::MainWindow(QWidget* parent)
 
     // 3. Settings, 4. autorun.
     settings_store::Load(Settings(), settings_store::ConfigPath(), CurrentWindowState());
+    Settings().collect_sort_type = view_choice::ValidOrder(Settings().collect_sort_type);
     autorun::Apply(platform::Current(), Settings().auto_run, ProgramFolder());
 
     // 5. Placement.
+    ApplyTheme();
     setWindowTitle(caption_);
     PlaceWindow();
+    Animate(true, false);
 
     // 6. The rest of the window.
     settings_store::FillAtWindowConstruction(Settings());
+    language_button_->setState(static_cast<int>(Settings().language));
+    recording_button_->setState(Settings().start_paster ? 1 : 0);
+    day_night_button_->setState(Settings().dark_mode ? 1 : 0);
+    tab_strip_->selectValue(Settings().show_content_type);
     BuildTray();
+    // The hover preview and the full-screen check hang on these.
+    hover_timer_ = std::make_shared<QTimer>();
+    hover_timer_->start(100);
+    full_screen_timer_ = std::make_shared<QTimer>();
+    full_screen_timer_->start(500);
     connect(
         new termination_signals(this), &termination_signals::requested, this, &MainWindow::Quit);
     connect(close_button_, &QPushButton::clicked, this, [this] {
         SaveSettings(true);
         HideToTray();
     });
+    connect(max_button_, &QPushButton::clicked, this, [this] {
+        chrome_->ToggleMaximize();
+        update();
+    });
+    connect(min_button_, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(settings_button_, &QPushButton::clicked, this,
+        [] { qDebug() << "settings window: not available yet"; });
+    connect(search_box_, &QLineEdit::textChanged, this, [this] { ApplyViewFilter(true); });
+    ApplyTheme();
 
     // 7. Wiring.
     for (std::int64_t id : { msg_delete_confirmed, msg_type_tab_chosen, msg_update_accepted,
@@ -102,11 +142,22 @@ MainWindow::MainWindow(QWidget* parent)
             }));
     connect(
         QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::ClipboardChange);
+    connect(list_, &history_list::itemDoubleClicked, this, &MainWindow::ItemDoubleClicked);
+    connect(list_, &history_list::itemSelectionChanged, this, &MainWindow::UpdateStatusLine);
+    connect(chrome_, &window_chrome::foldChanged, this, [this] { RebuildList(); });
+    connect(chrome_, &window_chrome::activated, this, [this] {
+        ApplyTheme();
+        list_->doItemsLayout();
+    });
+    connect(chrome_, &window_chrome::restored, this, [this] { list_->doItemsLayout(); });
 
-    // 8. The history.
+    // 8. The history: the list first shows everything loaded, then the view.
     LoadContent();
+    view = &items;
+    RebuildList();
     ApplyViewFilter(true);
-    status_label_->setText(capture_.today().StatusText());
+    counter_label_->setText(capture_.today().StatusText());
+    UpdateStatusLine();
 
     // 12.
     ShowMainWindow();
@@ -118,19 +169,177 @@ MainWindow::~MainWindow()
         bus::Unregister(token);
 }
 
+void MainWindow::BuildWidgets()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralwidget"));
+    auto* outer = new QVBoxLayout(central);
+    outer->setSpacing(0);
+    auto* body = new QVBoxLayout;
+    body->setSpacing(6);
+    outer->addLayout(body);
+
+    // Title row: the caption is painted at its left; controls and the
+    // window buttons on the right.
+    auto* title_row = new QHBoxLayout;
+    title_row->setSpacing(6);
+    title_row->addStretch(1);
+    language_button_ = new switchbutton(control_language_button,
+        { QStringLiteral("Tap here to switch languages"), QStringLiteral("点按此处切换语言"),
+            QStringLiteral("點按此處切換語言"),
+            QStringLiteral("言語を切り替えるには、ここをタップしてください"),
+            QStringLiteral("언어를 전환하려면 여기를 탭하세요."),
+            QStringLiteral("Appuyez ici pour changer de langue"),
+            QStringLiteral("Tippen Sie hier, um die Sprache zu wechseln") },
+        { QStringLiteral("english.png"), QStringLiteral("chinese.png"),
+            QStringLiteral("chinese_tw.png"), QStringLiteral("japanse.png"),
+            QStringLiteral("korean.png"), QStringLiteral("french.png"),
+            QStringLiteral("german.png") },
+        false, central);
+    recording_button_ = new switchbutton(control_recording_button,
+        { tr("点按此处开启剪贴板记录"), tr("点按此处暂停剪贴板记录") },
+        { QStringLiteral("off.png"), QStringLiteral("on.png") }, true, central);
+    day_night_button_ = new switchbutton(control_day_night_button,
+        { tr("点按此处开启夜间模式"), tr("点按此处开启昼间模式") },
+        { QStringLiteral("sun.png"), QStringLiteral("moon.png") }, true, central);
+    settings_button_ = new QPushButton(QStringLiteral("\u2699"), central);
+    settings_button_->setObjectName(QStringLiteral("settings_button"));
+    settings_button_->setToolTip(tr("点按此处打开设置界面"));
+    for (QPushButton* button : std::initializer_list<QPushButton*> {
+             language_button_, recording_button_, day_night_button_, settings_button_ }) {
+        button->setFixedSize(32, 32);
+        button->setFocusPolicy(Qt::NoFocus);
+        title_row->addWidget(button);
+    }
+    title_row->addSpacing(8);
+    min_button_ = WindowButton("min_button", central);
+    max_button_ = WindowButton("max_button", central);
+    close_button_ = WindowButton("close_button", central);
+    close_button_->setShortcut(QKeySequence(Qt::Key_Escape));
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addWidget(min_button_);
+    buttons->addWidget(max_button_);
+    buttons->addWidget(close_button_);
+    title_row->addLayout(buttons);
+    auto* title_strip = new QWidget(central);
+    title_strip->setFixedHeight(44 - 2);
+    title_strip->setLayout(title_row);
+    body->addWidget(title_strip);
+
+    // Search, type tabs and today's count.
+    auto* tools = new QHBoxLayout;
+    tools->setContentsMargins(12, 0, 12, 0);
+    tools->setSpacing(10);
+    search_box_ = new QLineEdit(central);
+    search_box_->setObjectName(QStringLiteral("search_box"));
+    search_box_->setPlaceholderText(tr("请输入搜索内容"));
+    search_box_->addAction(QIcon(QStringLiteral(":/image/search.png")), QLineEdit::LeadingPosition);
+    search_box_->setMinimumSize(130, 40);
+    search_box_->setMaximumSize(qMax(130, default_size_.width() - 380), 40);
+    tools->addWidget(search_box_, 1);
+    tab_strip_ = new imagetabwidget(msg_type_tab_chosen, central);
+    tab_strip_->setMinimumSize(250, 30);
+    tab_strip_->setMaximumHeight(34);
+    tab_strip_->setToolTip(tr("点按此处不同区域切换显示类型"));
+    for (const auto& [image, value] : { std::pair { ":/image/all_flag.png", content_all },
+             { ":/image/text_flag.png", content_text }, { ":/image/image_flag.png", content_image },
+             { ":/image/file_flag.png", content_file },
+             { ":/image/collect_flag.png", content_collect } })
+        tab_strip_->addArea(imagetabwidget::area::Make(QLatin1String(image), value));
+    tools->addWidget(tab_strip_, 1);
+    counter_label_ = new QLabel(central);
+    counter_label_->setObjectName(QStringLiteral("counter_label"));
+    tools->addWidget(counter_label_);
+    body->addLayout(tools);
+
+    list_ = new history_list(central);
+    list_->SetImageMaker(&history_.row_images());
+    auto* list_row = new QHBoxLayout;
+    list_row->setContentsMargins(6, 0, 4, 0);
+    list_row->addWidget(list_);
+    body->addLayout(list_row, 1);
+
+    status_label_ = new QLabel(central);
+    status_label_->setObjectName(QStringLiteral("status_label"));
+    status_label_->setContentsMargins(12, 0, 12, 6);
+    body->addWidget(status_label_);
+    setCentralWidget(central);
+
+    chrome_ = new window_chrome(this, window_chrome::options {});
+    chrome_->SetButtons(min_button_, max_button_, close_button_);
+    chrome_->SetTitleRow(title_row, default_size_.width());
+    chrome_->SetMarginLayouts(outer, body);
+
+    // Without back.png beside the program the window paints no body.
+    back_ = QPixmap(ProgramFolder() + QStringLiteral("/back.png"));
+    title_icon_ = QPixmap(QStringLiteral(":/image/paste.png"));
+    dragon_ = QPixmap(QStringLiteral(":/image/dragon.png"));
+}
+
 void MainWindow::PlaceWindow()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize available = screen ? screen->availableGeometry().size() : QSize(1280, 720);
+    const QSize available = AvailableArea();
     const QSize size = window_placement::DefaultSize(available);
     setMinimumWidth(380);
     setMinimumHeight(480);
+    platform::Platform& os = platform::Current();
+    Settings().folded_now = false;
     const auto saved = window_placement::ParsePosition(Settings().position);
-    if (saved && window_placement::IsAccepted(*saved, available))
+    if (saved && saved->width() - 1 < 500 && Settings().auto_fold)
+        Settings().folded_now = true;
+    QRect frame;
+    if (saved && window_placement::IsAccepted(*saved, available)) {
         setGeometry(*saved);
-    else
-        setGeometry((available.width() - size.width()) / 2,
+        const int scale = os.DpiScale();
+        frame = *saved;
+        if (scale >= 2)
+            frame.setSize(frame.size() * scale);
+    } else {
+        frame = QRect((available.width() - size.width()) / 2,
             (available.height() - size.height()) / 2, size.width(), size.height());
+        setGeometry(frame);
+    }
+    // Always above other windows; the toolkit keeps the hint over hide and show.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    os.SetTopmost(static_cast<platform::WindowId>(winId()),
+        { frame.x(), frame.y(), frame.width(), frame.height() }, false);
+}
+
+void MainWindow::Animate(bool show, bool quit_after)
+{
+    if (start_up_args_) {
+        start_up_args_ = false;
+        return;
+    }
+    // The slide is only a look: the window ends where it was.
+    if ((!animation_timer_ || !animation_timer_->isActive()) && !slid_away_)
+        animation_home_ = frameGeometry().topLeft();
+    animation_.Start(show, quit_after, animation_home_);
+    animation_timer_ = std::make_shared<QTimer>();
+    connect(animation_timer_.get(), &QTimer::timeout, this, [this] {
+        const window_animation::tick tick = animation_.Next();
+        setWindowOpacity(tick.opacity);
+        move(tick.position);
+        if (!tick.done)
+            return;
+        animation_timer_->stop();
+        if (animation_.quit_after()) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        if (animation_.showing()) {
+            move(animation_home_);
+            QWidget::show();
+        } else {
+            hide();
+            // Put back on the next show: a move now can be overtaken by the
+            // window system's late report of an earlier slide position.
+            slid_away_ = true;
+            setWindowOpacity(1.0);
+        }
+    });
+    animation_timer_->start(20);
 }
 
 void MainWindow::BuildTray()
@@ -143,6 +352,9 @@ void MainWindow::BuildTray()
     QAction* quit = tray_menu_->addAction(tr("退出"));
     quit->setToolTip(QStringLiteral("退出程序"));
     tray_menu_->setToolTipsVisible(true);
+    tray_menu_->setWindowFlags(
+        tray_menu_->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+    tray_menu_->setAttribute(Qt::WA_TranslucentBackground);
     connect(quit, &QAction::triggered, this, &MainWindow::Quit);
 
     tray_icon_ = std::make_shared<QSystemTrayIcon>(this);
@@ -156,8 +368,29 @@ void MainWindow::BuildTray()
     tray_icon_->show();
 }
 
+void MainWindow::ApplyTheme()
+{
+    const bool dark = Settings().dark_mode;
+    if (const auto sheet
+        = theme_sheets::ReadThemeFile(theme_sheets::ThemeFilePath(ProgramFolder(), dark)))
+        setStyleSheet(*sheet);
+    if (tray_menu_)
+        tray_menu_->setStyleSheet(theme_sheets::TrayMenu(dark));
+    if (counter_label_) {
+        counter_label_->setStyleSheet(theme_sheets::CounterLabel(dark));
+        counter_label_->setContentsMargins(3, 5, 3, 5);
+    }
+    if (chrome_)
+        chrome_->RestyleChrome();
+    if (list_)
+        list_->SetLook(dark, Settings().remove_style);
+}
+
 void MainWindow::ShowMainWindow()
 {
+    if (slid_away_ && !isVisible())
+        move(animation_home_);
+    slid_away_ = false;
     setWindowOpacity(1.0);
     show();
     raise();
@@ -174,7 +407,10 @@ void MainWindow::SystemTrayIconClicked(int reason)
 settings_store::WindowState MainWindow::CurrentWindowState() const
 {
     settings_store::WindowState state;
+    // During a slide the window is away from its place; the place is saved.
     state.frame = frameGeometry();
+    if ((animation_timer_ && animation_timer_->isActive()) || slid_away_)
+        state.frame->moveTopLeft(animation_home_);
     return state;
 }
 
@@ -185,7 +421,7 @@ void MainWindow::SaveSettings(bool flag)
 
 void MainWindow::HideToTray()
 {
-    hide();
+    Animate(false, false);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -201,7 +437,11 @@ void MainWindow::Quit()
     if (tray_icon_)
         tray_icon_->hide();
     SaveHistoryNow();
-    QCoreApplication::exit(0);
+    // A hidden window has nothing to fade.
+    if (isVisible())
+        Animate(false, true);
+    if (!animation_timer_ || !animation_timer_->isActive() || !animation_.quit_after())
+        QCoreApplication::exit(0);
 }
 
 void MainWindow::ApplyEditedSettings(const settings_record* edited)
@@ -209,13 +449,20 @@ void MainWindow::ApplyEditedSettings(const settings_record* edited)
     if (!edited)
         return;
     const bool old_auto_run = Settings().auto_run;
+    const bool old_dark = Settings().dark_mode;
     Settings() = *edited;
+    Settings().collect_sort_type = view_choice::ValidOrder(Settings().collect_sort_type);
     if (Settings().auto_run != old_auto_run)
         autorun::Apply(platform::Current(), Settings().auto_run, ProgramFolder());
     SaveSettings(true);
+    if (Settings().dark_mode != old_dark)
+        day_night_button_->setState(Settings().dark_mode ? 1 : 0);
+    recording_button_->setState(Settings().start_paster ? 1 : 0);
+    ApplyTheme();
+    ApplyViewFilter(true);
 }
 
-std::int64_t MainWindow::OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t)
+std::int64_t MainWindow::OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t b)
 {
     switch (id) {
     case msg_settings_applied:
@@ -228,18 +475,60 @@ std::int64_t MainWindow::OnMainMessage(std::int64_t id, std::int64_t a, std::int
         if (QFile::exists(history_.IndexPath())) {
             ShowNotice(tr("本地列表已与云上同步"));
             LoadContent();
+            view = &items;
+            RebuildList();
             ApplyViewFilter(true);
         }
         break;
+    case msg_control_toggled:
+        OnControlToggled(a, b);
+        break;
     default:
+        // 108-112 and 220 belong to the sync service, which handles them itself
+        // once it is part of the program.
         break;
     }
     return 0;
 }
 
-std::int64_t MainWindow::OnSecondMessage(std::int64_t id, std::int64_t, std::int64_t)
+void MainWindow::OnControlToggled(std::int64_t control, std::int64_t state)
+{
+    switch (control) {
+    case control_recording_button:
+        Settings().start_paster = state != 0;
+        ShowNotice(state != 0 ? tr("剪贴板记录已恢复") : tr("剪贴板记录已暂停"));
+        ScheduleSettingsSave();
+        break;
+    case control_language_button:
+        qDebug() << "language menu: not available yet";
+        break;
+    case control_dark_mode_switch:
+        day_night_button_->setState(state != 0 ? 1 : 0);
+        SetDarkMode(state != 0);
+        break;
+    case control_day_night_button:
+        ShowNotice(state != 0 ? tr("夜间模式已开启") : tr("昼间模式已开启"));
+        SetDarkMode(state != 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::SetDarkMode(bool dark)
+{
+    Settings().dark_mode = dark;
+    ApplyTheme();
+    update();
+    ApplyViewFilter(true);
+}
+
+std::int64_t MainWindow::OnSecondMessage(std::int64_t id, std::int64_t a, std::int64_t)
 {
     switch (id) {
+    case msg_type_tab_chosen:
+        OnTypeTabChosen(a);
+        break;
     case msg_update_accepted:
         shell_actions::OpenDownloadPageAndExit();
         break;
@@ -250,14 +539,107 @@ std::int64_t MainWindow::OnSecondMessage(std::int64_t id, std::int64_t, std::int
         shell_actions::Restart([this] { SaveHistoryNow(); });
         break;
     default:
+        // 10000 confirms a deletion of the context menu.
         break;
     }
     return 0;
 }
 
+void MainWindow::OnTypeTabChosen(std::int64_t code)
+{
+    const view_choice::choice next
+        = view_choice::Choose(code, Settings().show_content_type, Settings().collect_sort_type);
+    Settings().show_content_type = next.show_content_type;
+    Settings().collect_sort_type = next.collect_sort_type;
+    ApplyViewFilter(true);
+    ShowNotice(next.notice);
+}
+
 void MainWindow::ShowNotice(const QString& text)
 {
     qDebug() << "notice:" << text;
+    alertwidget::Show(this, text);
+}
+
+void MainWindow::ItemDoubleClicked(int row)
+{
+    // Pasting the row into the previous window comes with the paste engine.
+    qDebug() << "double click on row" << row;
+}
+
+QString MainWindow::StatusLine() const
+{
+    return tr("  当前已选中 ") + QString::number(list_->SelectedRows().size()) + tr(" 项内容")
+        + tr(" ，今天已复制 ") + QString::number(today_count()) + tr(" 次");
+}
+
+void MainWindow::UpdateStatusLine()
+{
+    status_label_->setText(StatusLine());
+}
+
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    if (back_.isNull())
+        return;
+    const bool dark = Settings().dark_mode;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(Qt::NoPen);
+    chrome_painter::PaintBody(
+        painter, size(), chrome_->frame_margin(), chrome_->frame_flag(), dark);
+    bubbles_.Paint(painter, dragon_);
+    chrome_painter::PaintTitle(painter, width(), title_icon_, caption_, dark);
+    PaintHint(painter);
+}
+
+void MainWindow::PaintHint(QPainter& painter)
+{
+    if (!records.empty())
+        return;
+    // Shown at every width: a narrow window needs the hint as much.
+    painter.setFont(QFont(QStringLiteral("微软雅黑"), 13));
+    painter.setPen(Settings().dark_mode ? Qt::white : Qt::black);
+    painter.drawText(QRect(0, 44, width(), height() - 44), Qt::AlignCenter,
+        tr("当前列表中暂无内容，\n尝试从别处Ctrl+C复制几条吧~"));
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        drag_.Press(event->pos(), event->globalPos(), frameGeometry().topLeft(), width());
+    QMainWindow::mousePressEvent(event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if ((event->buttons() & Qt::LeftButton) && drag_.dragging() && !chrome_->resizing()) {
+        if (isMaximized()) {
+            chrome_->ToggleMaximize();
+            if (const auto anchored = drag_.Restored(width(), event->globalPos()))
+                move(*anchored);
+        } else {
+            move(drag_.Target(event->globalPos()));
+        }
+    }
+    QMainWindow::mouseMoveEvent(event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        drag_.Release();
+    QMainWindow::mouseReleaseEvent(event);
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && title_drag::InStrip(event->pos(), width())) {
+        chrome_->ToggleMaximize();
+        update();
+    }
+    QMainWindow::mouseDoubleClickEvent(event);
 }
 
 void MainWindow::LoadContent()
@@ -323,12 +705,26 @@ void MainWindow::InsertSyncedRecords(const QStringList& names, const QStringList
 
 void MainWindow::ApplyViewFilter(bool rebuild)
 {
+    // Compiled once here for every entry the search looks at.
+    const search_matcher search(search_box_ ? search_box_->text() : QString());
     view_rows rows = FilterItems(items, Settings().show_content_type, Settings().collect_sort_type,
-        Settings().max_save_count);
+        Settings().max_save_count, &search);
     filtered_items = std::move(rows.filtered_items);
     row_to_record = std::move(rows.row_to_record);
-    if (rebuild)
+    if (rebuild) {
         view = &filtered_items;
+        RebuildList();
+    }
+}
+
+void MainWindow::RebuildList()
+{
+    if (!list_)
+        return;
+    list_->SetLook(Settings().dark_mode, Settings().remove_style);
+    list_->Rebuild(view, Settings().max_save_count, Settings().small_view || Settings().folded_now);
+    // The hint depends on the stored history, which may just have changed.
+    update();
 }
 
 void MainWindow::ClipboardChange()
@@ -348,6 +744,7 @@ void MainWindow::SetClipboardContent()
         return; // paused: the change is lost, not queued
     skip_clipboard_change = true;
     capture_.Capture(ReadClipboard(QGuiApplication::clipboard()->mimeData()), target_window);
-    status_label_->setText(capture_.today().StatusText());
+    counter_label_->setText(capture_.today().StatusText());
+    UpdateStatusLine();
     skip_clipboard_change = false;
 }

@@ -2,8 +2,11 @@
 // icon, the timers and the two bus handlers.
 #pragma once
 
+#include "app/bubble_decoration.h"
 #include "app/message_bus.h"
 #include "app/settings_store.h"
+#include "app/title_drag.h"
+#include "app/window_animation.h"
 #include "history/clipboard_capture.h"
 #include "history/content_history.h"
 #include "platform/platform.h"
@@ -12,12 +15,19 @@
 #include <map>
 #include <memory>
 #include <QMainWindow>
+#include <QPixmap>
 #include <vector>
 
+class history_list;
+class imagetabwidget;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSystemTrayIcon;
+class QTimer;
+class switchbutton;
+class window_chrome;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -40,14 +50,27 @@ public:
     void DeleteSelectIndex(int row);
     void ReplaceDeleteCollect();
     void InsertSyncedRecords(const QStringList& names, const QStringList& types);
-    // Rebuilds filtered_items and row_to_record; rebuild also points view at them.
+    // Rebuilds filtered_items and row_to_record for the type tab, favourites
+    // order and search text; rebuild also points view at them and redraws.
     void ApplyViewFilter(bool rebuild);
+    // Redraws the list from view, whole.
+    void RebuildList();
+    // The style sheets of the current theme, for the window and its menus.
+    void ApplyTheme();
+    // The fade-and-slide; quit_after ends the process when it completes.
+    void Animate(bool show, bool quit_after);
     // Every notice for the user goes through here.
     void ShowNotice(const QString& text);
     // Index and config.json both written before returning (quit, restart).
     void SaveHistoryNow();
 
     content_history& history() { return history_; }
+    history_list* list() const { return list_; }
+    QLineEdit* search_box() const { return search_box_; }
+    imagetabwidget* tab_strip() const { return tab_strip_; }
+    window_chrome* chrome() const { return chrome_; }
+    // The selection status line.
+    QString StatusLine() const;
     std::uint64_t today_count() const { return capture_.today().today_count(); }
 
 public slots:
@@ -55,9 +78,16 @@ public slots:
     // The clipboard changed: capture it 50 ms later, unless the change is our own.
     void ClipboardChange();
     void SetClipboardContent();
+    // A double click on a list row.
+    void ItemDoubleClicked(int row);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     std::int64_t OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t b);
@@ -65,18 +95,49 @@ private:
     void ApplyEditedSettings(const settings_record* edited);
     void HideToTray();
     void Quit();
+    void BuildWidgets();
     void BuildTray();
     void PlaceWindow();
+    void OnControlToggled(std::int64_t control, std::int64_t state);
+    void OnTypeTabChosen(std::int64_t code);
+    void SetDarkMode(bool dark);
+    void UpdateStatusLine();
+    void PaintHint(QPainter& painter);
     settings_store::WindowState CurrentWindowState() const;
     void ScheduleSettingsSave();
 
     QString caption_;
     bool start_up_args_ = false;
+    QPushButton* min_button_ = nullptr;
+    QPushButton* max_button_ = nullptr;
     QPushButton* close_button_ = nullptr;
+    QPushButton* settings_button_ = nullptr;
+    switchbutton* language_button_ = nullptr;
+    switchbutton* recording_button_ = nullptr;
+    switchbutton* day_night_button_ = nullptr;
+    QLabel* counter_label_ = nullptr;
+    history_list* list_ = nullptr;
+    QLineEdit* search_box_ = nullptr;
+    imagetabwidget* tab_strip_ = nullptr;
+    window_chrome* chrome_ = nullptr;
+    QSize default_size_;
+    QPixmap back_;
+    QPixmap title_icon_;
+    QPixmap dragon_;
+    bubble_decoration bubbles_;
+    title_drag drag_;
+    window_animation animation_;
+    std::shared_ptr<QTimer> animation_timer_;
+    QPoint animation_home_;
+    // Hidden by the slide, away from animation_home_.
+    bool slid_away_ = false;
+    std::shared_ptr<QTimer> hover_timer_;
+    std::shared_ptr<QTimer> full_screen_timer_;
     std::shared_ptr<QSystemTrayIcon> tray_icon_;
     QMenu* tray_menu_ = nullptr;
     std::vector<bus::Token> bus_tokens_;
     QLabel* status_label_ = nullptr;
+    QWidget* notice_ = nullptr;
     bool settings_save_pending_ = false;
     content_history history_;
     clipboard_capture capture_;
@@ -91,4 +152,6 @@ public:
     // The window in front when the last capture began: source of that entry
     // and target of a paste.
     platform::WindowId target_window = 0;
+    // A full-screen program is in front: hotkeys are ignored.
+    bool full_screen = false;
 };

@@ -16,16 +16,20 @@ const std::int64_t kGroupOrders[7][3] = {
 } // namespace
 
 view_rows FilterItems(const std::vector<content_item>& items, std::int64_t show_content_type,
-    std::int64_t collect_sort_type, std::int64_t max_save_count)
+    std::int64_t collect_sort_type, std::int64_t max_save_count, const search_matcher* search)
 {
     view_rows view;
     std::vector<std::int64_t> indexes;
+    const bool searching = search && !search->empty();
     for (size_t i = 0; i < items.size() && static_cast<std::int64_t>(i) < max_save_count; ++i) {
         const content_item& item = items[i];
         const bool shown = show_content_type == content_collect
             ? item.collect == collect_mark
             : show_content_type == content_all || item.type == show_content_type;
         if (!shown)
+            continue;
+        // A search looks at texts only: images leave the list.
+        if (searching && (item.type == content_image || !search->Matches(item.text)))
             continue;
         indexes.push_back(static_cast<std::int64_t>(i));
     }

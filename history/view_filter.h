@@ -1,8 +1,9 @@
-// Which entries the list shows for the chosen type tab and favourites order,
-// and which entry each row stands for. (The search box narrows it further.)
+// Which entries the list shows for the chosen type tab, favourites order and
+// search text, and which entry each row stands for.
 #pragma once
 
 #include "history/content_item.h"
+#include "history/search_matcher.h"
 
 #include <cstdint>
 #include <map>
@@ -14,4 +15,5 @@ struct view_rows {
 };
 
 view_rows FilterItems(const std::vector<content_item>& items, std::int64_t show_content_type,
-    std::int64_t collect_sort_type, std::int64_t max_save_count);
+    std::int64_t collect_sort_type, std::int64_t max_save_count,
+    const search_matcher* search = nullptr);

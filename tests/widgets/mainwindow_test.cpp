@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTest>
 
 namespace {
 
@@ -84,9 +85,13 @@ TEST_F(MainWindowTest, CloseButtonSavesWithFlagAndHides)
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(close->shortcut(), QKeySequence(Qt::Key_Escape));
     close->click();
-    EXPECT_FALSE(window.isVisible());
+    // Settings are written before the fade-out starts; the hide ends it.
+    EXPECT_TRUE(QFile::exists(ConfigPath()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 2000));
     const QJsonObject json = Config();
     EXPECT_TRUE(json.value(QLatin1String("flag")).toBool());
+    // The place of the window, not where the slide left it.
+    window.ShowMainWindow();
     EXPECT_EQ(json.value(QLatin1String("position")).toString().toStdString(),
         std::to_string(window.frameGeometry().x()) + ","
             + std::to_string(window.frameGeometry().y()) + ","
@@ -98,7 +103,7 @@ TEST_F(MainWindowTest, ClosingOnlyHidesAndShowMessageBringsItBack)
 {
     MainWindow window;
     window.close();
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 2000));
     bus::Post(msg_show_window, 0, 0);
     EXPECT_TRUE(window.isVisible());
     EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);

@@ -1,0 +1,128 @@
+#include "history/history_item_delegate.h"
+#include "history/history_list.h"
+#include "history/history_list_model.h"
+#include "history/row_image_maker.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace {
+
+content_item Text(std::string text, std::int64_t type = content_text)
+{
+    static int serial = 0;
+    content_item item;
+    item.type = type;
+    item.text = std::move(text);
+    item.content = "/nowhere/" + std::to_string(++serial) + ".txt";
+    return item;
+}
+
+class ListTest : public ::testing::Test {
+protected:
+    void Show(const std::vector<content_item>& rows, bool compact)
+    {
+        list.resize(900, 600);
+        list.Rebuild(&rows, 500, compact);
+        list.show();
+    }
+    int RowHeight(int row) { return list.visualRect(list.listModel()->index(row, 0)).height(); }
+
+    history_list list;
+};
+
+TEST_F(ListTest, RowHeightsFollowTheShownLines)
+{
+    QAbstractItemModelTester tester(list.listModel());
+    const std::vector<content_item> rows
+        = { Text("a\nb\nc"), Text("one"), Text("1\n2\n3\n4\n5\n6\n7\n8") };
+    const int spacing = list.delegate()->line_spacing();
+    Show(rows, false);
+    EXPECT_EQ(RowHeight(0), spacing * 3 + 50);
+    EXPECT_EQ(RowHeight(1), spacing + 28);
+    EXPECT_EQ(RowHeight(2), spacing * 5 + 50);
+    // Compact: every text is one line, its lines joined.
+    Show(rows, true);
+    EXPECT_EQ(RowHeight(0), spacing + 28);
+    EXPECT_EQ(
+        list.listModel()->data(list.listModel()->index(0, 0)).toString(), QStringLiteral("a b c "));
+}
+
+TEST_F(ListTest, RebuildSelectsTheFirstRowAndAnnouncesIt)
+{
+    QSignalSpy changed(&list, &history_list::itemSelectionChanged);
+    std::vector<content_item> rows = { Text("x"), Text("y"), Text("z") };
+    Show(rows, false);
+    EXPECT_EQ(list.currentRow(), 0);
+    EXPECT_EQ(list.SelectedRows(), std::vector<int> { 0 });
+    EXPECT_GE(changed.count(), 1);
+    list.selectAll();
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int> { 0, 1, 2 }));
+
+    // An empty view still tells the window that nothing is selected now.
+    changed.clear();
+    const std::vector<content_item> none;
+    list.Rebuild(&none, 500, false);
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(changed.count(), 1);
+    list.Rebuild(nullptr, 500, false);
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST_F(ListTest, AtMostMaxRowsAndStaleRowsReadNothing)
+{
+    std::vector<content_item> rows = { Text("a"), Text("b"), Text("c") };
+    list.Rebuild(&rows, 2, false);
+    EXPECT_EQ(list.count(), 2);
+    // The vector shrank without a rebuild (a deletion's first filtering).
+    rows.resize(1);
+    EXPECT_EQ(list.listModel()->Item(1), nullptr);
+    EXPECT_FALSE(list.listModel()->data(list.listModel()->index(1, 0)).isValid());
+}
+
+TEST_F(ListTest, FileRowShowsPathsAndItsToolTipKeepsTheScheme)
+{
+    const std::vector<content_item> rows = { Text("file:///C:/dir/a.txt", content_file) };
+    Show(rows, false);
+    const QModelIndex index = list.listModel()->index(0, 0);
+    EXPECT_EQ(index.data().toString(), QStringLiteral("C:/dir/a.txt "));
+    EXPECT_TRUE(index.data(Qt::ToolTipRole)
+                    .toString()
+                    .startsWith(QStringLiteral("file:///C:/dir/a.txt \n\n")));
+}
+
+TEST_F(ListTest, WideImageIsPainted664By33FromItsRowPicture)
+{
+    QTemporaryDir folder;
+    QImage wide(2000, 100, QImage::Format_RGB32);
+    wide.fill(QColor(0, 200, 0));
+    const QString path = folder.filePath(QStringLiteral("wide.png"));
+    ASSERT_TRUE(wide.save(path));
+    content_item image;
+    image.type = content_image;
+    image.content = path.toStdString();
+    image.text = image.content;
+    image.pixmap = std::make_shared<entry_image>(path);
+    const std::vector<content_item> rows = { image };
+
+    row_image_maker maker(folder.filePath(QStringLiteral("cache")));
+    list.SetImageMaker(&maker);
+    Show(rows, false);
+    EXPECT_EQ(RowHeight(0), 200);
+    // The first paint asks for the row picture; the second shows it.
+    list.viewport()->grab();
+    ASSERT_TRUE(maker.WaitForDone(5000));
+    const QImage shot = list.viewport()->grab().toImage();
+    QRect green;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixelColor(x, y) == QColor(0, 200, 0))
+                green |= QRect(x, y, 1, 1);
+    EXPECT_EQ(green.size(), QSize(664, 33));
+}
+
+} // namespace
