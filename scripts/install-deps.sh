@@ -12,7 +12,7 @@ packages=(
   libsqlite3-dev libsodium-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox xclip xdotool x11-utils
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-wqy-microhei
 )
 if [ "${1:-}" = ci ]; then
   packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64)
