@@ -12,6 +12,13 @@ public:
     WindowId ForegroundWindow() override;
     std::string WindowTitle(WindowId window) override;
     bool SaveWindowIconPng(WindowId window, const std::string& path) override;
+    // The paste target: focus and activation (win_activation.cpp).
+    WindowId FocusedChild(WindowId window) override;
+    bool BringToFront(WindowId window) override;
+    void SetNoActivate(WindowId window) override;
+    // Synthesised keys and the held modifiers (win_keys.cpp).
+    void SendKey(int virtual_key, bool down) override;
+    int HeldModifiers() override;
     int DpiScale() override;
     std::optional<std::string> ReadAutorun(const std::string& name) override;
     bool SetAutorun(

@@ -22,6 +22,13 @@ public:
     WindowId ForegroundWindow() override;
     std::string WindowTitle(WindowId window) override;
     bool SaveWindowIconPng(WindowId window, const std::string& path) override;
+    // The paste target: focus and activation (x11_activation.cpp).
+    WindowId FocusedChild(WindowId window) override;
+    bool BringToFront(WindowId window) override;
+    void SetNoActivate(WindowId window) override;
+    // Synthesised keys through XTest and the held modifiers (x11_keys.cpp).
+    void SendKey(int virtual_key, bool down) override;
+    int HeldModifiers() override;
     int DpiScale() override;
     std::optional<std::string> ReadAutorun(const std::string& name) override;
     bool SetAutorun(
@@ -38,5 +45,8 @@ private:
 // Logical DPI from the Xft.dpi resource string, rounded down to a whole scale
 // of 96; 1 when absent or malformed.
 int DpiScaleFromResources(const char* resource_manager);
+
+// The keysym that stands for a virtual-key code, 0 for codes without one.
+unsigned long KeysymForVirtualKey(int virtual_key);
 
 } // namespace platform

@@ -1,0 +1,158 @@
+#include "actions/paste_engine.h"
+
+#include "actions/key_sequence.h"
+#include "actions/row_copy.h"
+#include "app/settings_record.h"
+#include "history/clipboard_capture.h"
+
+#include <algorithm>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QThread>
+
+paste_engine::paste_engine(
+    platform::WindowId& target_window, hooks hooks, sleeper sleep, QObject* parent)
+    : QObject(parent)
+    , target_window_(target_window)
+    , hooks_(std::move(hooks))
+    , sleep_(std::move(sleep))
+{
+    if (!sleep_)
+        sleep_ = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+    paste_timer.setInterval(paste_interval_ms);
+    connect(&paste_timer, &QTimer::timeout, this, [this] { PasteQueueTick(true); });
+}
+
+void paste_engine::CopyRowContent(std::int64_t row)
+{
+    const std::vector<content_item>* view = hooks_.view ? hooks_.view() : nullptr;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!view || !clipboard)
+        return;
+    const action_report report = ::CopyRowContent(*view, row, reverse_text, *clipboard);
+    if (!report.empty() && hooks_.report)
+        hooks_.report(report);
+}
+
+bool paste_engine::AcceptClipboardChange()
+{
+    if (!skip_clipboard_change && paste_queue.empty())
+        return true;
+    skip_clipboard_change = false;
+    return false;
+}
+
+void paste_engine::AutoPasteContent(bool must, bool switch_flag)
+{
+    const settings_record& settings = Settings();
+    if (!settings.auto_paste && !must)
+        return;
+    PlayKeys(AutoPasteKeys(switch_flag, settings.auto_return), platform::Current(), sleep_);
+}
+
+std::vector<std::int64_t> paste_engine::SelectedRowsLargestFirst() const
+{
+    std::vector<std::int64_t> rows
+        = hooks_.selected_rows ? hooks_.selected_rows() : std::vector<std::int64_t>();
+    std::sort(rows.begin(), rows.end(), std::greater<std::int64_t>());
+    return rows;
+}
+
+void paste_engine::PasteNowSelectContent()
+{
+    const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
+    if (rows.size() == 1) {
+        CopyRowContent(hooks_.current_row ? hooks_.current_row() : -1);
+        AutoPasteContent(true, true);
+        reverse_text = false;
+        return;
+    }
+    // Taken from the back: the top row goes first.
+    paste_queue.insert(paste_queue.end(), rows.begin(), rows.end());
+    if (!paste_queue.empty())
+        paste_timer.start(paste_interval_ms);
+}
+
+void paste_engine::PasteNowReverseSelectContent()
+{
+    const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
+    if (rows.size() == 1) {
+        CopyRowContent(hooks_.current_row ? hooks_.current_row() : -1);
+        AutoPasteContent(true, true);
+        return;
+    }
+    for (std::int64_t row : rows)
+        paste_queue.insert(paste_queue.begin(), row);
+    if (!paste_queue.empty())
+        paste_timer.start(paste_interval_ms);
+}
+
+void paste_engine::FlipPasteSelectContent()
+{
+    reverse_text = true;
+    PasteNowSelectContent();
+}
+
+void paste_engine::PasteQueueTick(bool proceed)
+{
+    if (!paste_queue.empty() && proceed) {
+        CopyRowContent(paste_queue.back());
+        // Only the first row switches windows; later rows go where the focus is then.
+        AutoPasteContent(true, paste_count == 0);
+        ++paste_count;
+        paste_queue.pop_back();
+        return;
+    }
+    paste_queue.clear();
+    paste_count = 0;
+    paste_timer.stop();
+    reverse_text = false;
+}
+
+void paste_engine::ItemDoubleClicked(std::int64_t row)
+{
+    const std::vector<content_item>* view = hooks_.view ? hooks_.view() : nullptr;
+    if (!view || row < 0 || row >= static_cast<std::int64_t>(view->size()))
+        return;
+    if (hooks_.hide_preview)
+        hooks_.hide_preview();
+    CopyRowContent(row);
+    AutoPasteContent(false, true);
+}
+
+void paste_engine::BeginHotkeyCycle()
+{
+    paste_timer.stop();
+    PasteQueueTick(false);
+    reverse_text = false;
+    if (!hotkey_cycling)
+        target_window_ = platform::Current().ForegroundWindow();
+}
+
+void paste_engine::ArmHotkeyRelease()
+{
+    hotkey_cycling = true;
+    release_timer = std::make_shared<QTimer>();
+    connect(release_timer.get(), &QTimer::timeout, this, &paste_engine::PasteOnHotkeyRelease);
+    release_timer->start(release_poll_ms);
+}
+
+void paste_engine::PasteOnHotkeyRelease()
+{
+    platform::Platform& platform = platform::Current();
+    // The Windows key does not hold the paste back.
+    if (platform.HeldModifiers()
+        & (platform::mod::ctrl | platform::mod::alt | platform::mod::shift))
+        return;
+    if (hotkey_cycling) {
+        const settings_record& settings = Settings();
+        platform.BringToFront(target_window_);
+        sleep_(100);
+        PlayKeys(ReleasePasteKeys(settings.auto_paste, settings.auto_return), platform, sleep_);
+        hotkey_cycling = false;
+        if (settings.auto_hide_window && hooks_.hide_window)
+            hooks_.hide_window();
+    }
+    if (release_timer)
+        release_timer->stop();
+}

@@ -1,0 +1,85 @@
+// Puts history entries back on the clipboard and pastes them into the window
+// the user worked in: one row at once, several rows one per 800 ms tick, or
+// on the release of a cycling hotkey's modifiers. The main window owns it
+// and answers its questions through hooks; everything runs on the GUI
+// thread, which the key waits block briefly.
+#pragma once
+
+#include "actions/action_report.h"
+#include "history/content_item.h"
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <QObject>
+#include <QTimer>
+#include <vector>
+
+class paste_engine : public QObject {
+    Q_OBJECT
+public:
+    struct hooks {
+        // The list as shown (row N is element N); may return null.
+        std::function<const std::vector<content_item>*()> view;
+        // Rows of the selected indexes, in any order.
+        std::function<std::vector<std::int64_t>()> selected_rows;
+        // The list's current row, -1 when none.
+        std::function<std::int64_t()> current_row;
+        // Status line and notice of a copy.
+        std::function<void(const action_report&)> report;
+        // The main window, after a hotkey-release paste with auto_hide_window.
+        std::function<void()> hide_window;
+        // The hover image preview, before a double-click paste.
+        std::function<void()> hide_preview;
+    };
+    using sleeper = std::function<void(int ms)>;
+
+    // target_window is the main window's: capture overwrites it too. sleep
+    // defaults to a blocking sleep of the calling thread.
+    paste_engine(platform::WindowId& target_window, hooks hooks, sleeper sleep = {},
+        QObject* parent = nullptr);
+
+    // The next text copy flips the text.
+    bool reverse_text = false;
+    // Rows still to paste, taken from the back.
+    std::vector<std::int64_t> paste_queue;
+    std::int64_t paste_count = 0;
+    QTimer paste_timer;
+    bool hotkey_cycling = false;
+    // Made anew on each arming; replacing it ends the previous one.
+    std::shared_ptr<QTimer> release_timer;
+
+    static constexpr int paste_interval_ms = 800;
+    static constexpr int release_poll_ms = 100;
+
+    // The entry of a list row onto the clipboard, reported through the hook.
+    void CopyRowContent(std::int64_t row);
+
+    // ClipboardChange: true when the change is to be captured. Consumes
+    // skip_clipboard_change; nothing is captured while a multi-row paste runs.
+    bool AcceptClipboardChange();
+
+    // A cycling hotkey was pressed: abort a multi-row paste, forget a flip,
+    // and remember the window in front unless a cycle already did.
+    void BeginHotkeyCycle();
+    // The hotkey chose and copied its entry: paste when the modifiers are released.
+    void ArmHotkeyRelease();
+
+public slots:
+    void AutoPasteContent(bool must = false, bool switch_flag = true);
+    void PasteNowSelectContent();
+    void PasteNowReverseSelectContent();
+    // Flip paste: the selected text rows reversed.
+    void FlipPasteSelectContent();
+    void PasteQueueTick(bool proceed);
+    void ItemDoubleClicked(std::int64_t row);
+    void PasteOnHotkeyRelease();
+
+private:
+    std::vector<std::int64_t> SelectedRowsLargestFirst() const;
+
+    platform::WindowId& target_window_;
+    hooks hooks_;
+    sleeper sleep_;
+};

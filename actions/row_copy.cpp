@@ -1,0 +1,47 @@
+#include "actions/row_copy.h"
+
+#include "actions/flip_text.h"
+#include "history/clipboard_capture.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMimeData>
+
+QList<QUrl> FileEntryUrls(const std::string& text)
+{
+    QList<QUrl> urls;
+    const QStringList lines = QString::fromStdString(text).split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        urls.append(QUrl(line, QUrl::TolerantMode));
+    return urls;
+}
+
+action_report CopyRowContent(const std::vector<content_item>& view, std::int64_t row,
+    bool reverse_text, QClipboard& clipboard)
+{
+    if (row < 0 || row >= static_cast<std::int64_t>(view.size()))
+        return {};
+    const content_item& item = view[static_cast<size_t>(row)];
+    if (item.type == content_image) {
+        skip_clipboard_change = true;
+        // The row keeps only its small picture; the clipboard gets the whole image.
+        clipboard.setImage(item.pixmap ? item.pixmap->Full() : QImage());
+        return { QCoreApplication::translate("MainWindow", "  图片已复制至剪贴板"),
+            QCoreApplication::translate("MainWindow", "图片已经复制到剪贴板") };
+    }
+    if (item.type != content_text && item.type != content_file)
+        return {};
+    skip_clipboard_change = true;
+    if (item.type == content_text) {
+        const QString text = QString::fromStdString(item.text);
+        clipboard.setText(reverse_text ? FlipText(text) : text);
+        return { QCoreApplication::translate("MainWindow", "  文本已复制至剪贴板"),
+            QCoreApplication::translate("MainWindow", "文本已经复制到剪贴板") };
+    }
+    auto* data = new QMimeData;
+    data->setUrls(FileEntryUrls(item.text));
+    clipboard.setMimeData(data); // the clipboard owns it
+    return { QCoreApplication::translate("MainWindow", "  文件已复制至剪贴板"),
+        QCoreApplication::translate("MainWindow", "文件已经复制到剪贴板") };
+}
