@@ -19,6 +19,8 @@ public:
     // Synthesised keys and the held modifiers (win_keys.cpp).
     void SendKey(int virtual_key, bool down) override;
     int HeldModifiers() override;
+    // Above all other windows, never activated (win_topmost.cpp).
+    void SetTopmost(WindowId window, const Rect& frame, bool show) override;
     int DpiScale() override;
     std::optional<std::string> ReadAutorun(const std::string& name) override;
     bool SetAutorun(

@@ -29,6 +29,8 @@ public:
     // Synthesised keys through XTest and the held modifiers (x11_keys.cpp).
     void SendKey(int virtual_key, bool down) override;
     int HeldModifiers() override;
+    // Above all other windows, never focused (x11_topmost.cpp).
+    void SetTopmost(WindowId window, const Rect& frame, bool show) override;
     int DpiScale() override;
     std::optional<std::string> ReadAutorun(const std::string& name) override;
     bool SetAutorun(

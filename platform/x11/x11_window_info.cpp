@@ -1,6 +1,7 @@
 // The source window of a copy on X11: the EWMH active window, its title and
 // its icon.
 #include "platform/window_title_text.h"
+#include "platform/x11/x11_error_trap.h"
 #include "platform/x11/x11_platform.h"
 
 #include <cstring>
@@ -12,41 +13,6 @@
 
 namespace platform {
 namespace {
-
-// Windows vanish at any moment; Xlib's default handler would end the
-// process on the BadWindow that follows.
-class ScopedErrorTrap {
-public:
-    explicit ScopedErrorTrap(Display* display)
-        : display_(display)
-    {
-        XSync(display_, False);
-        failed_ = false;
-        previous_ = XSetErrorHandler(&ScopedErrorTrap::Handle);
-    }
-    ~ScopedErrorTrap()
-    {
-        XSync(display_, False);
-        XSetErrorHandler(previous_);
-    }
-    bool failed() const
-    {
-        XSync(display_, False);
-        return failed_;
-    }
-
-private:
-    static int Handle(Display*, XErrorEvent*)
-    {
-        failed_ = true;
-        return 0;
-    }
-    Display* display_;
-    int (*previous_)(Display*, XErrorEvent*) = nullptr;
-    static bool failed_;
-};
-
-bool ScopedErrorTrap::failed_ = false;
 
 // A property's raw items; empty when absent or of another type.
 struct property {

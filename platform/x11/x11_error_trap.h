@@ -1,0 +1,27 @@
+// Windows vanish at any moment; Xlib's default error handler would end the
+// process on the BadWindow that follows. While a trap lives, errors of the
+// display are only noted. Free of Xlib headers, which must come after Qt's.
+#pragma once
+
+struct _XDisplay;
+
+namespace platform {
+
+class ScopedErrorTrap {
+public:
+    explicit ScopedErrorTrap(_XDisplay* display);
+    ~ScopedErrorTrap();
+    ScopedErrorTrap(const ScopedErrorTrap&) = delete;
+    ScopedErrorTrap& operator=(const ScopedErrorTrap&) = delete;
+
+    // Whether any request made since the trap was set has failed.
+    bool failed() const;
+
+private:
+    _XDisplay* display_;
+    // The handler in place before, restored at the end (type erased: its
+    // type is Xlib's).
+    void (*previous_)() = nullptr;
+};
+
+} // namespace platform
