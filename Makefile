@@ -14,7 +14,7 @@ export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
   -DQUILLBOX_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF)
 
-.PHONY: all deps build run test bench fuzz wincheck format clean
+.PHONY: all deps build run test bench fuzz wincheck format clean screenshots
 
 all: build
 
@@ -37,6 +37,10 @@ bench: build
 fuzz:
 	@scripts/install-deps.sh ci
 	scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
+# PNGs of the real program with a sample history, for the README.
+screenshots: build
+	scripts/screenshots.sh $(BUILD_DIR)
 
 wincheck:
 	@scripts/install-deps.sh ci
