@@ -69,6 +69,21 @@ MainWindow::MainWindow(QWidget* parent)
     , capture_(history_)
     , records(history_.records)
     , items(history_.items)
+    , paste_(target_window,
+          paste_engine::hooks {
+              [this] { return static_cast<const std::vector<content_item>*>(view); },
+              [this] {
+                  const std::vector<int> rows = list_->SelectedRows();
+                  return std::vector<std::int64_t>(rows.begin(), rows.end());
+              },
+              [this] { return static_cast<std::int64_t>(list_->currentIndex().row()); },
+              [this](const action_report& report) {
+                  if (!report.status.isEmpty())
+                      status_label_->setText(report.status);
+                  if (!report.notice.isEmpty())
+                      ShowNotice(report.notice);
+              },
+              [this] { hide(); }, [] {} })
 {
     images::Init();
     default_size_ = window_placement::DefaultSize(AvailableArea());
@@ -563,8 +578,12 @@ void MainWindow::ShowNotice(const QString& text)
 
 void MainWindow::ItemDoubleClicked(int row)
 {
-    // Pasting the row into the previous window comes with the paste engine.
-    qDebug() << "double click on row" << row;
+    paste_.ItemDoubleClicked(row);
+}
+
+void MainWindow::CopyRowContent(int row)
+{
+    paste_.CopyRowContent(row);
 }
 
 QString MainWindow::StatusLine() const
@@ -729,11 +748,10 @@ void MainWindow::RebuildList()
 
 void MainWindow::ClipboardChange()
 {
-    if (!skip_clipboard_change) {
+    // Our own writes and changes during a multi-row paste are not captured.
+    if (paste_.AcceptClipboardChange()) {
         qDebug() << "set..";
         QTimer::singleShot(50, this, &MainWindow::SetClipboardContent);
-    } else {
-        skip_clipboard_change = false;
     }
 }
 

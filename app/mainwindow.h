@@ -2,6 +2,7 @@
 // icon, the timers and the two bus handlers.
 #pragma once
 
+#include "actions/paste_engine.h"
 #include "app/bubble_decoration.h"
 #include "app/message_bus.h"
 #include "app/settings_store.h"
@@ -78,8 +79,10 @@ public slots:
     // The clipboard changed: capture it 50 ms later, unless the change is our own.
     void ClipboardChange();
     void SetClipboardContent();
-    // A double click on a list row.
+    // A double click on a list row pastes it into the previous window.
     void ItemDoubleClicked(int row);
+    // The entry of a list row onto the clipboard.
+    void CopyRowContent(int row);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -152,6 +155,8 @@ public:
     // The window in front when the last capture began: source of that entry
     // and target of a paste.
     platform::WindowId target_window = 0;
+    // Copies and pastes entries; declared after target_window, which it shares.
+    paste_engine paste_;
     // A full-screen program is in front: hotkeys are ignored.
     bool full_screen = false;
 };
