@@ -1,5 +1,6 @@
 // Bringing the paste target back and keeping pinned windows from taking the
 // focus, on X11.
+#include "platform/x11/x11_error_trap.h"
 #include "platform/x11/x11_platform.h"
 
 #include <X11/Xatom.h>
@@ -9,42 +10,9 @@
 namespace platform {
 namespace {
 
-// The target may have closed since it was remembered; Xlib's default
-// handler would end the process on the BadWindow that follows.
-class ErrorTrap {
-public:
-    explicit ErrorTrap(Display* display)
-        : display_(display)
-    {
-        XSync(display_, False);
-        failed_ = false;
-        previous_ = XSetErrorHandler(&ErrorTrap::Handle);
-    }
-    ~ErrorTrap()
-    {
-        XSync(display_, False);
-        XSetErrorHandler(previous_);
-    }
-    ErrorTrap(const ErrorTrap&) = delete;
-    ErrorTrap& operator=(const ErrorTrap&) = delete;
-    bool failed() const
-    {
-        XSync(display_, False);
-        return failed_;
-    }
-
-private:
-    static int Handle(Display*, XErrorEvent*)
-    {
-        failed_ = true;
-        return 0;
-    }
-    Display* display_;
-    int (*previous_)(Display*, XErrorEvent*) = nullptr;
-    static bool failed_;
-};
-
-bool ErrorTrap::failed_ = false;
+// The target may have closed since it was remembered: requests to it run
+// under an error trap.
+using ErrorTrap = ScopedErrorTrap;
 
 // An EWMH window manager announces itself through a check window on the root.
 bool HasEwmhManager(Display* display)
