@@ -1,0 +1,63 @@
+#include "actions/hover_preview.h"
+
+#include "actions/imagepreview.h"
+#include "actions/preview_geometry.h"
+#include "platform/platform.h"
+
+hover_preview::hover_preview(QWidget* anchor)
+    : anchor_(anchor)
+{
+}
+
+hover_preview::~hover_preview()
+{
+    delete window_.data();
+}
+
+bool hover_preview::visible() const
+{
+    return window_ && window_->isVisible();
+}
+
+void hover_preview::Hide()
+{
+    if (window_)
+        window_->hide();
+}
+
+void hover_preview::Tick(const hover_state& state, const QString& image_path, std::int64_t scale,
+    const QPoint& pointer, const QSize& screen)
+{
+    hover_state current = state;
+    current.preview_visible = visible();
+    switch (HoverStep(current)) {
+    case hover_step::hide:
+        Hide();
+        break;
+    case hover_step::keep:
+        break;
+    case hover_step::show:
+        Show(image_path, scale, pointer, screen);
+        break;
+    }
+}
+
+void hover_preview::Show(
+    const QString& path, std::int64_t scale, const QPoint& pointer, const QSize& screen)
+{
+    if (path != path_ || pixmap_.isNull()) {
+        path_ = path;
+        pixmap_ = QPixmap(path);
+    }
+    if (!window_)
+        window_ = new imagepreview(anchor_, 0);
+    const QRect geometry = PreviewGeometry(pixmap_.size(), scale, pointer, screen);
+    window_->resize(geometry.size());
+    window_->setPixmap(pixmap_);
+    window_->move(geometry.topLeft());
+    window_->setWindowOpacity(1.0);
+    window_->show();
+    const QRect frame = window_->frameGeometry();
+    platform::Current().SetTopmost(static_cast<platform::WindowId>(window_->winId()),
+        { frame.x(), frame.y(), frame.width(), frame.height() }, true);
+}

@@ -1,0 +1,43 @@
+// The one hover image preview of the main window: made on first use, shown
+// beside the pointer without taking the focus, hidden when the pointer
+// leaves image rows.
+#pragma once
+
+#include "actions/hover_rule.h"
+
+#include <cstdint>
+#include <QPixmap>
+#include <QPoint>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+class imagepreview;
+class QWidget;
+
+class hover_preview {
+public:
+    explicit hover_preview(QWidget* anchor);
+    ~hover_preview();
+    hover_preview(const hover_preview&) = delete;
+    hover_preview& operator=(const hover_preview&) = delete;
+
+    // One tick. image_path: the content file of the row's image entry.
+    void Tick(const hover_state& state, const QString& image_path, std::int64_t scale,
+        const QPoint& pointer, const QSize& screen);
+    void Hide();
+
+    bool visible() const;
+    // Null until the first show.
+    imagepreview* window() const { return window_; }
+
+private:
+    void Show(const QString& path, std::int64_t scale, const QPoint& pointer, const QSize& screen);
+
+    QWidget* anchor_;
+    QPointer<imagepreview> window_;
+    // The picture of the last path: a tick every 100 ms must not decode the
+    // same file each time.
+    QString path_;
+    QPixmap pixmap_;
+};

@@ -1,0 +1,27 @@
+// A picture in a window of its own: pinned on screen from the list, or the
+// hover preview beside the pointer. It paints only the picture, scaled to
+// the whole window.
+#pragma once
+
+#include "actions/pinnedwidget.h"
+
+#include <QPixmap>
+
+class imagepreview : public pinnedwidget {
+    Q_OBJECT
+public:
+    imagepreview(QWidget* anchor, int button_mask);
+
+    // A pinned picture from its file: deleted once closed, sized to the
+    // picture (small ones enlarged to 88 pixels high), shown over anchor.
+    static imagepreview* Pin(QWidget* anchor, const QString& path);
+
+    void setPixmap(const QPixmap& pixmap);
+    const QPixmap& pixmap() const { return pixmap_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap pixmap_;
+};

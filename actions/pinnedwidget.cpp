@@ -1,0 +1,69 @@
+#include "actions/pinnedwidget.h"
+
+#include "platform/platform.h"
+#include "widgets/window_chrome.h"
+
+#include <QLayout>
+#include <QPushButton>
+
+namespace {
+
+window_chrome::options PinnedChrome()
+{
+    window_chrome::options options;
+    options.main_window = false;
+    options.setup_frame = false;
+    options.minimum_size = { pinnedwidget::minimum_side, pinnedwidget::minimum_side };
+    return options;
+}
+
+} // namespace
+
+pinnedwidget::pinnedwidget(QWidget* anchor, int button_mask, bool with_close_button)
+    : showwidget(button_mask, anchor)
+    , chrome_(new window_chrome(this, PinnedChrome()))
+{
+    setWindowFlags(windowFlags() | Qt::Tool);
+    setWindowTitle(tr("预览"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    // The frame's labels must not hold the window above the pinned size.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(minimum_side, minimum_side);
+    platform::Current().SetNoActivate(static_cast<platform::WindowId>(winId()));
+    if (!with_close_button)
+        return;
+    close_ = new QPushButton(this);
+    close_->setFixedSize(24, 24);
+    close_->setFocusPolicy(Qt::NoFocus);
+    close_->setStyleSheet(
+        QStringLiteral("QPushButton{border-image:url(:/image/close_normal.png);}"
+                       "QPushButton:hover{border-image:url(:/image/close_hover.png);}"
+                       "QPushButton:pressed{border-image:url(:/image/close_pressed.png);}"));
+    connect(close_, &QPushButton::clicked, this, [this] { closeWidget(); });
+    PlaceCloseButton();
+}
+
+void pinnedwidget::beforeShow()
+{
+    PlaceCloseButton();
+}
+
+bool pinnedwidget::resizing() const
+{
+    return chrome_->resizing();
+}
+
+void pinnedwidget::resizeEvent(QResizeEvent* event)
+{
+    // A border resize moves the right edge; the button stays in its corner.
+    PlaceCloseButton();
+    showwidget::resizeEvent(event);
+}
+
+void pinnedwidget::PlaceCloseButton()
+{
+    if (close_)
+        close_->move(width() - 42, 14);
+}

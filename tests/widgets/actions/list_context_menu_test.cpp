@@ -1,0 +1,106 @@
+// The built context menu: entry texts, shortcuts and tool tips in order, the
+// encoding submenu, "钉住" by entry kind, and the signal of each action.
+#include "actions/list_context_menu.h"
+#include "app/theme_sheets.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+namespace {
+
+QStringList Texts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts << action->text();
+    return texts;
+}
+
+class ListContextMenu : public ::testing::Test {
+protected:
+    QWidget window;
+    list_context_menu builder { &window, false };
+};
+
+TEST_F(ListContextMenu, EntriesInDisplayOrderWithShortcuts)
+{
+    const QStringList expected = { QStringLiteral("复制"), QStringLiteral("复制文件"),
+        QStringLiteral("粘贴"), QStringLiteral("反向粘贴"), QStringLiteral("翻转粘贴"),
+        QStringLiteral("预览"), QStringLiteral("钉住"), QStringLiteral("收藏"),
+        QStringLiteral("删除"), QStringLiteral("编码        MD5+BASE64"), QStringLiteral("设置"),
+        QStringLiteral("登录") };
+    EXPECT_EQ(Texts(builder.menu()), expected);
+    const QStringList shortcuts = { "Ctrl+C", "Ctrl+F", "Ctrl+V", "Ctrl+R", "Ctrl+B", "Ctrl+E",
+        "Ctrl+H", "Ctrl+X", "Ctrl+D", "", "Ctrl+S", "Ctrl+G" };
+    const QList<QAction*> actions = builder.menu()->actions();
+    for (int i = 0; i < actions.size(); ++i)
+        EXPECT_EQ(actions[i]->shortcut().toString(), shortcuts[i]) << i;
+    EXPECT_EQ(actions[9]->menu(), builder.encoding_menu());
+    EXPECT_EQ(Texts(builder.encoding_menu()),
+        QStringList({ QStringLiteral("md5编码"), QStringLiteral("base64编码") }));
+}
+
+TEST_F(ListContextMenu, ToolTipsJoinTheirPartsWithALineFeed)
+{
+    EXPECT_EQ(builder.action(list_action::copy)->toolTip(),
+        QStringLiteral("复制当前鼠标所在行内容\n附加快捷键「Space」🐯"));
+    EXPECT_EQ(builder.action(list_action::paste)->toolTip(),
+        QStringLiteral("从上至下自动粘贴鼠标选中所有行到上一个编辑窗口\n附加快捷键「Enter」"
+                       "🦚"));
+    EXPECT_EQ(builder.action(list_action::collect)->toolTip(),
+        QStringLiteral("给选中内容打上收藏标记\n只在收藏页面可以被删除"));
+    EXPECT_EQ(builder.action(list_action::remove)->toolTip(),
+        QStringLiteral("删除鼠标选中所有行\n附加快捷键「Del」🐭"));
+    EXPECT_EQ(builder.action(list_action::md5)->toolTip(), QStringLiteral("获取当前选项内容的md5"));
+    EXPECT_EQ(
+        builder.action(list_action::login)->toolTip(), QStringLiteral("开启剪贴板纪录全平台同步"));
+    EXPECT_TRUE(builder.menu()->toolTipsVisible());
+    EXPECT_TRUE(builder.encoding_menu()->toolTipsVisible());
+}
+
+TEST_F(ListContextMenu, FileRowHasNoPinAndTextOrImageRowsGetItBackBeforeCollect)
+{
+    builder.PrepareFor(2);
+    EXPECT_FALSE(Texts(builder.menu()).contains(QStringLiteral("钉住")));
+    EXPECT_EQ(builder.menu()->actions().size(), 11);
+    builder.PrepareFor(2);
+    EXPECT_EQ(builder.menu()->actions().size(), 11);
+
+    for (std::int64_t type : { 0, 1 }) {
+        builder.PrepareFor(type);
+        const QStringList texts = Texts(builder.menu());
+        EXPECT_EQ(texts.count(QStringLiteral("钉住")), 1);
+        EXPECT_EQ(texts.indexOf(QStringLiteral("钉住")) + 1, texts.indexOf(QStringLiteral("收藏")));
+    }
+}
+
+TEST_F(ListContextMenu, EveryActionReportsItselfAndBelongsToTheWindow)
+{
+    std::vector<list_action> seen;
+    QObject::connect(&builder, &list_context_menu::triggered,
+        [&seen](list_action action) { seen.push_back(action); });
+    for (const list_menu_entry& entry : list_menu_entries::Entries()) {
+        QAction* action = builder.action(entry.action);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->parent(), &window);
+        action->trigger();
+        ASSERT_FALSE(seen.empty());
+        EXPECT_EQ(seen.back(), entry.action);
+    }
+    EXPECT_EQ(seen.size(), list_menu_entries::Entries().size());
+}
+
+TEST_F(ListContextMenu, ThemeSwitchRestylesMenuAndSubmenu)
+{
+    EXPECT_EQ(builder.menu()->styleSheet(), theme_sheets::ListMenu(false));
+    builder.ApplyStyle(true);
+    EXPECT_EQ(builder.menu()->styleSheet(), theme_sheets::ListMenu(true));
+    EXPECT_EQ(builder.encoding_menu()->styleSheet(), theme_sheets::ListMenu(true));
+    EXPECT_TRUE(builder.menu()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(builder.encoding_menu()->testAttribute(Qt::WA_TranslucentBackground));
+}
+
+} // namespace
