@@ -2,7 +2,10 @@
 
 #include "actions/imagepreview.h"
 #include "actions/preview_geometry.h"
+#include "app/settings_record.h"
 #include "platform/platform.h"
+
+#include <QAbstractItemView>
 
 hover_preview::hover_preview(QWidget* anchor)
     : anchor_(anchor)
@@ -60,4 +63,26 @@ void hover_preview::Show(
     const QRect frame = window_->frameGeometry();
     platform::Current().SetTopmost(static_cast<platform::WindowId>(window_->winId()),
         { frame.x(), frame.y(), frame.width(), frame.height() }, true);
+}
+
+void hover_preview::TickOver(const QAbstractItemView* list, const std::vector<content_item>* view,
+    bool menu_showing, bool window_active, const QPoint& pointer, const QSize& screen)
+{
+    hover_state state;
+    state.menu_showing = menu_showing;
+    state.window_active = window_active;
+    state.image_preview = Settings().image_preview;
+    QString path;
+    if (list && list->isVisible()) {
+        const QPoint local = list->mapFromGlobal(pointer);
+        state.over_list = list->rect().contains(local);
+        const int row = list->indexAt(list->viewport()->mapFromGlobal(pointer)).row();
+        if (state.over_list && row >= 0 && view && static_cast<std::size_t>(row) < view->size()) {
+            const content_item& entry = (*view)[static_cast<std::size_t>(row)];
+            state.on_row = true;
+            state.row_is_image = entry.type == content_image;
+            path = QString::fromStdString(entry.content);
+        }
+    }
+    Tick(state, path, Settings().image_preview_scale, pointer, screen);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "actions/hover_rule.h"
+#include "history/content_item.h"
 
 #include <cstdint>
 #include <QPixmap>
@@ -11,8 +12,10 @@
 #include <QPointer>
 #include <QSize>
 #include <QString>
+#include <vector>
 
 class imagepreview;
+class QAbstractItemView;
 class QWidget;
 
 class hover_preview {
@@ -26,6 +29,11 @@ public:
     void Tick(const hover_state& state, const QString& image_path, std::int64_t scale,
         const QPoint& pointer, const QSize& screen);
     void Hide();
+    // The tick of the main window: the row of list under pointer (global),
+    // its entry in view (row N is element N), image_preview and its scale
+    // from the settings.
+    void TickOver(const QAbstractItemView* list, const std::vector<content_item>* view,
+        bool menu_showing, bool window_active, const QPoint& pointer, const QSize& screen);
 
     bool visible() const;
     // Null until the first show.

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QListView>
+#include <QStringListModel>
 #include <QTemporaryDir>
 
 namespace {
@@ -93,6 +95,33 @@ TEST_F(HoverPreview, InactiveWindowNeitherShowsNorHides)
     preview.Tick(state, path, 1, QPoint(120, 130), screen);
     EXPECT_TRUE(preview.visible());
     EXPECT_EQ(preview.window()->pos(), QPoint(130, 130));
+}
+
+TEST_F(HoverPreview, TickOverFindsTheImageRowUnderThePointer)
+{
+    QStringListModel model({ QStringLiteral("image"), QStringLiteral("beyond the view") });
+    QListView list;
+    list.setModel(&model);
+    list.setGeometry(0, 0, 300, 300);
+    list.show();
+    content_item image;
+    image.type = content_image;
+    image.content = path.toStdString();
+    const std::vector<content_item> view = { image };
+    const QRect first = list.visualRect(model.index(0, 0));
+    const QRect second = list.visualRect(model.index(1, 0));
+    const QPoint on_first = list.viewport()->mapToGlobal(first.center());
+
+    preview.TickOver(&list, &view, false, true, on_first, screen);
+    EXPECT_TRUE(preview.visible());
+    preview.TickOver(
+        &list, &view, false, true, list.viewport()->mapToGlobal(second.center()), screen);
+    EXPECT_FALSE(preview.visible());
+    preview.TickOver(&list, &view, false, true, on_first, screen);
+    preview.TickOver(&list, &view, false, true, list.mapToGlobal(QPoint(400, 10)), screen);
+    EXPECT_FALSE(preview.visible());
+    preview.TickOver(&list, nullptr, false, true, on_first, screen);
+    EXPECT_FALSE(preview.visible());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // border resize, the close button in its corner, deletion once closed, the
 // size rules of a pinned picture and the text's theme.
 #include "actions/imagepreview.h"
+#include "actions/pin_entry.h"
 #include "actions/popup_frame.h"
 #include "actions/textpreview.h"
 #include "app/message_ids.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QHoverEvent>
 #include <QImage>
 #include <QMouseEvent>
@@ -156,6 +158,32 @@ TEST_F(PinnedWindows, PinnedTextShowsMarkupAsTextAndFollowsTheTheme)
     EXPECT_TRUE(pin.text_edit()->styleSheet().contains(QStringLiteral("color: white")));
     // White text on the painted dark body, not on a white editor background.
     EXPECT_TRUE(pin.text_edit()->styleSheet().contains(QStringLiteral("background: transparent")));
+}
+
+TEST_F(PinnedWindows, PinEntryPinsTextsAndPicturesButNotFiles)
+{
+    content_item entry;
+    entry.type = content_file;
+    entry.content = dir.filePath("files").toStdString();
+    EXPECT_EQ(PinEntry(&anchor, entry), nullptr);
+
+    QFile file(dir.filePath("text"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("你好 😀").toUtf8());
+    file.close();
+    entry.type = content_text;
+    entry.content = file.fileName().toStdString();
+    std::unique_ptr<QWidget> text(PinEntry(&anchor, entry));
+    auto* pinned_text = qobject_cast<textpreview*>(text.get());
+    ASSERT_NE(pinned_text, nullptr);
+    EXPECT_EQ(pinned_text->text_edit()->toPlainText(), QStringLiteral("你好 😀"));
+
+    entry.type = content_image;
+    entry.content = Picture(dir, "c.png", { 60, 50 }).toStdString();
+    std::unique_ptr<QWidget> image(PinEntry(&anchor, entry));
+    auto* pinned_image = qobject_cast<imagepreview*>(image.get());
+    ASSERT_NE(pinned_image, nullptr);
+    EXPECT_EQ(pinned_image->size(), QSize(60, 50));
 }
 
 } // namespace
