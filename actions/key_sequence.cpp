@@ -1,5 +1,7 @@
 #include "actions/key_sequence.h"
 
+#include <Qt>
+
 namespace {
 
 key_step Wait(int ms)
@@ -64,5 +66,25 @@ void PlayKeys(const key_sequence& keys, platform::Platform& platform,
             platform.SendKey(step.virtual_key, step.down);
         if (step.wait_ms > 0)
             sleep(step.wait_ms);
+    }
+}
+
+int VirtualKeyOf(int qt_key)
+{
+    switch (qt_key) {
+    case Qt::Key_Alt:
+        return platform::vk::alt;
+    case Qt::Key_Tab:
+        return platform::vk::tab;
+    case Qt::Key_Shift:
+        return platform::vk::shift;
+    case Qt::Key_Control:
+        return platform::vk::ctrl;
+    case Qt::Key_V:
+        return platform::vk::v;
+    case Qt::Key_Return:
+        return platform::vk::enter;
+    default:
+        return 0;
     }
 }

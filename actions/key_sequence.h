@@ -27,6 +27,9 @@ key_sequence AutoPasteKeys(bool switch_window, bool auto_return);
 // tap, and Enter held 150 ms.
 key_sequence ReleasePasteKeys(bool auto_paste, bool auto_return);
 
+// The virtual-key code of a Qt key among those a paste sends; 0 for others.
+int VirtualKeyOf(int qt_key);
+
 // Sends the keys through the platform, sleeping between them.
 void PlayKeys(const key_sequence& keys, platform::Platform& platform,
     const std::function<void(int ms)>& sleep);

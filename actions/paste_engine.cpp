@@ -47,7 +47,40 @@ void paste_engine::AutoPasteContent(bool must, bool switch_flag)
     const settings_record& settings = Settings();
     if (!settings.auto_paste && !must)
         return;
-    PlayKeys(AutoPasteKeys(switch_flag, settings.auto_return), platform::Current(), sleep_);
+    SendKeys(AutoPasteKeys(switch_flag, settings.auto_return));
+}
+
+void paste_engine::SendKeys(const key_sequence& keys)
+{
+    platform::Platform& platform = platform::Current();
+    PlayKeys(keys, platform, sleep_);
+    // Keys that went to another window never come back.
+    if (!hooks_.own_window || platform.ForegroundWindow() != hooks_.own_window())
+        return;
+    const auto until = std::chrono::steady_clock::now() + own_key_echo_time;
+    for (const key_step& step : keys)
+        if (step.virtual_key)
+            sent_keys_.push_back({ step.virtual_key, step.down, until });
+}
+
+bool paste_engine::TakeOwnKeyEcho(int virtual_key, bool down)
+{
+    const auto now = std::chrono::steady_clock::now();
+    sent_keys_.erase(std::remove_if(sent_keys_.begin(), sent_keys_.end(),
+                         [now](const sent_key& key) { return key.until <= now; }),
+        sent_keys_.end());
+    const auto found = std::find_if(sent_keys_.begin(), sent_keys_.end(),
+        [&](const sent_key& key) { return key.virtual_key == virtual_key && key.down == down; });
+    if (virtual_key == 0 || found == sent_keys_.end())
+        return false;
+    sent_keys_.erase(found);
+    return true;
+}
+
+void paste_engine::EndFinishedRun()
+{
+    if (paste_queue.empty() && paste_timer.isActive())
+        PasteQueueTick(false);
 }
 
 std::vector<std::int64_t> paste_engine::SelectedRowsLargestFirst() const
@@ -60,6 +93,7 @@ std::vector<std::int64_t> paste_engine::SelectedRowsLargestFirst() const
 
 void paste_engine::PasteNowSelectContent()
 {
+    EndFinishedRun();
     const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
     if (rows.size() == 1) {
         CopyRowContent(hooks_.current_row ? hooks_.current_row() : -1);
@@ -75,6 +109,7 @@ void paste_engine::PasteNowSelectContent()
 
 void paste_engine::PasteNowReverseSelectContent()
 {
+    EndFinishedRun();
     const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
     if (rows.size() == 1) {
         CopyRowContent(hooks_.current_row ? hooks_.current_row() : -1);
@@ -89,6 +124,7 @@ void paste_engine::PasteNowReverseSelectContent()
 
 void paste_engine::FlipPasteSelectContent()
 {
+    EndFinishedRun();
     reverse_text = true;
     PasteNowSelectContent();
 }
@@ -148,7 +184,7 @@ void paste_engine::PasteOnHotkeyRelease()
         const settings_record& settings = Settings();
         platform.BringToFront(target_window_);
         sleep_(100);
-        PlayKeys(ReleasePasteKeys(settings.auto_paste, settings.auto_return), platform, sleep_);
+        SendKeys(ReleasePasteKeys(settings.auto_paste, settings.auto_return));
         hotkey_cycling = false;
         if (settings.auto_hide_window && hooks_.hide_window)
             hooks_.hide_window();

@@ -6,9 +6,11 @@
 #pragma once
 
 #include "actions/action_report.h"
+#include "actions/key_sequence.h"
 #include "history/content_item.h"
 #include "platform/platform.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -32,6 +34,8 @@ public:
         std::function<void()> hide_window;
         // The hover image preview, before a double-click paste.
         std::function<void()> hide_preview;
+        // The main window's native id.
+        std::function<platform::WindowId()> own_window;
     };
     using sleeper = std::function<void(int ms)>;
 
@@ -66,6 +70,13 @@ public:
     // The hotkey chose and copied its entry: paste when the modifiers are released.
     void ArmHotkeyRelease();
 
+    // When the switch back did not leave our own window, the keys we sent
+    // arrive there and must not be taken for the user's (Enter and V would
+    // paste again, and again). True, once, for a key event that matches one
+    // sent into our window in the last own_key_echo_time.
+    bool TakeOwnKeyEcho(int virtual_key, bool down);
+    static constexpr std::chrono::milliseconds own_key_echo_time { 1000 };
+
 public slots:
     void AutoPasteContent(bool must = false, bool switch_flag = true);
     void PasteNowSelectContent();
@@ -78,8 +89,19 @@ public slots:
 
 private:
     std::vector<std::int64_t> SelectedRowsLargestFirst() const;
+    // Every row of the last run is out and only its closing tick is due:
+    // the run is over, and a new paste starts afresh (with the switch back
+    // and without a flip left over).
+    void EndFinishedRun();
+    void SendKeys(const key_sequence& keys);
 
     platform::WindowId& target_window_;
     hooks hooks_;
     sleeper sleep_;
+    struct sent_key {
+        int virtual_key;
+        bool down;
+        std::chrono::steady_clock::time_point until;
+    };
+    std::vector<sent_key> sent_keys_;
 };

@@ -61,6 +61,8 @@ protected:
         hooks.report = [this](const action_report& r) { notices.push_back(r.notice); };
         hooks.hide_window = [this] { ++hidden; };
         hooks.hide_preview = [this] { ++preview_hidden; };
+        hooks.own_window = [] { return platform::WindowId(77); };
+        log.fake().foreground = 0;
         engine = std::make_unique<paste_engine>(target, hooks, [this](int ms) { log.Sleep(ms); });
     }
 
@@ -194,6 +196,39 @@ TEST_F(PasteEngine, ASecondRunJoinsTheFirstWithoutAnotherAltTab)
     // The queue was [2] + [9, 8]: the newer rows come first, from its back.
     EXPECT_EQ(pasted, (std::vector<QString> { "row8", "row9", "row2" }));
     EXPECT_EQ(Count(keys, "SendKey 18 down"), 0);
+}
+
+// Regression: a paste started after the last row went out but before the
+// closing tick joined the finished run, sent no Alt+Tab and so typed its
+// keys into our own window.
+TEST_F(PasteEngine, ARunWhoseRowsAreAllOutIsOverForTheNextPaste)
+{
+    selected = { 0, 1 };
+    engine->FlipPasteSelectContent();
+    engine->PasteQueueTick(true);
+    engine->PasteQueueTick(true);
+    ASSERT_TRUE(engine->paste_timer.isActive());
+    log.Take();
+    selected = { 2, 3 };
+    engine->PasteNowSelectContent();
+    EXPECT_FALSE(engine->reverse_text);
+    engine->PasteQueueTick(true);
+    EXPECT_EQ(Clipboard(), QStringLiteral("row2"));
+    EXPECT_EQ(Count(log.Take(), "SendKey 18 down"), 1);
+}
+
+TEST_F(PasteEngine, OwnKeysComingBackAreRecognisedOnceEach)
+{
+    engine->AutoPasteContent(true, false);
+    EXPECT_FALSE(engine->TakeOwnKeyEcho(platform::vk::v, false)) << "sent to another window";
+    log.fake().foreground = 77;
+    engine->AutoPasteContent(true, false);
+    EXPECT_TRUE(engine->TakeOwnKeyEcho(VirtualKeyOf(Qt::Key_V), false));
+    EXPECT_FALSE(engine->TakeOwnKeyEcho(platform::vk::v, false));
+    EXPECT_TRUE(engine->TakeOwnKeyEcho(platform::vk::v, true));
+    // Enter only follows with auto_return; 0 (a key no paste sends) never matches.
+    EXPECT_FALSE(engine->TakeOwnKeyEcho(VirtualKeyOf(Qt::Key_Return), false));
+    EXPECT_FALSE(engine->TakeOwnKeyEcho(VirtualKeyOf(Qt::Key_X), false));
 }
 
 TEST_F(PasteEngine, FlippedRunFlipsEveryTextRowUntilItEnds)
