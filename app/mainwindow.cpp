@@ -1,5 +1,9 @@
 #include "app/mainwindow.h"
 
+#include "actions/hover_preview.h"
+#include "actions/imagepreview.h"
+#include "actions/list_context_menu.h"
+#include "actions/promptwidget.h"
 #include "app/autorun.h"
 #include "app/message_ids.h"
 #include "app/program_file.h"
@@ -83,7 +87,12 @@ MainWindow::MainWindow(QWidget* parent)
                   if (!report.notice.isEmpty())
                       ShowNotice(report.notice);
               },
-              [this] { hide(); }, [] {} })
+              [this] { hide(); },
+              [this] {
+                  if (hover_)
+                      hover_->Hide();
+              },
+              [this] { return static_cast<platform::WindowId>(winId()); } })
 {
     images::Init();
     default_size_ = window_placement::DefaultSize(AvailableArea());
@@ -132,6 +141,7 @@ MainWindow::MainWindow(QWidget* parent)
     hover_timer_->start(100);
     full_screen_timer_ = std::make_shared<QTimer>();
     full_screen_timer_->start(500);
+    BuildListMenu();
     connect(
         new termination_signals(this), &termination_signals::requested, this, &MainWindow::Quit);
     connect(close_button_, &QPushButton::clicked, this, [this] {
@@ -143,8 +153,7 @@ MainWindow::MainWindow(QWidget* parent)
         update();
     });
     connect(min_button_, &QPushButton::clicked, this, &QWidget::showMinimized);
-    connect(settings_button_, &QPushButton::clicked, this,
-        [] { qDebug() << "settings window: not available yet"; });
+    connect(settings_button_, &QPushButton::clicked, this, &MainWindow::OpenSettingWidget);
     connect(search_box_, &QLineEdit::textChanged, this, [this] { ApplyViewFilter(true); });
     ApplyTheme();
 
@@ -371,6 +380,8 @@ void MainWindow::BuildTray()
         tray_menu_->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
     tray_menu_->setAttribute(Qt::WA_TranslucentBackground);
     connect(quit, &QAction::triggered, this, &MainWindow::Quit);
+    connect(login, &QAction::triggered, this, &MainWindow::OpenLoginWidget);
+    connect(settings, &QAction::triggered, this, &MainWindow::OpenSettingWidget);
 
     tray_icon_ = std::make_shared<QSystemTrayIcon>(this);
     tray_icon_->setIcon(QIcon(ProgramFolder() + QStringLiteral("/icon.png")));
@@ -399,6 +410,8 @@ void MainWindow::ApplyTheme()
         chrome_->RestyleChrome();
     if (list_)
         list_->SetLook(dark, Settings().remove_style);
+    if (list_menu_)
+        list_menu_->ApplyStyle(dark);
 }
 
 void MainWindow::ShowMainWindow()
@@ -541,6 +554,9 @@ void MainWindow::SetDarkMode(bool dark)
 std::int64_t MainWindow::OnSecondMessage(std::int64_t id, std::int64_t a, std::int64_t)
 {
     switch (id) {
+    case msg_delete_confirmed:
+        DelectNowSelectStep();
+        break;
     case msg_type_tab_chosen:
         OnTypeTabChosen(a);
         break;
@@ -554,7 +570,6 @@ std::int64_t MainWindow::OnSecondMessage(std::int64_t id, std::int64_t a, std::i
         shell_actions::Restart([this] { SaveHistoryNow(); });
         break;
     default:
-        // 10000 confirms a deletion of the context menu.
         break;
     }
     return 0;
@@ -761,8 +776,10 @@ void MainWindow::SetClipboardContent()
     if (!Settings().start_paster)
         return; // paused: the change is lost, not queued
     skip_clipboard_change = true;
-    capture_.Capture(ReadClipboard(QGuiApplication::clipboard()->mimeData()), target_window);
+    const clipboard_snapshot clipboard = ReadClipboard(QGuiApplication::clipboard()->mimeData());
+    const clipboard_capture::outcome outcome = capture_.Capture(clipboard, target_window);
     counter_label_->setText(capture_.today().StatusText());
     UpdateStatusLine();
     skip_clipboard_change = false;
+    RunCopyShortcuts(outcome, clipboard.text);
 }

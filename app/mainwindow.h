@@ -2,6 +2,7 @@
 // icon, the timers and the two bus handlers.
 #pragma once
 
+#include "actions/list_menu_entries.h"
 #include "actions/paste_engine.h"
 #include "app/bubble_decoration.h"
 #include "app/message_bus.h"
@@ -12,14 +13,19 @@
 #include "history/content_history.h"
 #include "platform/platform.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <vector>
 
 class history_list;
+class hover_preview;
+class list_context_menu;
+class promptwidget;
 class imagetabwidget;
 class QLabel;
 class QLineEdit;
@@ -84,6 +90,25 @@ public slots:
     // The entry of a list row onto the clipboard.
     void CopyRowContent(int row);
 
+    // The item actions of the list's context menu and keys.
+    void ShowListPopMenu(QPoint pt);
+    void CopyNowSelectContent();
+    void CopyNowSelectFile();
+    void PasteNowSelectContent();
+    void PasteNowReverseSelectContent();
+    void PreviewNowSelectContent();
+    // Asks first; the answer arrives as msg_delete_confirmed.
+    void DelectNowSelectContent();
+    void DelectNowSelectStep();
+    void OpenSettingWidget();
+    void OpenLoginWidget();
+    void CollectNowSelectContent();
+    void PinSelectContent();
+    void PinSelectImage(QString pix);
+    void PinSelectText(QString text);
+    void RefreshClipboard();
+    void EncodingOperate(std::size_t type);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -91,6 +116,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     std::int64_t OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t b);
@@ -108,6 +135,16 @@ private:
     void PaintHint(QPainter& painter);
     settings_store::WindowState CurrentWindowState() const;
     void ScheduleSettingsSave();
+    void BuildListMenu();
+    void RunListAction(list_action action);
+    // Rows of the selected indexes, largest first.
+    std::vector<std::int64_t> SelectedRowsLargestFirst() const;
+    // After the rows from smallest_row down changed.
+    void ScrollAfterChange(std::int64_t smallest_row);
+    void HoverTick();
+    bool SearchBoxFocused() const;
+    // Shift or Ctrl+Shift held while copying.
+    void RunCopyShortcuts(clipboard_capture::outcome outcome, const QString& text);
 
     QString caption_;
     bool start_up_args_ = false;
@@ -140,7 +177,9 @@ private:
     QMenu* tray_menu_ = nullptr;
     std::vector<bus::Token> bus_tokens_;
     QLabel* status_label_ = nullptr;
-    QWidget* notice_ = nullptr;
+    list_context_menu* list_menu_ = nullptr;
+    std::unique_ptr<hover_preview> hover_;
+    QPointer<promptwidget> delete_prompt_;
     bool settings_save_pending_ = false;
     content_history history_;
     clipboard_capture capture_;

@@ -102,6 +102,7 @@ clipboard_capture::outcome clipboard_capture::CaptureImage(
     history_.row_images().Store(item.pixmap, image);
     history_.InsertFront(record, std::move(item));
     history_.FinishInsertion();
+    last_image_ = path;
     return outcome::image;
 }
 
@@ -119,8 +120,10 @@ clipboard_capture::outcome clipboard_capture::CaptureText(
         const auto result = history_.InsertImageFile(
             source, 0, [target](const QString& icon) { SaveSourceIcon(target, icon); },
             SourceTitle(target));
-        if (result == content_history::image_file_result::inserted)
+        if (result == content_history::image_file_result::inserted) {
+            last_image_ = source;
             return outcome::image_file;
+        }
         if (result == content_history::image_file_result::exists)
             return outcome::kept_favourite;
         // No image behind the URL: recorded as what it is, a file or a text.

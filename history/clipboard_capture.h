@@ -22,6 +22,10 @@ public:
     // records it. target is the window that was in front.
     outcome Capture(const clipboard_snapshot& clipboard, platform::WindowId target);
 
+    // The picture of the last image entry: its new file, or for a copied
+    // image file that file itself.
+    const QString& last_image() const { return last_image_; }
+
     const today_counter& today() const { return today_; }
     today_counter& today() { return today_; }
 
@@ -32,6 +36,7 @@ private:
 
     content_history& history_;
     today_counter today_;
+    QString last_image_;
 };
 
 // The window's title, for exe_title.

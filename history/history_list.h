@@ -34,6 +34,10 @@ public:
     std::vector<int> SelectedRows() const;
 
     history_list_model* listModel() const { return model_; }
+
+    // Letter keys are the window's commands (copy, paste, ...), not a
+    // search that moves the current row first.
+    void keyboardSearch(const QString&) override { }
     history_item_delegate* delegate() const { return delegate_; }
 
 signals:

@@ -1,0 +1,304 @@
+// The main window's item actions: the list's context menu, its letter keys,
+// pinning, deleting, favourites, encodings, the hover preview and what the
+// keys held while copying ask for. The work is done by the actions library.
+#include "app/mainwindow.h"
+
+#include "actions/copy_shortcuts.h"
+#include "actions/entry_encoding.h"
+#include "actions/favourite_toggle.h"
+#include "actions/hover_preview.h"
+#include "actions/imagepreview.h"
+#include "actions/key_sequence.h"
+#include "actions/list_context_menu.h"
+#include "actions/pin_entry.h"
+#include "actions/promptwidget.h"
+#include "actions/textpreview.h"
+#include "actions/web_search.h"
+#include "app/message_ids.h"
+#include "app/settings_record.h"
+#include "history/clipboard_capture.h"
+#include "history/history_list.h"
+
+#include <algorithm>
+#include <QClipboard>
+#include <QCursor>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+// A content file as a URL; QUrl spells both "/home/..." and "C:/..." right.
+QUrl ContentFileUrl(const std::string& path)
+{
+    return QUrl::fromLocalFile(QString::fromStdString(path));
+}
+
+QSize ScreenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1280, 720);
+}
+
+} // namespace
+
+void MainWindow::BuildListMenu()
+{
+    list_menu_ = new list_context_menu(this, Settings().dark_mode);
+    connect(list_menu_, &list_context_menu::triggered, this, &MainWindow::RunListAction);
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowListPopMenu);
+    hover_ = std::make_unique<hover_preview>(this);
+    connect(hover_timer_.get(), &QTimer::timeout, this, &MainWindow::HoverTick);
+}
+
+void MainWindow::RunListAction(list_action action)
+{
+    switch (action) {
+    case list_action::copy:
+        CopyNowSelectContent();
+        break;
+    case list_action::copy_file:
+        CopyNowSelectFile();
+        break;
+    case list_action::paste:
+        PasteNowSelectContent();
+        break;
+    case list_action::reverse_paste:
+        PasteNowReverseSelectContent();
+        break;
+    case list_action::flip_paste:
+        paste_.FlipPasteSelectContent();
+        break;
+    case list_action::preview:
+        PreviewNowSelectContent();
+        break;
+    case list_action::pin:
+        PinSelectContent();
+        break;
+    case list_action::collect:
+        CollectNowSelectContent();
+        break;
+    case list_action::remove:
+        DelectNowSelectContent();
+        break;
+    case list_action::md5:
+        EncodingOperate(encoding_md5);
+        break;
+    case list_action::base64:
+        EncodingOperate(encoding_base64);
+        break;
+    case list_action::settings:
+        OpenSettingWidget();
+        break;
+    case list_action::login:
+        OpenLoginWidget();
+        break;
+    }
+}
+
+std::vector<std::int64_t> MainWindow::SelectedRowsLargestFirst() const
+{
+    const std::vector<int> rows = list_->SelectedRows();
+    std::vector<std::int64_t> sorted(rows.begin(), rows.end());
+    std::sort(sorted.begin(), sorted.end(), std::greater<std::int64_t>());
+    return sorted;
+}
+
+void MainWindow::ScrollAfterChange(std::int64_t smallest_row)
+{
+    const std::int64_t row = ScrollRowAfterChange(smallest_row, list_->count());
+    if (row >= 0)
+        list_->scrollTo(list_->model()->index(static_cast<int>(row), 0));
+}
+
+void MainWindow::ShowListPopMenu(QPoint pt)
+{
+    const QModelIndex index = list_->indexAt(pt);
+    if (!index.isValid() || !view || static_cast<std::size_t>(index.row()) >= view->size())
+        return;
+    hover_->Hide();
+    list_menu_->ShowFor((*view)[static_cast<std::size_t>(index.row())].type, QCursor::pos());
+}
+
+void MainWindow::CopyNowSelectContent()
+{
+    CopyRowContent(list_->currentRow());
+}
+
+void MainWindow::CopyNowSelectFile()
+{
+    skip_clipboard_change = true;
+    QList<QUrl> urls;
+    for (std::int64_t row : SelectedRowsLargestFirst())
+        if (view && static_cast<std::size_t>(row) < view->size())
+            urls.append(ContentFileUrl((*view)[static_cast<std::size_t>(row)].content));
+    auto* data = new QMimeData;
+    data->setUrls(urls);
+    QGuiApplication::clipboard()->setMimeData(data); // the clipboard owns it
+    status_label_->setText(QStringLiteral("  文件已复制至剪贴板"));
+    ShowNotice(tr("文件已经复制到剪贴板"));
+}
+
+void MainWindow::PasteNowSelectContent()
+{
+    paste_.PasteNowSelectContent();
+}
+
+void MainWindow::PasteNowReverseSelectContent()
+{
+    paste_.PasteNowReverseSelectContent();
+}
+
+void MainWindow::PreviewNowSelectContent()
+{
+    for (std::int64_t row : SelectedRowsLargestFirst())
+        if (view && static_cast<std::size_t>(row) < view->size())
+            QDesktopServices::openUrl(
+                ContentFileUrl((*view)[static_cast<std::size_t>(row)].content));
+}
+
+void MainWindow::DelectNowSelectContent()
+{
+    if (!delete_prompt_)
+        delete_prompt_
+            = new promptwidget(this, tr("确定删除？"), msg_delete_confirmed, msg_delete_cancelled);
+    delete_prompt_->ShowPopup();
+}
+
+void MainWindow::DelectNowSelectStep()
+{
+    const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
+    if (rows.empty())
+        return;
+    // The rows as shown now.
+    ApplyViewFilter(false);
+    history_.DeleteSelectIndex(
+        rows, row_to_record, Settings().show_content_type == content_collect);
+    ScrollAfterChange(rows.back());
+}
+
+void MainWindow::CollectNowSelectContent()
+{
+    const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
+    if (rows.empty())
+        return;
+    ApplyViewFilter(false);
+    const favourite_changes changes = CollectRows(history_, rows, row_to_record);
+    ApplyViewFilter(true);
+    ScrollAfterChange(rows.back());
+    const QString notice = FavouriteNoticeText(changes);
+    if (!notice.isEmpty())
+        ShowNotice(notice);
+}
+
+void MainWindow::PinSelectContent()
+{
+    const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+    if (selected.isEmpty() || !view)
+        return;
+    const std::size_t row = static_cast<std::size_t>(selected.first().row());
+    if (row < view->size())
+        PinEntry(this, (*view)[row]);
+}
+
+void MainWindow::PinSelectImage(QString pix)
+{
+    imagepreview::Pin(this, pix);
+}
+
+void MainWindow::PinSelectText(QString text)
+{
+    textpreview::Pin(this, text);
+}
+
+void MainWindow::RefreshClipboard()
+{
+}
+
+void MainWindow::EncodingOperate(std::size_t type)
+{
+    const int row = list_->currentRow();
+    if (row < 0 || !view || static_cast<std::size_t>(row) >= view->size())
+        return;
+    const encoding_result result = EncodeEntry((*view)[static_cast<std::size_t>(row)], type);
+    if (result.text) {
+        skip_clipboard_change = true;
+        QGuiApplication::clipboard()->setText(*result.text);
+    }
+    if (!result.report.status.isEmpty())
+        status_label_->setText(result.report.status);
+    if (!result.report.notice.isEmpty())
+        ShowNotice(result.report.notice);
+}
+
+void MainWindow::OpenSettingWidget()
+{
+    qDebug() << "settings window: not available yet";
+}
+
+void MainWindow::OpenLoginWidget()
+{
+    qDebug() << "login window: not available yet";
+}
+
+bool MainWindow::SearchBoxFocused() const
+{
+    // The window's focus child, which keeps the answer while another
+    // window is active.
+    return focusWidget() == search_box_;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (paste_.TakeOwnKeyEcho(VirtualKeyOf(event->key()), true)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (const auto action = list_menu_entries::ActionForKey(
+            event->key(), true, SearchBoxFocused(), event->isAutoRepeat()))
+        RunListAction(*action);
+    QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    // A paste whose switch did not leave this window sends its Ctrl+V and
+    // Enter here: taken as commands, they would paste again and again.
+    if (paste_.TakeOwnKeyEcho(VirtualKeyOf(event->key()), false)) {
+        QMainWindow::keyReleaseEvent(event);
+        return;
+    }
+    if (const auto action = list_menu_entries::ActionForKey(
+            event->key(), false, SearchBoxFocused(), event->isAutoRepeat()))
+        RunListAction(*action);
+    QMainWindow::keyReleaseEvent(event);
+}
+
+void MainWindow::HoverTick()
+{
+    hover_->TickOver(list_, view, list_menu_->menu()->isVisible(), isActiveWindow(), QCursor::pos(),
+        ScreenSize());
+}
+
+void MainWindow::RunCopyShortcuts(clipboard_capture::outcome outcome, const QString& text)
+{
+    const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
+    const copy_shortcuts wanted = CopyShortcutsFor(outcome, held & Qt::ShiftModifier,
+        held & Qt::ControlModifier, Settings().even_preview, Settings().even_search);
+    if (wanted.pin_text)
+        PinSelectText(text);
+    if (wanted.web_search)
+        QDesktopServices::openUrl(WebSearchUrl(text, Settings().search_path));
+    if (wanted.open_files)
+        QDesktopServices::openUrl(QUrl(text, QUrl::TolerantMode));
+    if (wanted.pin_image)
+        PinSelectImage(capture_.last_image());
+}

@@ -1,0 +1,204 @@
+// The real program pasting into a real editor under openbox: texts copied
+// with xclip, the editor in use, the main window brought up over it, rows
+// pasted by double-click and by the list's keys.
+#include "tests/e2e/support/program_copy.h"
+#include "tests/e2e/support/wait.h"
+#include "tests/e2e/support/x_session.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRect>
+
+namespace {
+
+using e2e::ProgramCopy;
+using e2e::WaitUntil;
+
+// Where the centre of list row N lies in a main window of the default size
+// (one-line text rows, 48 pixels high, the first at 98).
+QPoint RowCentre(int row)
+{
+    return { 300, 122 + 48 * row };
+}
+
+class PasteWindow : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(x.Start(QSize(1920, 1080))) << x.error().toStdString(); }
+    void TearDown() override
+    {
+        editor.kill();
+        editor.waitForFinished(5000);
+    }
+
+    QByteArray Xdotool(const QStringList& arguments) const
+    {
+        return x.Run(QStringLiteral("xdotool"), arguments);
+    }
+    void StartProgram(ProgramCopy& copy, const QByteArray& config)
+    {
+        QFile file(copy.FilePath(QStringLiteral("config.json")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(config);
+        file.close();
+        copy.Launch();
+        ASSERT_TRUE(WaitUntil([&] { return !copy.VisibleWindows().isEmpty(); }, 20000));
+        main_window = copy.VisibleWindows().front();
+    }
+    int Entries(const ProgramCopy& copy) const
+    {
+        return QJsonDocument::fromJson(copy.ReadFile(QStringLiteral("content/content.json")))
+            .object()
+            .value(QLatin1String("content"))
+            .toArray()
+            .size();
+    }
+    void Copy(ProgramCopy& copy, const QByteArray& text)
+    {
+        const int before = Entries(copy);
+        int status = -1;
+        x.Run(QStringLiteral("xclip"),
+            { QStringLiteral("-selection"), QStringLiteral("clipboard") }, &status, 10000, text);
+        ASSERT_EQ(status, 0);
+        ASSERT_TRUE(WaitUntil([&] { return Entries(copy) > before; }, 10000));
+    }
+    void StartEditor()
+    {
+        output = dir.filePath(QStringLiteral("editor.txt"));
+        editor.setProcessEnvironment(x.Environment());
+        editor.start(QStringLiteral(QUILLBOX_TINY_EDITOR), { output });
+        ASSERT_TRUE(editor.waitForReadyRead(10000));
+        editor_window = QString::fromLatin1(editor.readLine().trimmed());
+        ASSERT_FALSE(editor_window.isEmpty());
+    }
+    bool Active(const QString& window) const
+    {
+        return Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1();
+    }
+    // The editor in use, then the main window brought up over it, as a
+    // second start of the program does.
+    void BringUpOverEditor(ProgramCopy& copy)
+    {
+        Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), editor_window });
+        ASSERT_TRUE(WaitUntil([&] { return Active(editor_window); }, 5000));
+        QProcess& second = copy.Launch();
+        ASSERT_EQ(e2e::WaitForExit(second, 10000), 0);
+        ASSERT_TRUE(WaitUntil([&] { return Active(main_window); }, 5000));
+        // openbox reports the new active window before its focus order has
+        // caught up; an Alt+Tab right then may find the old order.
+        WaitUntil([] { return false; }, 300);
+    }
+    void DoubleClickRow(int row)
+    {
+        const QPoint at = RowCentre(row);
+        Xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), main_window,
+            QString::number(at.x()), QString::number(at.y()) });
+        Xdotool({ QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+            QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1") });
+    }
+    void Key(const QString& key) { Xdotool({ QStringLiteral("key"), key }); }
+    QString EditorText() const
+    {
+        QFile file(output);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    bool EditorShows(const QString& text, int timeout_ms = 10000) const
+    {
+        return WaitUntil([&] { return EditorText() == text; }, timeout_ms);
+    }
+    // Waits for the editor to show each text in turn and returns the
+    // milliseconds between successive arrivals.
+    std::vector<qint64> Arrivals(const QStringList& texts) const
+    {
+        std::vector<qint64> gaps;
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = -1;
+        for (const QString& text : texts) {
+            if (!EditorShows(text))
+                return gaps;
+            if (last >= 0)
+                gaps.push_back(clock.elapsed() - last);
+            last = clock.elapsed();
+        }
+        return gaps;
+    }
+
+    e2e::XSession x;
+    QTemporaryDir dir;
+    QString output;
+    QProcess editor;
+    QString editor_window;
+    QString main_window;
+};
+
+TEST_F(PasteWindow, DoubleClickAndListKeysPasteIntoThePreviousWindow)
+{
+    ProgramCopy copy(x);
+    StartProgram(copy, R"({"auto_return": true})");
+    for (const char* text : { "first", "second", "third" })
+        Copy(copy, text);
+    StartEditor();
+
+    // Rows are newest first: third, second, first.
+    BringUpOverEditor(copy);
+    DoubleClickRow(1);
+    ASSERT_TRUE(EditorShows(QStringLiteral("second\n"))) << EditorText().toStdString();
+
+    // All three top-down, one per 800 ms tick, then bottom-up.
+    BringUpOverEditor(copy);
+    Key(QStringLiteral("ctrl+a"));
+    Key(QStringLiteral("v"));
+    QString expected = QStringLiteral("second\n");
+    QStringList steps;
+    for (const char* row : { "third\n", "second\n", "first\n" })
+        steps << (expected += QLatin1String(row));
+    const std::vector<qint64> gaps = Arrivals(steps);
+    ASSERT_EQ(gaps.size(), 2u) << EditorText().toStdString();
+    for (qint64 gap : gaps)
+        EXPECT_GT(gap, 400) << "rows must arrive one tick apart";
+
+    BringUpOverEditor(copy);
+    Key(QStringLiteral("r"));
+    steps.clear();
+    for (const char* row : { "first\n", "second\n", "third\n" })
+        steps << (expected += QLatin1String(row));
+    EXPECT_EQ(Arrivals(steps).size(), 2u) << EditorText().toStdString();
+
+    // The flip keeps the emoji whole.
+    Copy(copy, "abc\xF0\x9F\x98\x80");
+    BringUpOverEditor(copy);
+    Key(QStringLiteral("b"));
+    EXPECT_TRUE(EditorShows(expected
+        + QString::fromUtf8("\xF0\x9F\x98\x80"
+                            "cba\n")))
+        << EditorText().toStdString();
+}
+
+TEST_F(PasteWindow, WithoutAutoPasteADoubleClickOnlyCopies)
+{
+    ProgramCopy copy(x);
+    StartProgram(copy, R"({"auto_paste": false})");
+    Copy(copy, "older");
+    Copy(copy, "newer");
+    StartEditor();
+    BringUpOverEditor(copy);
+    DoubleClickRow(1);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return x.Run(QStringLiteral("xclip"),
+                       { QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                           QStringLiteral("-o") })
+                == "older";
+        },
+        5000));
+    WaitUntil([] { return false; }, 1000);
+    EXPECT_EQ(EditorText(), QString());
+    EXPECT_TRUE(Active(main_window));
+}
+
+} // namespace
