@@ -11,7 +11,7 @@ packages=(
   libx11-dev libxtst-dev libxrandr-dev
   libsqlite3-dev libsodium-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth openbox xclip xdotool x11-utils
+  xvfb xauth openbox xclip xdotool x11-utils xcompmgr
   fonts-dejavu-core fonts-wqy-microhei
 )
 if [ "${1:-}" = ci ]; then

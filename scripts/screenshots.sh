@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
 out=docs/screenshots
-tool="$build/tests/e2e/e2e_screenshot_tool"
+tool="$build/scripts/screenshot_tool/screenshot_tool"
 for needed in "$build/quillbox" "$tool"; do
   [ -x "$needed" ] || { echo "screenshots: $needed is not built" >&2; exit 1; }
 done
@@ -52,6 +52,12 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$
 export QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none
 openbox --sm-disable 2>/dev/null &
 pids+=($!)
+# Rounded menus and popups need a compositor, as on a desktop; without one
+# their transparent corners come out black.
+if command -v xcompmgr >/dev/null; then
+  xcompmgr 2>/dev/null &
+  pids+=($!)
+fi
 poll 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
   || { echo "screenshots: openbox did not start" >&2; exit 1; }
 
@@ -109,3 +115,58 @@ xdotool type --delay 120 "example"
 sleep 0.8
 shoot search
 stop_program
+
+# The list's actions, in both themes: the context menu, the delete prompt,
+# and a text and a picture pinned on screen beside the window.
+geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  wx=$X wy=$Y ww=$WIDTH wh=$HEIGHT
+}
+# Row 0 of the sample is a one-line text, row 1 a picture.
+click_row() {
+  xdotool mousemove --window "$window" 300 "$1" click 1
+  sleep 0.2
+}
+pins() {
+  xdotool search --onlyvisible --name '^预览$' 2>/dev/null || true
+}
+for theme in light dark; do
+  start_program dark_mode=$([ "$theme" = dark ] && echo true || echo false)
+  geometry
+  xdotool mousemove --window "$window" 300 120 click 3
+  sleep 0.8
+  "$tool" grabarea "$wx" "$wy" "$ww" "$wh" "$out/menu-$theme.png"
+  echo "screenshots: $out/menu-$theme.png"
+  xdotool key Escape
+  sleep 0.3
+
+  click_row 120
+  xdotool key d
+  sleep 1.5
+  "$tool" grabarea "$wx" "$wy" "$ww" "$wh" "$out/prompt-$theme.png"
+  echo "screenshots: $out/prompt-$theme.png"
+  xdotool key Escape
+  sleep 0.6
+
+  # The text pin goes right of the window, the picture pin to its left,
+  # each over its edge.
+  click_row 120
+  xdotool key h
+  poll 50 sh -c "[ -n \"\$(xdotool search --onlyvisible --name '^预览$')\" ]"
+  sleep 0.5
+  text_pin="$(pins | head -n1)"
+  xdotool windowsize "$text_pin" 360 420
+  xdotool windowmove "$text_pin" $((wx + ww - 120)) $((wy + 60))
+  # Down, not a click: a click would raise the window over the first pin.
+  xdotool key Down h
+  poll 50 sh -c "[ \$(xdotool search --onlyvisible --name '^预览$' | wc -l) -ge 2 ]"
+  sleep 0.5
+  image_pin="$(pins | grep -v "^$text_pin\$" | head -n1)"
+  xdotool windowsize "$image_pin" 400 225
+  xdotool windowmove "$image_pin" $((wx - 280)) $((wy + 300))
+  xdotool mousemove 1910 1070
+  sleep 0.5
+  "$tool" grabarea $((wx - 300)) $((wy - 20)) $((ww + 560)) $((wh + 40)) "$out/pins-$theme.png"
+  echo "screenshots: $out/pins-$theme.png"
+  stop_program
+done

@@ -2,6 +2,7 @@
 //   sample <program folder>          writes a sample history of 20 entries
 //   config <program folder> k=v...   sets keys of config.json
 //   grab <window id> <png>           saves a window of the X display
+//   grabarea <x> <y> <w> <h> <png>   saves a part of the screen, popups and all
 #include <QColor>
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -331,7 +332,8 @@ int SetConfig(const QString& program_folder, const QStringList& pairs)
     return WriteFile(path, QJsonDocument(config).toJson(QJsonDocument::Indented)) ? 0 : 1;
 }
 
-int Grab(const QString& window, const QString& png)
+// window 0 with an area: that part of the whole screen.
+int Grab(const QString& window, const QString& png, const QRect& area = QRect())
 {
     bool ok = false;
     const WId id = static_cast<WId>(window.toULongLong(&ok, 0));
@@ -340,7 +342,9 @@ int Grab(const QString& window, const QString& png)
         err() << "no window or no screen\n";
         return 1;
     }
-    const QPixmap shot = screen->grabWindow(id);
+    const QPixmap shot = area.isValid()
+        ? screen->grabWindow(id, area.x(), area.y(), area.width(), area.height())
+        : screen->grabWindow(id);
     if (shot.isNull()) {
         err() << "could not grab window " << window << "\n";
         return 1;
@@ -354,24 +358,33 @@ int Grab(const QString& window, const QString& png)
 int main(int argc, char** argv)
 {
     const QStringList usage { QStringLiteral("sample"), QStringLiteral("config"),
-        QStringLiteral("grab") };
+        QStringLiteral("grab"), QStringLiteral("grabarea") };
     if (argc < 3 || !usage.contains(QString::fromLocal8Bit(argv[1]))) {
         err() << "usage: " << argv[0]
-              << " sample <folder> | config <folder> key=value... | grab <window> <png>\n";
+              << " sample <folder> | config <folder> key=value... | grab <window> <png>"
+                 " | grabarea <x> <y> <w> <h> <png>\n";
         return 2;
     }
     const QString command = QString::fromLocal8Bit(argv[1]);
     QStringList rest;
     for (int i = 2; i < argc; ++i)
         rest << QString::fromLocal8Bit(argv[i]);
-    // Drawing text needs a GUI application; only grab needs the display.
-    if (command != QLatin1String("grab"))
+    // Drawing text needs a GUI application; only the grabs need the display.
+    if (!command.startsWith(QLatin1String("grab")))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (command == QLatin1String("sample"))
         return WriteSample(rest[0]);
     if (command == QLatin1String("config"))
         return SetConfig(rest[0], rest.mid(1));
+    if (command == QLatin1String("grabarea")) {
+        if (rest.size() < 5) {
+            err() << "grabarea needs x, y, width, height and a file\n";
+            return 2;
+        }
+        return Grab(QStringLiteral("0"), rest[4],
+            QRect(rest[0].toInt(), rest[1].toInt(), rest[2].toInt(), rest[3].toInt()));
+    }
     if (rest.size() < 2) {
         err() << "grab needs a window and a file\n";
         return 2;
