@@ -5,10 +5,12 @@
 
 namespace theme_sheets {
 
+// The menu backgrounds are opaque rgb(): an rgba() with three numbers is not
+// a colour to Qt, which then drops the background with a warning.
 QString ListMenu(bool dark)
 {
     return dark ? QStringLiteral(
-               "QMenu{margin:0px;background-color:rgba(128, 128, 128);padding:5px "
+               "QMenu{margin:0px;background-color:rgb(128, 128, 128);padding:5px "
                "0px;border-radius: 13px;}QMenu::item{background-color: "
                "transparent;color:rgb(255, 255, 255);padding:3px "
                "20px;width:134px;height:30px;margin:2px 10px;font-family:Microsoft "
@@ -17,7 +19,7 @@ QString ListMenu(bool dark)
                "#777777;padding:1px;color:#000000;background:qlineargradient(spread:pad,x1:0,y1:"
                "0,x2:0,y2:1,stop:0 #CACACA,stop:1 #FEFEFE);border-radius: 5px;}")
                 : QStringLiteral(
-                    "QMenu{margin:0px;background-color:rgba(220, 220, 220);padding:5px "
+                    "QMenu{margin:0px;background-color:rgb(220, 220, 220);padding:5px "
                     "0px;border-radius: 13px;}QMenu::item{background-color: "
                     "transparent;color:rgb(55, 55, 57);padding:3px "
                     "20px;width:134px;height:30px;margin:2px 10px;font-family:Microsoft "
@@ -31,7 +33,7 @@ QString ListMenu(bool dark)
 QString TrayMenu(bool dark)
 {
     return dark
-        ? QStringLiteral("QMenu{margin:0px;background-color:rgba(128, 128, 128);padding:5px "
+        ? QStringLiteral("QMenu{margin:0px;background-color:rgb(128, 128, 128);padding:5px "
                          "0px;border-radius: 13px;}QMenu::item{background-color: "
                          "transparent;color:rgb(255, 255, 255);padding:3px "
                          "20px;width:100px;height:32px;margin:4px 10px;font-family:Microsoft "
