@@ -1,5 +1,6 @@
 // Copies made by real X clients reach the real program and end up in
-// content/ and content.json.
+// content/ and content.json. Three copies of the program watch the same
+// clipboard: one recording, one paused and one whose history is full.
 #include "tests/e2e/support/program_copy.h"
 #include "tests/e2e/support/wait.h"
 #include "tests/e2e/support/x_session.h"
@@ -7,16 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QThread>
 
 #ifndef QUILLBOX_CLIPBOARD_OWNER
 #error "QUILLBOX_CLIPBOARD_OWNER must name the helper"
@@ -24,230 +18,133 @@
 
 namespace {
 
-using e2e::ProgramCopy;
+using e2e::HistoryIndex;
 using e2e::WaitUntil;
-
-struct index_file {
-    QStringList type, content, md5, icons, exe_title;
-    int size() const { return content.size(); }
-};
-
-QStringList Strings(const QJsonObject& object, const char* key)
-{
-    QStringList out;
-    for (const QJsonValue& v : object.value(QLatin1String(key)).toArray())
-        out << v.toString();
-    return out;
-}
 
 QByteArray Md5(const QByteArray& bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
 }
 
-class Capture : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(x.Start()) << x.error().toStdString(); }
-
-    void Launch(ProgramCopy& copy)
-    {
-        copy.Launch();
-        ASSERT_TRUE(WaitUntil([&] { return !copy.VisibleWindows().isEmpty(); }, 20000));
-    }
-    static index_file Index(const ProgramCopy& copy)
-    {
-        const QJsonObject o
-            = QJsonDocument::fromJson(copy.ReadFile(QStringLiteral("content/content.json")))
-                  .object();
-        return { Strings(o, "type"), Strings(o, "content"), Strings(o, "md5"), Strings(o, "icons"),
-            Strings(o, "exe_title") };
-    }
-    // Waits until the index satisfies the condition; returns it.
-    static index_file WaitForIndex(
-        const ProgramCopy& copy, const std::function<bool(const index_file&)>& condition)
-    {
-        index_file index;
-        WaitUntil(
-            [&] {
-                index = Index(copy);
-                return condition(index);
-            },
-            10000);
-        return index;
-    }
-    void Copy(const QByteArray& bytes, const QString& target = QString())
-    {
-        QStringList args { QStringLiteral("-selection"), QStringLiteral("clipboard") };
-        if (!target.isEmpty())
-            args << QStringLiteral("-t") << target;
-        int code = -1;
-        x.Run(QStringLiteral("xclip"), args, &code, 10000, bytes);
-        ASSERT_EQ(code, 0);
-    }
-    static QByteArray ReadEntry(const ProgramCopy& copy, const QString& name)
-    {
-        return copy.ReadFile(QStringLiteral("content/") + name);
-    }
-    static void WriteFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-        f.write(bytes);
-    }
-
-    e2e::XSession x;
-};
-
-TEST_F(Capture, TextCopiesMakeOneTextEntryPerContent)
+QByteArray FileBytes(const QString& path)
 {
-    ProgramCopy copy(x);
-    Launch(copy);
-    Copy("hello from xclip");
-    index_file index = WaitForIndex(copy, [](const index_file& i) { return i.size() == 1; });
-    ASSERT_EQ(index.size(), 1);
-    EXPECT_EQ(index.type[0], "0");
-    EXPECT_TRUE(
-        QRegularExpression(QStringLiteral("^\\d{19}c*\\.txt$")).match(index.content[0]).hasMatch())
-        << index.content[0].toStdString();
-    EXPECT_EQ(ReadEntry(copy, index.content[0]), "hello from xclip");
-    EXPECT_EQ(index.md5[0].toLatin1(), Md5("hello from xclip"));
-    EXPECT_EQ(index.icons[0],
-        copy.FilePath(QStringLiteral("content/") + index.content[0].chopped(4) + "icon.png"));
-    // The program's own window was in front.
-    EXPECT_EQ(index.exe_title[0], "quillbox");
-
-    const QString first = index.content[0];
-    Copy("hello from xclip");
-    index = WaitForIndex(
-        copy, [&](const index_file& i) { return i.size() == 1 && i.content[0] != first; });
-    ASSERT_EQ(index.size(), 1);
-    EXPECT_NE(index.content[0], first);
-    EXPECT_FALSE(QFile::exists(copy.FilePath(QStringLiteral("content/") + first)));
-    EXPECT_EQ(ReadEntry(copy, index.content[0]), "hello from xclip");
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TEST_F(Capture, FileListsImagesAndImageFiles)
+TEST(Capture, EveryKindOfCopyPausedRecordingSecretsAndAFullHistory)
 {
+    e2e::XSession x;
+    ASSERT_TRUE(x.Start()) << x.error().toStdString();
     QTemporaryDir files;
     QImage picture(120, 80, QImage::Format_RGB32);
     picture.fill(QColor(200, 30, 90));
     const QString photo = files.filePath(QStringLiteral("photo.png"));
     const QString upper = files.filePath(QStringLiteral("photo.PNG"));
-    ASSERT_TRUE(picture.save(photo, "PNG"));
-    ASSERT_TRUE(picture.save(upper, "PNG"));
-    WriteFile(files.filePath(QStringLiteral("a.txt")), "a");
+    const QString other = files.filePath(QStringLiteral("other.png"));
+    ASSERT_TRUE(picture.save(photo, "PNG") && picture.save(upper, "PNG"));
+    ASSERT_TRUE(picture.scaled(300, 200).save(other, "PNG"));
 
-    ProgramCopy copy(x);
-    Launch(copy);
+    e2e::ProgramCopy copy(x);
+    e2e::ProgramCopy paused(x);
+    ASSERT_TRUE(paused.WriteFile(QStringLiteral("config.json"), R"({"start_paster": false})"));
+    // Full at three entries, the oldest a favourite; each file holds its name.
+    e2e::ProgramCopy full(x);
+    const QString favourite = QStringLiteral("1000000000000000001.txt");
+    for (const QString& name : { QStringLiteral("1000000000000000003.txt"),
+             QStringLiteral("1000000000000000002.txt"), favourite })
+        ASSERT_TRUE(full.WriteFile(QStringLiteral("content/") + name, name.toUtf8()));
+    ASSERT_TRUE(full.WriteFile(QStringLiteral("config.json"), R"({"max_save_count": 3})"));
+    ASSERT_TRUE(full.WriteFile(QStringLiteral("content/content.json"),
+        R"({"type": ["0", "0", "10"], "content": ["1000000000000000003.txt",)"
+        R"( "1000000000000000002.txt", "1000000000000000001.txt"]})"));
+    for (e2e::ProgramCopy* p : { &copy, &paused, &full })
+        p->Launch();
+    ASSERT_TRUE(copy.WaitForWindows(3));
 
-    const QByteArray list = "file://" + files.filePath(QStringLiteral("a.txt")).toUtf8()
-        + "\nfile://" + photo.toUtf8() + "\n";
-    Copy(list, QStringLiteral("text/uri-list"));
-    index_file index = WaitForIndex(copy, [](const index_file& i) { return i.size() == 1; });
+    HistoryIndex index;
+    // Waits for the recording copy to hold n entries.
+    const auto holds = [&](int n) {
+        index = copy.WaitForIndex([n](const HistoryIndex& i) { return i.size() == n; });
+        return index.size() == n;
+    };
+
+    // A text: a "0" entry whose file holds it, with its digest, from the
+    // window in front (one of ours).
+    ASSERT_TRUE(x.Copy("hello from xclip"));
+    ASSERT_TRUE(holds(1));
+    EXPECT_EQ(index.type[0], "0");
+    EXPECT_EQ(copy.Entry(index.content[0]), "hello from xclip");
+    EXPECT_EQ(index.md5[0].toLatin1(), Md5("hello from xclip"));
+    EXPECT_EQ(index.exe_title.value(0), "quillbox");
+
+    // The same text again: still one entry, under a new name.
+    const QString first = index.content[0];
+    ASSERT_TRUE(x.Copy("hello from xclip"));
+    index = copy.WaitForIndex(
+        [&](const HistoryIndex& i) { return i.size() == 1 && i.content[0] != first; });
     ASSERT_EQ(index.size(), 1);
-    EXPECT_EQ(index.type[0], "2");
-    EXPECT_TRUE(ReadEntry(copy, index.content[0]).contains("photo.png"));
+    EXPECT_NE(index.content[0], first);
+    EXPECT_FALSE(QFile::exists(copy.FilePath(QStringLiteral("content/") + first)));
+    EXPECT_EQ(copy.Entry(index.content[0]), "hello from xclip");
 
-    QFile png(photo);
-    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
-    QImage other(300, 200, QImage::Format_RGB32);
-    other.fill(Qt::darkCyan);
-    const QString other_path = files.filePath(QStringLiteral("other.png"));
-    ASSERT_TRUE(other.save(other_path, "PNG"));
-    QFile other_file(other_path);
-    ASSERT_TRUE(other_file.open(QIODevice::ReadOnly));
-    Copy(other_file.readAll(), QStringLiteral("image/png"));
-    index = WaitForIndex(copy, [](const index_file& i) { return i.size() == 2; });
-    ASSERT_EQ(index.size(), 2);
+    // A file list, then a PNG image.
+    ASSERT_TRUE(x.Copy("file://" + upper.toUtf8() + "\nfile://" + photo.toUtf8() + "\n",
+        QStringLiteral("text/uri-list")));
+    ASSERT_TRUE(holds(2));
+    EXPECT_EQ(index.type[0], "2");
+    EXPECT_TRUE(copy.Entry(index.content[0]).contains("photo.png"));
+    ASSERT_TRUE(x.Copy(FileBytes(other), QStringLiteral("image/png")));
+    ASSERT_TRUE(holds(3));
     EXPECT_EQ(index.type[0], "1");
     EXPECT_TRUE(index.content[0].endsWith(".png"));
     EXPECT_EQ(QImage(copy.FilePath(QStringLiteral("content/") + index.content[0])).size(),
         QSize(300, 200));
 
-    // One copied image file: an image entry with the source file's digest.
-    Copy("file://" + photo.toUtf8(), QStringLiteral("text/uri-list"));
-    index = WaitForIndex(copy, [](const index_file& i) { return i.size() == 3; });
-    ASSERT_EQ(index.size(), 3);
+    // One copied image file: an image entry with the source file's digest;
+    // the extension must be lower-case for that.
+    ASSERT_TRUE(x.Copy("file://" + photo.toUtf8(), QStringLiteral("text/uri-list")));
+    ASSERT_TRUE(holds(4));
     EXPECT_EQ(index.type[0], "1");
-    EXPECT_EQ(index.md5[0].toLatin1(), Md5(png.readAll()));
+    EXPECT_EQ(index.md5[0].toLatin1(), Md5(FileBytes(photo)));
     EXPECT_TRUE(index.content[0].endsWith(".png"));
-
-    // The extension test is case-sensitive.
-    Copy("file://" + upper.toUtf8(), QStringLiteral("text/uri-list"));
-    index = WaitForIndex(copy, [](const index_file& i) { return i.size() == 4; });
-    ASSERT_EQ(index.size(), 4);
+    ASSERT_TRUE(x.Copy("file://" + upper.toUtf8(), QStringLiteral("text/uri-list")));
+    ASSERT_TRUE(holds(5));
     EXPECT_EQ(index.type[0], "2");
-    // No text file was left behind by the image-file road.
-    QStringList txt = QDir(copy.FilePath(QStringLiteral("content")))
-                          .entryList({ QStringLiteral("*.txt") }, QDir::Files);
-    EXPECT_EQ(txt.size(), 2);
-}
 
-TEST_F(Capture, PausedRecordingAndSecretsLeaveNoEntry)
-{
-    ProgramCopy copy(x);
-    WriteFile(copy.FilePath(QStringLiteral("config.json")), R"({"start_paster": false})");
-    QProcess& paused = copy.Launch();
-    ASSERT_TRUE(WaitUntil([&] { return !copy.VisibleWindows().isEmpty(); }, 20000));
-    Copy("copied while paused");
-    // Nothing to wait for: give the capture time to run if it were going to.
-    QThread::msleep(1500);
-    EXPECT_EQ(Index(copy).size(), 0);
-    paused.kill();
-    paused.waitForFinished(5000);
-
-    ProgramCopy recording(x);
-    Launch(recording);
+    // A copy marked secret: the two recording copies read the hint and keep
+    // nothing, as the next ordinary copy shows.
     QProcess owner;
     owner.setProcessEnvironment(x.Environment());
     owner.start(QStringLiteral(QUILLBOX_CLIPBOARD_OWNER),
         { QStringLiteral("my password"), QStringLiteral("secret") });
-    ASSERT_TRUE(owner.waitForStarted(5000));
-    ASSERT_TRUE(WaitUntil(
+    QByteArray said;
+    EXPECT_TRUE(WaitUntil(
         [&] {
             owner.waitForReadyRead(50);
-            return owner.readAllStandardOutput().contains("ready");
+            said += owner.readAllStandardOutput();
+            return said.count("served x-kde-passwordManagerHint") >= 2;
         },
-        10000));
-    // A later ordinary copy shows that the secret one was handled before it.
-    QThread::msleep(300);
-    Copy("after the secret");
-    const index_file index
-        = WaitForIndex(recording, [](const index_file& i) { return i.size() >= 1; });
+        10000))
+        << said.toStdString();
+    ASSERT_TRUE(x.Copy("after the secret"));
+    ASSERT_TRUE(holds(6));
     owner.kill();
     owner.waitForFinished(5000);
-    ASSERT_EQ(index.size(), 1);
-    EXPECT_EQ(ReadEntry(recording, index.content[0]), "after the secret");
-}
+    EXPECT_EQ(copy.Entry(index.content[0]), "after the secret");
+    EXPECT_EQ(index.type[1], "2");
 
-TEST_F(Capture, AFavouriteSurvivesTheTrimWhenTheHistoryIsFull)
-{
-    ProgramCopy copy(x);
-    QDir().mkpath(copy.FilePath(QStringLiteral("content")));
-    WriteFile(copy.FilePath(QStringLiteral("config.json")), R"({"max_save_count": 3})");
-    const char* names[]
-        = { "1000000000000000003.txt", "1000000000000000002.txt", "1000000000000000001.txt" };
-    for (const char* name : names)
-        WriteFile(copy.FilePath(QStringLiteral("content/") + name), QByteArray("old ") + name);
-    WriteFile(copy.FilePath(QStringLiteral("content/content.json")),
-        QByteArray(R"({"type": ["0", "0", "10"], "content": [")") + names[0] + "\", \"" + names[1]
-            + "\", \"" + names[2] + "\"]}");
-    Launch(copy);
-    Copy("new one");
-    WaitForIndex(copy, [&](const index_file& i) {
-        return i.size() == 3 && ReadEntry(copy, i.content[0]) == "new one";
+    // The full history trimmed the others and kept its favourite.
+    index = full.WaitForIndex([&](const HistoryIndex& i) {
+        return full.Entry(i.content.value(0)) == "after the secret";
     });
-    Copy("new two");
-    const index_file index = WaitForIndex(copy, [&](const index_file& i) {
-        return i.size() == 3 && ReadEntry(copy, i.content[0]) == "new two";
-    });
-    ASSERT_EQ(index.size(), 3);
-    EXPECT_EQ(index.type, (QStringList { "0", "0", "10" }));
-    EXPECT_EQ(index.content[2], names[2]);
-    EXPECT_EQ(ReadEntry(copy, index.content[1]), "new one");
-    // The trimmed entries' files are gone.
-    EXPECT_FALSE(QFile::exists(copy.FilePath(QStringLiteral("content/") + names[0])));
-    EXPECT_FALSE(QFile::exists(copy.FilePath(QStringLiteral("content/") + names[1])));
+    EXPECT_EQ(index.size(), 3);
+    EXPECT_EQ(index.type.value(2), "10");
+    EXPECT_EQ(index.content.value(2), favourite);
+    EXPECT_EQ(full.Entry(favourite), favourite.toUtf8());
+
+    // The paused copy saw every change and kept none.
+    EXPECT_EQ(paused.Index().size(), 0);
 }
 
 } // namespace

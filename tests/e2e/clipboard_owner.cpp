@@ -1,11 +1,26 @@
 // An X client that owns the clipboard with several targets at once, which
-// xclip cannot do: a text plus the password-manager hint. Prints "ready" once
-// it owns the clipboard and keeps serving it until killed or 60 s pass.
+// xclip cannot do: a text plus the password-manager hint. Prints "served
+// <type>" whenever a reader fetches a type, and keeps serving until killed or
+// 60 s pass.
 #include <cstdio>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTimer>
+
+namespace {
+
+class ReportingData : public QMimeData {
+protected:
+    QVariant retrieveData(const QString& type, QVariant::Type kind) const override
+    {
+        std::printf("served %s\n", type.toUtf8().constData());
+        std::fflush(stdout);
+        return QMimeData::retrieveData(type, kind);
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -14,12 +29,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s TEXT HINT\n", argv[0]);
         return 2;
     }
-    auto* data = new QMimeData;
+    auto* data = new ReportingData;
     data->setText(QString::fromUtf8(argv[1]));
     data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArray(argv[2]));
     QGuiApplication::clipboard()->setMimeData(data);
-    std::printf("ready\n");
-    std::fflush(stdout);
     QTimer::singleShot(60000, &app, &QCoreApplication::quit);
     return QGuiApplication::exec();
 }

@@ -1,6 +1,7 @@
 // The real program pasting into a real editor under openbox: texts copied
 // with xclip, the editor in use, the main window brought up over it, rows
 // pasted by double-click and by the list's keys.
+#include "tests/e2e/support/editor_process.h"
 #include "tests/e2e/support/program_copy.h"
 #include "tests/e2e/support/wait.h"
 #include "tests/e2e/support/x_session.h"
@@ -8,11 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRect>
+#include <QPoint>
 
 namespace {
 
@@ -29,61 +26,34 @@ QPoint RowCentre(int row)
 class PasteWindow : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(x.Start(QSize(1920, 1080))) << x.error().toStdString(); }
-    void TearDown() override
-    {
-        editor.kill();
-        editor.waitForFinished(5000);
-    }
 
-    QByteArray Xdotool(const QStringList& arguments) const
-    {
-        return x.Run(QStringLiteral("xdotool"), arguments);
-    }
     void StartProgram(ProgramCopy& copy, const QByteArray& config)
     {
-        QFile file(copy.FilePath(QStringLiteral("config.json")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(config);
-        file.close();
+        ASSERT_TRUE(copy.WriteFile(QStringLiteral("config.json"), config));
         copy.Launch();
-        ASSERT_TRUE(WaitUntil([&] { return !copy.VisibleWindows().isEmpty(); }, 20000));
+        ASSERT_TRUE(copy.WaitForWindows());
         main_window = copy.VisibleWindows().front();
-    }
-    int Entries(const ProgramCopy& copy) const
-    {
-        return QJsonDocument::fromJson(copy.ReadFile(QStringLiteral("content/content.json")))
-            .object()
-            .value(QLatin1String("content"))
-            .toArray()
-            .size();
     }
     void Copy(ProgramCopy& copy, const QByteArray& text)
     {
-        const int before = Entries(copy);
-        int status = -1;
-        x.Run(QStringLiteral("xclip"),
-            { QStringLiteral("-selection"), QStringLiteral("clipboard") }, &status, 10000, text);
-        ASSERT_EQ(status, 0);
-        ASSERT_TRUE(WaitUntil([&] { return Entries(copy) > before; }, 10000));
+        const int before = copy.Index().size();
+        ASSERT_TRUE(x.Copy(text));
+        ASSERT_TRUE(WaitUntil([&] { return copy.Index().size() > before; }, 10000));
     }
     void StartEditor()
     {
-        output = dir.filePath(QStringLiteral("editor.txt"));
-        editor.setProcessEnvironment(x.Environment());
-        editor.start(QStringLiteral(QUILLBOX_TINY_EDITOR), { output });
-        ASSERT_TRUE(editor.waitForReadyRead(10000));
-        editor_window = QString::fromLatin1(editor.readLine().trimmed());
+        editor_window = editor.Start(x);
         ASSERT_FALSE(editor_window.isEmpty());
     }
     bool Active(const QString& window) const
     {
-        return Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1();
+        return x.Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1();
     }
     // The editor in use, then the main window brought up over it, as a
     // second start of the program does.
     void BringUpOverEditor(ProgramCopy& copy)
     {
-        Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), editor_window });
+        x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), editor_window });
         ASSERT_TRUE(WaitUntil([&] { return Active(editor_window); }, 5000));
         QProcess& second = copy.Launch();
         ASSERT_EQ(e2e::WaitForExit(second, 10000), 0);
@@ -95,17 +65,13 @@ protected:
     void DoubleClickRow(int row)
     {
         const QPoint at = RowCentre(row);
-        Xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), main_window,
+        x.Xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), main_window,
             QString::number(at.x()), QString::number(at.y()) });
-        Xdotool({ QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+        x.Xdotool({ QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
             QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1") });
     }
-    void Key(const QString& key) { Xdotool({ QStringLiteral("key"), key }); }
-    QString EditorText() const
-    {
-        QFile file(output);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    void Key(const QString& key) { x.Xdotool({ QStringLiteral("key"), key }); }
+    QString EditorText() const { return editor.Text(); }
     bool EditorShows(const QString& text, int timeout_ms = 10000) const
     {
         return WaitUntil([&] { return EditorText() == text; }, timeout_ms);
@@ -129,9 +95,7 @@ protected:
     }
 
     e2e::XSession x;
-    QTemporaryDir dir;
-    QString output;
-    QProcess editor;
+    e2e::EditorProcess editor;
     QString editor_window;
     QString main_window;
 };

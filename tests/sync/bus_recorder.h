@@ -1,26 +1,29 @@
-// Records the connection events posted on the bus, with their time, for the client tests.
+// Records the connection events posted on the bus and the wire log lines, with their time,
+// for the client tests. Both arrive on the connection's threads.
 #pragma once
 
 #include "app/message_bus.h"
 #include "app/message_ids.h"
 #include "sync/chat_content.h"
-#include "sync/frame_builder.h"
-#include "sync/wire_log.h"
+#include "tests/sync/wire_test_support.h"
 
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 class bus_recorder {
 public:
     using clock = std::chrono::steady_clock;
+    static constexpr std::int64_t log_line = -1; // the id log lines are recorded under
 
     struct event {
         std::int64_t id;
-        std::string text; // reply text of msg_net_received, account of msg_login_ok
-        std::string digest; // pwd of msg_login_ok
+        std::string
+            text; // the log line, the reply of msg_net_received, the account of msg_login_ok
+        std::string digest; // the pwd of msg_login_ok
         clock::time_point at;
     };
 
@@ -31,13 +34,19 @@ public:
                  msg_login_failed, msg_client_quit })
             tokens_.push_back(
                 bus::Register(id, [this](std::int64_t id, std::int64_t a, std::int64_t) {
-                    record(id, a);
+                    event e { id, {}, {}, clock::now() };
+                    const auto* record = reinterpret_cast<const chat_content*>(a);
+                    if (record && id == msg_login_ok) {
+                        e.text = std::string(record->id_text());
+                        e.digest = std::string(record->pwd_text());
+                    } else if (record && id == msg_net_received) {
+                        e.text = reply_of(record->payload_view());
+                    }
+                    add(std::move(e));
                     return 0;
                 }));
         wire::set_log_handler([this](wire::log_level, const std::string& line) {
-            std::lock_guard<std::mutex> lock(mutex_);
-            log_.push_back({ line, clock::now() });
-            changed_.notify_all();
+            add({ log_line, line, {}, clock::now() });
         });
     }
     ~bus_recorder()
@@ -47,85 +56,45 @@ public:
             bus::Unregister(t);
     }
 
-    // The time of the count-th event of id (1-based), waiting up to timeout.
-    bool wait(std::int64_t id, std::size_t count, std::chrono::milliseconds timeout,
-        clock::time_point* at = nullptr)
+    // The n-th (from 1) event of id, and with this text unless it is empty, waiting up to
+    // timeout for it.
+    std::optional<event> wait(std::int64_t id, std::size_t n, std::chrono::milliseconds timeout,
+        const std::string& text = {})
     {
         std::unique_lock<std::mutex> lock(mutex_);
-        const bool ok = changed_.wait_for(lock, timeout, [&] { return count_of(id) >= count; });
-        if (ok && at)
-            *at = nth(id, count).at;
-        return ok;
+        std::optional<event> found;
+        changed_.wait_for(lock, timeout, [&] {
+            std::size_t seen = 0;
+            for (const auto& e : events_)
+                if (matches(e, id, text) && ++seen == n)
+                    found = e;
+            return found.has_value();
+        });
+        return found;
     }
-    bool wait_log(
-        const std::string& line, std::chrono::milliseconds timeout, clock::time_point* at = nullptr)
-    {
-        std::unique_lock<std::mutex> lock(mutex_);
-        const auto match = [&] {
-            for (const auto& l : log_)
-                if (l.first == line) {
-                    if (at)
-                        *at = l.second;
-                    return true;
-                }
-            return false;
-        };
-        return changed_.wait_for(lock, timeout, match);
-    }
-    std::size_t count(std::int64_t id)
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return count_of(id);
-    }
-    event get(std::int64_t id, std::size_t n)
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return nth(id, n);
-    }
-    std::size_t count_log(const std::string& line)
+    std::size_t count(std::int64_t id, const std::string& text = {})
     {
         std::lock_guard<std::mutex> lock(mutex_);
         std::size_t n = 0;
-        for (const auto& l : log_)
-            n += l.first == line;
+        for (const auto& e : events_)
+            n += matches(e, id, text);
         return n;
     }
 
 private:
-    void record(std::int64_t id, std::int64_t a)
+    static bool matches(const event& e, std::int64_t id, const std::string& text)
     {
-        event e { id, {}, {}, clock::now() };
-        if (a != 0 && id == msg_net_received) {
-            const auto& record = *reinterpret_cast<const chat_content*>(a);
-            const auto text = wire::reply_text(record.payload_view());
-            e.text = text ? *text : std::string(record.payload_view());
-        } else if (a != 0 && id == msg_login_ok) {
-            const auto& record = *reinterpret_cast<const chat_content*>(a);
-            e.text = std::string(record.id_text());
-            e.digest = std::string(record.pwd_text());
-        }
+        return e.id == id && (text.empty() || e.text == text);
+    }
+    void add(event e)
+    {
         std::lock_guard<std::mutex> lock(mutex_);
-        events_.push_back(e);
+        events_.push_back(std::move(e));
         changed_.notify_all();
-    }
-    std::size_t count_of(std::int64_t id) const
-    {
-        std::size_t n = 0;
-        for (const auto& e : events_)
-            n += e.id == id;
-        return n;
-    }
-    event nth(std::int64_t id, std::size_t n) const
-    {
-        for (const auto& e : events_)
-            if (e.id == id && --n == 0)
-                return e;
-        return {};
     }
 
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<event> events_;
-    std::vector<std::pair<std::string, clock::time_point>> log_;
     std::vector<bus::Token> tokens_;
 };

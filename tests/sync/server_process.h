@@ -1,5 +1,5 @@
-// A real quillbox-syncd for tests: started on a free 127.0.0.1 port with its own data folder,
-// stopped when the object goes.
+// A real quillbox-syncd for tests: started on a free 127.0.0.1 port with its own data folder
+// and cheap password hashing, stopped when the object goes.
 #pragma once
 
 #include <chrono>
@@ -19,9 +19,9 @@ private:
 
 class server_process {
 public:
-    // extra: further command-line options; data: the data folder (a fresh one when empty).
-    explicit server_process(std::vector<std::string> extra = {}, std::string data = {});
-    ~server_process();
+    // extra: further command-line options.
+    explicit server_process(std::vector<std::string> extra = {});
+    ~server_process() { stop(); }
 
     // port 0 lets the server choose; returns false when it did not come up within 10 s.
     bool start(std::uint16_t port = 0);
@@ -30,21 +30,18 @@ public:
 
     std::uint16_t port() const { return port_; }
     int pid() const { return pid_; }
-    const std::string& data_folder() const { return data_; }
-    std::string log() const;
-    // Lines of the log containing text.
+    std::string data_folder() const { return folder_.path() + "/data"; }
+    // How often text occurs in everything the server printed.
     std::size_t count_in_log(const std::string& text) const;
     bool wait_for_log(
         const std::string& text, std::size_t count, std::chrono::milliseconds timeout) const;
 
 private:
+    std::string log_path() const { return folder_.path() + "/syncd.log"; }
+    std::string log() const;
+
     temp_folder folder_;
     std::vector<std::string> extra_;
-    std::string data_;
-    std::string log_path_;
     int pid_ = -1;
     std::uint16_t port_ = 0;
 };
-
-// A 127.0.0.1 port nobody listens on (bound once, then released).
-std::uint16_t unused_port();

@@ -1,4 +1,4 @@
-// Helpers shared by the wire tests: frames built through the real builder.
+// Helpers shared by the sync tests: frames built through the real builder, captured log lines.
 #pragma once
 
 #include "sync/chat_message.h"
@@ -6,9 +6,10 @@
 #include "sync/wire_log.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-inline std::string frame_bytes(const chat_message& message)
+inline std::string bytes_of(const chat_message& message)
 {
     return std::string(message.data(), message.length());
 }
@@ -17,18 +18,24 @@ inline std::string make_frame(std::uint8_t kind, const std::string& payload,
     const std::string& id = "user", const std::string& pwd = "pwd", const std::string& tag = "")
 {
     chat_message message;
-    if (!wire::build_frame(message, kind, id, pwd, tag, payload.data(), payload.size()))
-        return {};
-    return frame_bytes(message);
+    const bool ok = wire::build_frame(message, kind, id, pwd, tag, payload.data(), payload.size());
+    return ok ? bytes_of(message) : std::string();
 }
 
-// Collects log lines instead of printing them while the object lives.
+// The JSON reply text of a payload, or the payload itself (a refusal) when it is not JSON.
+inline std::string reply_of(std::string_view payload)
+{
+    const auto text = wire::reply_text(payload);
+    return text ? *text : std::string(payload);
+}
+
+// Collects log lines instead of printing them while the object lives; one thread only.
 struct captured_log {
     std::vector<std::string> lines;
     captured_log()
     {
         wire::set_log_handler(
-            [this](wire::log_level, const std::string& line) { lines.push_back(line); });
+            [this](wire::log_level, const std::string& l) { lines.push_back(l); });
     }
     ~captured_log() { wire::set_log_handler({}); }
     bool contains(const std::string& part) const

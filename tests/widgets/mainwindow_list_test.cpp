@@ -1,210 +1,259 @@
-#include "app/mainwindow.h"
+// The main window's list as the user meets it: folding, the type tabs and
+// the favourites order, the search box, the status line and the theme
+// switches; and the item actions: letter keys on the list, the delete
+// prompt, favourites, encodings and file copies, the keys held while copying.
+#include "actions/promptwidget.h"
+#include "actions/textpreview.h"
 #include "app/message_bus.h"
 #include "app/message_ids.h"
-#include "app/program_file.h"
-#include "app/settings_record.h"
-#include "app/window_placement.h"
-#include "history/history_list.h"
-#include "history/history_list_model.h"
-#include "hotkeys/alertwidget.h"
+#include "history/clipboard_capture.h"
+#include "tests/widgets/support/main_window_fixture.h"
 #include "widgets/imagetabwidget.h"
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
+#include <QApplication>
+#include <QClipboard>
+#include <QCryptographicHash>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
+#include <QMimeData>
+#include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 
 namespace {
 
-class MainWindowListTest : public ::testing::Test {
+// Takes the addresses the window opens instead of the desktop.
+class url_catcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+template <typename T> T* TopLevel()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<T*>(widget))
+            return found;
+    return nullptr;
+}
+
+// Each test starts with a main window of its own.
+class MainWindowList : public main_window_test {
 protected:
     void SetUp() override
     {
-        Settings() = settings_record();
-        QFile::remove(ProgramFolder() + QStringLiteral("/config.json"));
-        QDir(ProgramFolder() + QStringLiteral("/content")).removeRecursively();
+        main_window_test::SetUp();
+        Open();
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     }
-    static void WriteConfig(const QByteArray& bytes)
+    void TearDown() override
     {
-        QFile f(ProgramFolder() + QStringLiteral("/config.json"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        while (textpreview* pin = TopLevel<textpreview>())
+            delete pin;
+        window.reset();
+        skip_clipboard_change = false;
     }
-    // A history of texts, files and one image, favourites marked by *.
-    static void AddEntries(MainWindow& window)
+    // A copy made elsewhere, captured after its 50 ms wait.
+    void CopyElsewhere(const QString& text)
     {
-        const char* texts[] = { "*alpha abc", "file:///home/u/abc/doc.txt", "*beta", "ABC",
-            "*file:///home/u/fav.txt", "xabc" };
-        content_history& history = window.history();
-        QDir().mkpath(history.ContentFolder());
-        int serial = 0;
-        for (const char* text : texts) {
-            std::string body = text;
-            content_record record;
-            record.collect = body[0] == '*' ? collect_mark : 0;
-            if (record.collect)
-                body.erase(0, 1);
-            record.type = body.rfind("file:", 0) == 0 ? content_file : content_text;
-            record.content
-                = (history.ContentFolder() + QStringLiteral("/%1.txt").arg(++serial)).toStdString();
-            content_item item;
-            item.type = record.type;
-            item.collect = record.collect;
-            item.content = record.content;
-            item.text = body;
-            window.records.push_back(record);
-            window.items.push_back(item);
-        }
-        window.ApplyViewFilter(true);
+        const std::size_t before = window->records.size();
+        QGuiApplication::clipboard()->setText(text);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->records.size() > before; }, 2000));
     }
-    static std::vector<std::string> Rows(MainWindow& window)
-    {
-        std::vector<std::string> rows;
-        for (int row = 0; row < window.list()->count(); ++row)
-            rows.push_back(window.list()->listModel()->Item(row)->text);
-        return rows;
-    }
-    static QString Notice(MainWindow& window)
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const auto notices = window.findChildren<alertwidget*>();
-        return notices.isEmpty() ? QString() : notices.back()->text();
-    }
+
+    url_catcher catcher;
 };
 
-using rows = std::vector<std::string>;
+const std::initializer_list<const char*> kHistory = { "*alpha abc", "file:///home/u/abc/doc.txt",
+    "*beta", "ABC", "*file:///home/u/fav.txt", "xabc" };
 
-TEST_F(MainWindowListTest, SavedPositionLimits)
-{
-    const QSize area = QGuiApplication::primaryScreen()->availableGeometry().size();
-    WriteConfig(R"({"position": "40,-44,600,500,"})");
-    {
-        MainWindow window;
-        EXPECT_EQ(window.geometry(), QRect(40, -44, 600, 500));
-    }
-    WriteConfig(R"({"position": "40,-45,600,500,"})");
-    {
-        MainWindow window;
-        EXPECT_EQ(window.geometry().topLeft(),
-            QPoint((area.width() - window_placement::DefaultSize(area).width()) / 2,
-                (area.height() - window_placement::DefaultSize(area).height()) / 2));
-    }
-}
-
-TEST_F(MainWindowListTest, AutoFoldStartsFoldedBelow501)
+TEST_F(MainWindowList, AutoFoldStartsFoldedBelow501AndNarrowingFoldsTheRows)
 {
     WriteConfig(R"({"position": "10,10,500,600,", "auto_fold": true})");
-    {
-        MainWindow window;
-        EXPECT_TRUE(Settings().folded_now);
-        EXPECT_TRUE(window.list()->listModel()->compact());
-    }
+    EXPECT_TRUE(Open().list()->listModel()->compact());
+    EXPECT_TRUE(Settings().folded_now);
     WriteConfig(R"({"position": "10,10,501,600,", "auto_fold": true})");
-    MainWindow window;
+    EXPECT_FALSE(Open().list()->listModel()->compact());
     EXPECT_FALSE(Settings().folded_now);
-    EXPECT_FALSE(window.list()->listModel()->compact());
-    // Narrowing to 499 folds the rows at once; 500 changes nothing.
-    window.resize(499, 600);
-    EXPECT_TRUE(window.list()->listModel()->compact());
-    window.resize(500, 600);
-    EXPECT_TRUE(window.list()->listModel()->compact());
-    window.resize(501, 600);
-    EXPECT_FALSE(window.list()->listModel()->compact());
+    window->resize(499, 600);
+    EXPECT_TRUE(window->list()->listModel()->compact());
+    window->resize(501, 600);
+    EXPECT_FALSE(window->list()->listModel()->compact());
 }
 
-TEST_F(MainWindowListTest, FavouritesTabWalksOrdersWithNotices)
+TEST_F(MainWindowList, FavouritesTabWalksOrdersBackToTheDefaultWithOneNotice)
 {
-    MainWindow window;
-    AddEntries(window);
+    Add(kHistory);
     bus::Post(msg_type_tab_chosen, 4, 0);
-    EXPECT_EQ(Notice(window), QStringLiteral("已选择显示收藏 - 默认"));
-    EXPECT_EQ(Rows(window), (rows { "alpha abc", "beta", "file:///home/u/fav.txt" }));
+    EXPECT_EQ(Notice(), QStringLiteral("已选择显示收藏 - 默认"));
+    EXPECT_EQ(Rows(), (rows { "alpha abc", "beta", "file:///home/u/fav.txt" }));
     bus::Post(msg_type_tab_chosen, 4, 0);
-    EXPECT_EQ(Notice(window), QStringLiteral("已选择显示收藏 - [文本、图片、文件]"));
+    EXPECT_EQ(Notice(), QStringLiteral("已选择显示收藏 - [文本、图片、文件]"));
     for (int i = 0; i < 4; ++i)
         bus::Post(msg_type_tab_chosen, 4, 0);
     EXPECT_EQ(Settings().collect_sort_type, 5);
-    EXPECT_EQ(Rows(window), (rows { "file:///home/u/fav.txt", "alpha abc", "beta" }));
+    EXPECT_EQ(Rows(), (rows { "file:///home/u/fav.txt", "alpha abc", "beta" }));
     bus::Post(msg_type_tab_chosen, 4, 0);
     bus::Post(msg_type_tab_chosen, 4, 0);
     EXPECT_EQ(Settings().collect_sort_type, 0);
-    EXPECT_EQ(Notice(window), QStringLiteral("已选择显示收藏 - 默认"));
-    // Only one notice at a time.
-    EXPECT_EQ(window.findChildren<alertwidget*>().size(), 1);
+    EXPECT_EQ(Notice(), QStringLiteral("已选择显示收藏 - 默认"));
+    EXPECT_EQ(window->findChildren<alertwidget*>().size(), 1);
 
     bus::Post(msg_type_tab_chosen, 2, 0);
-    EXPECT_EQ(Notice(window), QStringLiteral("已选择显示文件"));
-    EXPECT_EQ(Rows(window), (rows { "file:///home/u/abc/doc.txt", "file:///home/u/fav.txt" }));
-    EXPECT_EQ(window.row_to_record.at(1), 4);
+    EXPECT_EQ(Notice(), QStringLiteral("已选择显示文件"));
+    EXPECT_EQ(Rows(), (rows { "file:///home/u/abc/doc.txt", "file:///home/u/fav.txt" }));
+    EXPECT_EQ(window->row_to_record.at(1), 4);
 }
 
-TEST_F(MainWindowListTest, TypingInTheSearchBoxNarrowsTheList)
+TEST_F(MainWindowList, TabStripStartsOnTheSavedTypeAndABadOrderIsReset)
 {
-    MainWindow window;
-    AddEntries(window);
-    QLineEdit* search = window.search_box();
-    EXPECT_EQ(search->placeholderText(), QStringLiteral("请输入搜索内容"));
-    QTest::keyClicks(search, QStringLiteral("abc"));
-    EXPECT_EQ(Rows(window), (rows { "alpha abc", "file:///home/u/abc/doc.txt", "xabc" }));
-    EXPECT_EQ(window.list()->currentRow(), 0);
-    search->setText(QStringLiteral("a.c"));
-    EXPECT_EQ(Rows(window), (rows { "alpha abc", "file:///home/u/abc/doc.txt", "xabc" }));
-    // The search stays in force when the tab changes.
-    bus::Post(msg_type_tab_chosen, 4, 0);
-    EXPECT_EQ(Rows(window), (rows { "alpha abc" }));
-    search->clear();
-    EXPECT_EQ(Rows(window), (rows { "alpha abc", "beta", "file:///home/u/fav.txt" }));
+    WriteConfig(R"({"show_content_type": 1, "collect_sort_type": 9})");
+    EXPECT_EQ(Open().tab_strip()->currentIndex(), 2u);
+    EXPECT_EQ(Settings().collect_sort_type, 0);
 }
 
-TEST_F(MainWindowListTest, StatusLineCountsTheSelection)
+TEST_F(MainWindowList, TypingInTheSearchBoxNarrowsTheListOnEveryTabAndTheStatusLineCounts)
 {
-    MainWindow window;
-    AddEntries(window);
-    auto* status = window.findChild<QLabel*>(QStringLiteral("status_label"));
+    Add(kHistory);
+    auto* status = window->findChild<QLabel*>(QStringLiteral("status_label"));
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status->text(), QStringLiteral("  当前已选中 1 项内容 ，今天已复制 0 次"));
-    window.list()->selectAll();
-    EXPECT_EQ(status->text(), QStringLiteral("  当前已选中 6 项内容 ，今天已复制 0 次"));
+    QLineEdit* search = window->search_box();
+    QTest::keyClicks(search, QStringLiteral("abc"));
+    EXPECT_EQ(Rows(), (rows { "alpha abc", "file:///home/u/abc/doc.txt", "xabc" }));
+    EXPECT_EQ(window->list()->currentRow(), 0);
+    search->setText(QStringLiteral("a.c"));
+    EXPECT_EQ(Rows(), (rows { "alpha abc", "file:///home/u/abc/doc.txt", "xabc" }));
+    bus::Post(msg_type_tab_chosen, 4, 0);
+    EXPECT_EQ(Rows(), (rows { "alpha abc" }));
+    search->clear();
+    EXPECT_EQ(Rows(), (rows { "alpha abc", "beta", "file:///home/u/fav.txt" }));
+    window->list()->selectAll();
+    EXPECT_EQ(status->text(), QStringLiteral("  当前已选中 3 项内容 ，今天已复制 0 次"));
 }
 
-TEST_F(MainWindowListTest, DayNightAndRecordingButtonsSwitchAndTellTheUser)
+TEST_F(MainWindowList, DayNightAndRecordingButtonsSwitchAndTellTheUser)
 {
-    MainWindow window;
     bus::Post(msg_control_toggled, control_day_night_button, 1);
     EXPECT_TRUE(Settings().dark_mode);
-    EXPECT_EQ(Notice(window), QStringLiteral("夜间模式已开启"));
+    EXPECT_EQ(Notice(), QStringLiteral("夜间模式已开启"));
     bus::Post(msg_control_toggled, control_dark_mode_switch, 0);
     EXPECT_FALSE(Settings().dark_mode);
     bus::Post(msg_control_toggled, control_recording_button, 0);
     EXPECT_FALSE(Settings().start_paster);
-    EXPECT_EQ(Notice(window), QStringLiteral("剪贴板记录已暂停"));
+    EXPECT_EQ(Notice(), QStringLiteral("剪贴板记录已暂停"));
     bus::Post(msg_control_toggled, control_recording_button, 1);
     EXPECT_TRUE(Settings().start_paster);
-    EXPECT_EQ(Notice(window), QStringLiteral("剪贴板记录已恢复"));
+    EXPECT_EQ(Notice(), QStringLiteral("剪贴板记录已恢复"));
 }
 
-TEST_F(MainWindowListTest, TabStripStartsOnTheSavedType)
+TEST_F(MainWindowList, LetterKeysActOnReleaseExceptInTheSearchBox)
 {
-    WriteConfig(R"({"show_content_type": 1, "collect_sort_type": 9})");
-    MainWindow window;
-    EXPECT_EQ(window.tab_strip()->currentIndex(), 2u);
-    EXPECT_EQ(Settings().collect_sort_type, 0);
+    Add({ "one", "two", "three" });
+    history_list* list = window->list();
+    list->setCurrentRow(1);
+    // Ctrl+C is also the menu entry's shortcut; the release copies.
+    QTest::keyRelease(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("two"));
+    EXPECT_EQ(Notice(), QStringLiteral("文本已经复制到剪贴板"));
+    // The press alone neither copies nor moves to a row starting with the letter.
+    list->setCurrentRow(0);
+    QTest::keyPress(list, Qt::Key_T);
+    EXPECT_EQ(list->currentRow(), 0);
+
+    QTest::keyRelease(list, Qt::Key_X);
+    EXPECT_EQ(window->records[0].collect, collect_mark);
+    window->search_box()->setFocus();
+    QTest::keyRelease(window->search_box(), Qt::Key_X);
+    EXPECT_EQ(window->records[0].collect, collect_mark);
 }
 
-TEST_F(MainWindowListTest, HidingLeavesTheWindowWhereItWas)
+TEST_F(MainWindowList, DeleteAsksFirstAndSparesFavouritesOnTheAllPage)
 {
-    WriteConfig(R"({"position": "100,200,600,500,"})");
-    MainWindow window;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.windowOpacity() == 1.0; }, 2000));
-    QTest::qWait(300);
-    window.close();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 2000));
-    window.ShowMainWindow();
-    EXPECT_EQ(window.pos(), QPoint(100, 200));
+    Add({ "a", "*fav", "b", "c" });
+    const QString fav_file = QString::fromStdString(window->records[1].content);
+    const QString a_file = QString::fromStdString(window->records[0].content);
+    window->list()->selectAll();
+    QTest::keyPress(window->list(), Qt::Key_Delete);
+    auto* prompt = TopLevel<promptwidget>();
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(Rows().size(), 4u); // nothing goes before the answer
+
+    prompt->yes_button()->click();
+    EXPECT_EQ(Rows(), (rows { "fav" }));
+    EXPECT_TRUE(QFile::exists(fav_file));
+    EXPECT_FALSE(QFile::exists(a_file));
+    EXPECT_EQ(Notice(), QStringLiteral("已删除3条内容"));
+
+    // A second request shows the same prompt; "否" deletes nothing.
+    window->list()->selectAll();
+    window->DelectNowSelectContent();
+    prompt->no_button()->click();
+    EXPECT_EQ(Rows(), (rows { "fav" }));
+}
+
+TEST_F(MainWindowList, FavouriteToggleReportsRemovalsAndAdditionsAtOnce)
+{
+    Add({ "*f1", "t1", "*f2", "t2", "t3" });
+    window->list()->selectAll();
+    window->CollectNowSelectContent();
+    EXPECT_EQ(Notice(), QStringLiteral("移除2,增加3条收藏"));
+    EXPECT_EQ(window->records[0].collect, 0);
+    EXPECT_EQ(window->records[1].collect, collect_mark);
+}
+
+TEST_F(MainWindowList, EncodingsAndFileCopiesReachTheClipboardUnrecorded)
+{
+    Add({ "hello", "world" });
+    window->list()->setCurrentRow(0);
+    window->EncodingOperate(0);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+        QString::fromLatin1(QCryptographicHash::hash("hello", QCryptographicHash::Md5).toHex()));
+    EXPECT_EQ(Notice(), QStringLiteral("md5编码已复制"));
+    window->EncodingOperate(1);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("aGVsbG8="));
+
+    window->list()->selectAll();
+    window->CopyNowSelectFile();
+    const QList<QUrl> urls = QGuiApplication::clipboard()->mimeData()->urls();
+    ASSERT_EQ(urls.size(), 2);
+    EXPECT_EQ(urls[0].toLocalFile(), QString::fromStdString(window->records[1].content));
+    EXPECT_EQ(urls[1].toLocalFile(), QString::fromStdString(window->records[0].content));
+    EXPECT_EQ(Notice(), QStringLiteral("文件已经复制到剪贴板"));
+    QTest::qWait(150);
+    EXPECT_EQ(window->records.size(), 2u);
+}
+
+TEST_F(MainWindowList, ShiftWhileCopyingPinsTheTextAndCtrlShiftSearchesForIt)
+{
+    Settings().even_search = true;
+    QTest::keyPress(window.get(), Qt::Key_Shift, Qt::ShiftModifier);
+    CopyElsewhere(QStringLiteral("thirty characters of copied tx"));
+    textpreview* pin = TopLevel<textpreview>();
+    ASSERT_NE(pin, nullptr);
+    EXPECT_EQ(pin->text_edit()->toPlainText(), QStringLiteral("thirty characters of copied tx"));
+    EXPECT_TRUE(catcher.urls.isEmpty());
+    delete pin;
+
+    QTest::keyPress(window.get(), Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier);
+    CopyElsewhere(QStringLiteral("search me"));
+    EXPECT_EQ(TopLevel<textpreview>(), nullptr);
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls[0].host(), QStringLiteral("www.google.com"));
+    EXPECT_EQ(catcher.urls[0].query(QUrl::FullyDecoded), QStringLiteral("q=search me"));
+
+    // Nothing held, nothing extra.
+    QTest::keyRelease(window.get(), Qt::Key_Control, Qt::ShiftModifier);
+    QTest::keyRelease(window.get(), Qt::Key_Shift, Qt::NoModifier);
+    CopyElsewhere(QStringLiteral("plain"));
+    EXPECT_EQ(TopLevel<textpreview>(), nullptr);
+    EXPECT_EQ(catcher.urls.size(), 1);
 }
 
 } // namespace
+
+#include "mainwindow_list_test.moc"

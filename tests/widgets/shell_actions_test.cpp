@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <sys/stat.h>
 
 namespace {
 
@@ -21,20 +22,33 @@ QByteArray ReadAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Each test listens in a runtime folder of its own.
+class Shell : public ::testing::Test {
+protected:
+    void SetUp() override { qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit()); }
+    void TearDown() override
+    {
+        SingleInstance().Close();
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
+    QTemporaryDir runtime;
+};
+
 // The restart starts the program file of the program folder; here that file
 // is a script that records its arguments.
-TEST(Restart, SavesGivesUpTheEndpointAndStartsTheProgramWithShowWindow)
+TEST_F(Shell, RestartSavesGivesUpTheEndpointAndStartsTheProgramWithShowWindow)
 {
-    const QString folder = ProgramFolder();
-    const QString record = folder + QStringLiteral("/restart-arguments");
-    QFile script(ProgramFilePath(folder));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1'\n").arg(record).toUtf8());
-    script.close();
-    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const QString record = ProgramFolder() + QStringLiteral("/restart-arguments");
+    const QString program = ProgramFilePath(ProgramFolder());
+    Write(program, QStringLiteral("#!/bin/sh\necho \"$@\" > '%1'\n").arg(record).toUtf8());
+    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     ASSERT_TRUE(SingleInstance().Listen());
     ASSERT_TRUE(single_instance::ProbeRunning(1000));
 
@@ -43,26 +57,19 @@ TEST(Restart, SavesGivesUpTheEndpointAndStartsTheProgramWithShowWindow)
     EXPECT_TRUE(saved);
     EXPECT_FALSE(SingleInstance().IsListening());
     EXPECT_FALSE(single_instance::ProbeRunning(200));
-
     for (int i = 0; i < 100 && ReadAll(record).isEmpty(); ++i)
         QThread::msleep(50);
     EXPECT_EQ(ReadAll(record), QByteArray("show_window\n"));
-    QFile::remove(ProgramFilePath(folder));
-    qunsetenv("XDG_RUNTIME_DIR");
+    QFile::remove(program);
 }
 
-// A running copy's endpoint is private to its user.
-TEST(SingleInstance, EndpointIsPrivateAndReplacesAStaleOne)
+TEST_F(Shell, EndpointIsPrivateReplacesAStaleOneAndAnswersEveryStart)
 {
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    // A runtime folder others can read is made private before it is used.
+    ::chmod(QFile::encodeName(runtime.path()).constData(), 0755);
     const QString endpoint = single_instance::EndpointName();
     EXPECT_EQ(endpoint, runtime.path() + QStringLiteral("/quillbox_server"));
-
-    // A file left behind by a crashed copy.
-    QFile stale(endpoint);
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.close();
+    Write(endpoint, {}); // left behind by a crashed copy
     EXPECT_FALSE(single_instance::ProbeRunning(200));
     ASSERT_TRUE(SingleInstance().Listen());
     EXPECT_EQ(QFile::permissions(runtime.path())
@@ -85,19 +92,13 @@ TEST(SingleInstance, EndpointIsPrivateAndReplacesAStaleOne)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(shows, 100);
     bus::Unregister(token);
-    SingleInstance().Close();
-    qunsetenv("XDG_RUNTIME_DIR");
 }
 
 TEST(UpdatePrompt, DecliningEndsTheProcessWithoutSaving)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const QString config = ProgramFolder() + QStringLiteral("/config.json");
-    {
-        QFile f(config);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(R"({"language": 4})");
-    }
+    Write(config, R"({"language": 4})");
     EXPECT_EXIT(
         {
             MainWindow window;

@@ -1,8 +1,13 @@
 #include "tests/e2e/support/program_copy.h"
 
+#include "tests/e2e/support/wait.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <sys/stat.h>
 
 #ifndef QUILLBOX_BINARY
@@ -15,9 +20,14 @@ namespace {
 // Files the program reads from its own folder.
 const char* const kSideFiles[] = { "icon.png", "back.png", "dark.qss", "gray.qss" };
 
+QStringList Strings(const QJsonObject& object, const char* key)
+{
+    return object.value(QLatin1String(key)).toVariant().toStringList();
+}
+
 } // namespace
 
-ProgramCopy::ProgramCopy(const XSession& x, const QString& runtime_dir)
+ProgramCopy::ProgramCopy(const XSession& x)
     : x_(x)
     , folder_(QDir::tempPath() + QStringLiteral("/qb-e2e-XXXXXX"))
 {
@@ -31,33 +41,20 @@ ProgramCopy::ProgramCopy(const XSession& x, const QString& runtime_dir)
             QFile::copy(source, FilePath(QLatin1String(name)));
     }
 
-    runtime_dir_ = runtime_dir;
-    if (runtime_dir_.isEmpty()) {
-        // Short: socket paths are limited to about 100 bytes.
-        own_runtime_ = std::make_unique<QTemporaryDir>(QStringLiteral("/tmp/qbrt-XXXXXX"));
-        runtime_dir_ = own_runtime_->path();
-    }
-    ::chmod(QFile::encodeName(runtime_dir_).constData(), 0700);
+    ::chmod(QFile::encodeName(runtime_.path()).constData(), 0700);
 
     env_ = x_.Environment();
     env_.insert(QStringLiteral("HOME"), home_.path());
     env_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path() + QStringLiteral("/.config"));
-    env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_dir_);
+    env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
 }
 
 ProgramCopy::~ProgramCopy()
 {
     for (auto& p : processes_) {
-        if (p->state() != QProcess::NotRunning) {
-            p->kill();
-            p->waitForFinished(5000);
-        }
+        p->kill();
+        p->waitForFinished(5000);
     }
-}
-
-QString ProgramCopy::FilePath(const QString& relative) const
-{
-    return folder_.filePath(relative);
 }
 
 QByteArray ProgramCopy::ReadFile(const QString& relative) const
@@ -66,11 +63,43 @@ QByteArray ProgramCopy::ReadFile(const QString& relative) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool ProgramCopy::WriteFile(const QString& relative, const QByteArray& bytes) const
+{
+    QDir().mkpath(QFileInfo(FilePath(relative)).path());
+    QFile f(FilePath(relative));
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+HistoryIndex ProgramCopy::Index() const
+{
+    const QString path = QStringLiteral("content/content.json");
+    if (!QFile::exists(FilePath(path)))
+        return {};
+    QJsonParseError error {};
+    const QJsonDocument json = QJsonDocument::fromJson(ReadFile(path), &error);
+    const QJsonObject o = json.object();
+    return { error.error != QJsonParseError::NoError || !json.isObject(), Strings(o, "type"),
+        Strings(o, "content"), Strings(o, "md5"), Strings(o, "exe_title") };
+}
+
+HistoryIndex ProgramCopy::WaitForIndex(
+    const std::function<bool(const HistoryIndex&)>& condition) const
+{
+    HistoryIndex index;
+    WaitUntil(
+        [&] {
+            index = Index();
+            return condition(index);
+        },
+        10000);
+    return index;
+}
+
 QProcess& ProgramCopy::Launch(const QStringList& arguments)
 {
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(env_);
-    process->setWorkingDirectory(folder());
+    process->setWorkingDirectory(folder_.path());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->start(FilePath(QStringLiteral("quillbox")), arguments);
     process->waitForStarted(5000);
@@ -80,17 +109,14 @@ QProcess& ProgramCopy::Launch(const QStringList& arguments)
 
 QStringList ProgramCopy::VisibleWindows() const
 {
-    const QByteArray out = x_.Run(QStringLiteral("xdotool"),
-        { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-            QStringLiteral("^quillbox$") });
+    const QByteArray out = x_.Xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+        QStringLiteral("--name"), QStringLiteral("^quillbox$") });
     return QString::fromLatin1(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-QString ProgramCopy::ActiveWindow() const
+bool ProgramCopy::WaitForWindows(int count) const
 {
-    return QString::fromLatin1(
-        x_.Run(QStringLiteral("xdotool"), { QStringLiteral("getactivewindow") }))
-        .trimmed();
+    return WaitUntil([&] { return VisibleWindows().size() >= count; }, 20000);
 }
 
 int WaitForExit(QProcess& process, int timeout_ms)

@@ -4,6 +4,7 @@
 
 #include "tests/e2e/support/x_session.h"
 
+#include <functional>
 #include <memory>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,43 +12,54 @@
 
 namespace e2e {
 
+// content/content.json as the program last wrote it.
+struct HistoryIndex {
+    bool damaged = false; // there, but not a JSON object
+    QStringList type, content, md5, exe_title;
+    int size() const { return content.size(); }
+};
+
 class ProgramCopy {
 public:
-    // runtime_dir: the XDG runtime folder to use; a private one when empty.
-    explicit ProgramCopy(const XSession& x, const QString& runtime_dir = QString());
+    // Each copy has its own XDG runtime folder, and so its own endpoint.
+    explicit ProgramCopy(const XSession& x);
     ~ProgramCopy();
     ProgramCopy(const ProgramCopy&) = delete;
     ProgramCopy& operator=(const ProgramCopy&) = delete;
 
-    QString folder() const { return folder_.path(); }
-    QString runtimeDir() const { return runtime_dir_; }
-    QString home() const { return home_.path(); }
-    QString FilePath(const QString& relative) const;
+    QString runtimeDir() const { return runtime_.path(); }
+    QString FilePath(const QString& relative) const { return folder_.filePath(relative); }
     QByteArray ReadFile(const QString& relative) const;
+    bool WriteFile(const QString& relative, const QByteArray& bytes) const;
+    // The file of a history entry, by its name in the index.
+    QByteArray Entry(const QString& name) const
+    {
+        return ReadFile(QStringLiteral("content/") + name);
+    }
+    HistoryIndex Index() const;
+    // Polls the index until it satisfies the condition (10 s at most) and
+    // returns the last one read.
+    HistoryIndex WaitForIndex(const std::function<bool(const HistoryIndex&)>& condition) const;
 
     // Starts one more process of this copy; the object stops it at the end.
     QProcess& Launch(const QStringList& arguments = {});
-    // The first process launched.
-    QProcess& first() { return *processes_.front(); }
 
-    // Ids of visible top-level windows titled "quillbox".
+    // Ids of visible top-level windows titled "quillbox", of any copy.
     QStringList VisibleWindows() const;
-    QString ActiveWindow() const;
-
-    // Tests may add variables (before Launch).
-    QProcessEnvironment& environment() { return env_; }
+    // A started copy is ready once its window shows: waits for that many.
+    bool WaitForWindows(int count = 1) const;
 
 private:
     const XSession& x_;
     QTemporaryDir folder_;
     QTemporaryDir home_;
-    std::unique_ptr<QTemporaryDir> own_runtime_;
-    QString runtime_dir_;
+    // Short: socket paths are limited to about 100 bytes.
+    QTemporaryDir runtime_ { QStringLiteral("/tmp/qbrt-XXXXXX") };
     QProcessEnvironment env_;
     std::vector<std::unique_ptr<QProcess>> processes_;
 };
 
-// Exit status of a process that ends within the time, else nullopt-like -1000.
+// Exit status of a process that ends within the time, else -1000.
 int WaitForExit(QProcess& process, int timeout_ms);
 
 } // namespace e2e

@@ -85,29 +85,33 @@ QProcessEnvironment XSession::Environment() const
 }
 
 QByteArray XSession::Run(const QString& program, const QStringList& arguments, int* exit_code,
-    int timeout_ms, const QByteArray& input) const
+    const QByteArray& input) const
 {
     QProcess p;
     p.setProcessEnvironment(Environment());
     p.start(program, arguments);
-    if (!p.waitForStarted(5000)) {
-        if (exit_code)
-            *exit_code = -1;
-        return {};
-    }
-    if (!input.isEmpty())
+    const bool started = p.waitForStarted(5000);
+    if (started && !input.isEmpty())
         p.write(input);
     p.closeWriteChannel();
-    if (!p.waitForFinished(timeout_ms)) {
+    const bool finished = started && p.waitForFinished(10000);
+    if (started && !finished) {
         p.kill();
         p.waitForFinished(1000);
-        if (exit_code)
-            *exit_code = -1;
-        return p.readAllStandardOutput();
     }
     if (exit_code)
-        *exit_code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        *exit_code = finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     return p.readAllStandardOutput();
+}
+
+bool XSession::Copy(const QByteArray& bytes, const QString& target) const
+{
+    QStringList arguments { QStringLiteral("-selection"), QStringLiteral("clipboard") };
+    if (!target.isEmpty())
+        arguments << QStringLiteral("-t") << target;
+    int code = -1;
+    Run(QStringLiteral("xclip"), arguments, &code, bytes);
+    return code == 0;
 }
 
 } // namespace e2e

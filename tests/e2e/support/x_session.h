@@ -28,10 +28,18 @@ public:
     // The environment of a client of this display.
     QProcessEnvironment Environment() const;
 
-    // Runs an X client (xclip, xdotool, xprop...) to completion and returns its
-    // standard output; exit_code gets its status (-1 on time-out).
+    // Runs an X client (xclip, xdotool, xprop...) to completion, 10 s at most,
+    // and returns its standard output; exit_code gets its status (-1 on
+    // time-out).
     QByteArray Run(const QString& program, const QStringList& arguments, int* exit_code = nullptr,
-        int timeout_ms = 10000, const QByteArray& input = QByteArray()) const;
+        const QByteArray& input = QByteArray()) const;
+    QByteArray Xdotool(const QStringList& arguments) const
+    {
+        return Run(QStringLiteral("xdotool"), arguments);
+    }
+    // Puts bytes on the clipboard with xclip, as the given target when one is
+    // named; false when xclip fails.
+    bool Copy(const QByteArray& bytes, const QString& target = QString()) const;
 
 private:
     std::unique_ptr<QProcess> xvfb_;

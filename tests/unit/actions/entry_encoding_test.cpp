@@ -1,10 +1,10 @@
 // md5 and base64 of each entry kind, and the file cases that are refused.
 #include "actions/entry_encoding.h"
+#include "tests/unit/unit_files.h"
 
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -22,45 +22,35 @@ content_item Entry(std::int64_t type, const std::string& text, const std::string
 
 TEST(EntryEncoding, TextMd5StopsAtNulAndBase64TakesTheUtf8Bytes)
 {
-    encoding_result r = EncodeEntry(Entry(content_text, "abc"), encoding_md5);
+    const encoding_result r = EncodeEntry(Entry(content_text, "abc"), encoding_md5);
     EXPECT_EQ(r.text, QStringLiteral("900150983cd24fb0d6963f7d28e17f72"));
     EXPECT_EQ(r.report.status, QStringLiteral("  md5编码已复制"));
     EXPECT_EQ(r.report.notice, QStringLiteral("md5编码已复制"));
     EXPECT_EQ(EncodeEntry(Entry(content_text, std::string("abc\0def", 7)), encoding_md5).text,
         QStringLiteral("900150983cd24fb0d6963f7d28e17f72"));
-
-    r = EncodeEntry(Entry(content_text, "中"), encoding_base64);
-    EXPECT_EQ(r.text, QStringLiteral("5Lit"));
-    EXPECT_EQ(r.report.notice, QStringLiteral("base64编码已复制"));
+    EXPECT_EQ(EncodeEntry(Entry(content_text, "中"), encoding_base64).text, QStringLiteral("5Lit"));
 }
 
 TEST(EntryEncoding, OneFileGivesItsDigestManyOrBase64AreRefused)
 {
     QTemporaryDir dir;
     const QString empty = dir.filePath(QStringLiteral("empty file"));
-    QFile(empty).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(unit_test::WriteFile(empty, ""));
     const std::string url = QUrl::fromLocalFile(empty).toString().toStdString();
+    EXPECT_EQ(EncodeEntry(Entry(content_file, url), encoding_md5).text,
+        QStringLiteral("d41d8cd98f00b204e9800998ecf8427e"));
 
-    encoding_result r = EncodeEntry(Entry(content_file, url), encoding_md5);
-    EXPECT_EQ(r.text, QStringLiteral("d41d8cd98f00b204e9800998ecf8427e"));
-
-    r = EncodeEntry(Entry(content_file, url), encoding_base64);
+    const encoding_result r = EncodeEntry(Entry(content_file, url), encoding_base64);
     EXPECT_FALSE(r.text);
     EXPECT_EQ(r.report.status, QStringLiteral("  暂时无法对文件base64"));
-    EXPECT_EQ(r.report.notice, QStringLiteral("暂时无法对文件base64"));
-
-    for (std::size_t type : { encoding_md5, encoding_base64 }) {
-        r = EncodeEntry(Entry(content_file, url + "\n" + url), type);
-        EXPECT_FALSE(r.text);
-        EXPECT_EQ(r.report.notice, QStringLiteral("无法对多个文件编码"));
-    }
-
+    for (std::size_t type : { encoding_md5, encoding_base64 })
+        EXPECT_EQ(EncodeEntry(Entry(content_file, url + "\n" + url), type).report.notice,
+            QStringLiteral("无法对多个文件编码"));
     // A file that is gone: the empty digest still goes to the clipboard.
-    r = EncodeEntry(Entry(content_file, "file:///no/such/file"), encoding_md5);
-    EXPECT_EQ(r.text, QString());
+    EXPECT_EQ(EncodeEntry(Entry(content_file, "file:///no/such/file"), encoding_md5).text, "");
 }
 
-TEST(EntryEncoding, ImageBase64IsTheWholeImageAsPng)
+TEST(EntryEncoding, ImageBase64IsTheWholeImageAsPngMd5ThatOfTheFile)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("i.png"));
@@ -72,13 +62,12 @@ TEST(EntryEncoding, ImageBase64IsTheWholeImageAsPng)
 
     const encoding_result r = EncodeEntry(item, encoding_base64);
     ASSERT_TRUE(r.text);
+    EXPECT_EQ(r.report.notice, QStringLiteral("base64编码已复制"));
     const QImage back = QImage::fromData(QByteArray::fromBase64(r.text->toLatin1()), "PNG");
     EXPECT_EQ(back.size(), QSize(640, 480));
     EXPECT_EQ(back.pixelColor(5, 5), QColor(Qt::blue));
-
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray digest = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
+    const QByteArray digest
+        = QCryptographicHash::hash(unit_test::ReadFile(path), QCryptographicHash::Md5);
     EXPECT_EQ(EncodeEntry(item, encoding_md5).text, QString::fromLatin1(digest.toHex()));
 }
 

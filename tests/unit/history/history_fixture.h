@@ -1,28 +1,25 @@
 // A program folder of its own for each test, the settings at their defaults,
-// and a record of what the history posts on the bus.
+// and a record of what the history posts on the bus and tells its window.
 #pragma once
 
 #include "app/message_bus.h"
 #include "app/message_ids.h"
 #include "app/settings_record.h"
 #include "history/content_history.h"
+#include "tests/unit/unit_files.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <string>
-#include <vector>
 
 namespace history_test {
 
-struct posted {
-    std::int64_t id;
-    std::string text;
-    std::int64_t b;
-};
+using unit_test::ReadFile;
+using unit_test::WriteFile;
+
+using batch = std::pair<std::string, std::int64_t>; // the text and b of a post
 
 class HistoryFixture : public ::testing::Test {
 protected:
@@ -30,16 +27,14 @@ protected:
     {
         Settings() = settings_record();
         Settings().max_save_count = 500;
-        for (std::int64_t id : { msg_records_deleted, msg_record_captured })
+        for (std::int64_t id : { msg_records_deleted, msg_record_captured, msg_records_collected })
             tokens_.push_back(
                 bus::Register(id, [this](std::int64_t i, std::int64_t a, std::int64_t b) {
-                    posts.push_back({ i, reinterpret_cast<const char*>(a), b });
+                    posts.emplace_back(i, batch(reinterpret_cast<const char*>(a), b));
                     return 0;
                 }));
-        hooks.notice = [this](const QString& text) { notices << text; };
-        hooks.saved = [this] { ++saves; };
-        hooks.changed = [this] { ++rebuilds; };
-        hooks.copy_first_row = [this] { ++row_copies; };
+        history_hooks hooks { [this](const QString& text) { notices << text; }, [this] { ++saves; },
+            [this] { ++rebuilds; }, [this] { ++row_copies; } };
         history = std::make_unique<content_history>(dir.path(), hooks);
         history->MakeFolder();
     }
@@ -51,61 +46,53 @@ protected:
     }
 
     QString Content(const QString& name) const { return dir.path() + "/content/" + name; }
-    static void WriteFile(const QString& path, const QByteArray& bytes)
+    std::string ContentPath(const QString& name) const { return Content(name).toStdString(); }
+    std::vector<batch> Posts(std::int64_t id = msg_records_deleted) const
     {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-        file.write(bytes);
-    }
-    static QByteArray ReadFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    std::vector<posted> Posts(std::int64_t id) const
-    {
-        std::vector<posted> out;
-        for (const posted& p : posts) {
-            if (p.id == id)
-                out.push_back(p);
-        }
+        std::vector<batch> out;
+        for (const auto& [posted_id, post] : posts)
+            if (posted_id == id)
+                out.push_back(post);
         return out;
+    }
+    // File names of the records, newest first; each item must match its record.
+    QStringList Listed() const
+    {
+        QStringList names;
+        for (size_t i = 0; i < history->records.size(); ++i) {
+            const std::string& content = history->records[i].content;
+            if (i < history->items.size()) {
+                EXPECT_EQ(history->items[i].content, content) << i;
+            }
+            names << QString::fromStdString(content.substr(content.rfind('/') + 1));
+        }
+        return names;
     }
     QStringList ContentFiles() const
     {
-        return QDir(dir.path() + "/content").entryList(QDir::Files, QDir::Name);
+        return QDir(Content("")).entryList(QDir::Files, QDir::Name);
     }
 
-    // A text entry with its file on disk, inserted at the front.
+    // A text entry with its files on disk, inserted at the front.
     void AddText(const QString& name, const QByteArray& text, bool favourite = false,
         std::int64_t type = content_text)
     {
-        WriteFile(Content(name), text);
-        content_record record;
-        record.type = type;
-        record.collect = favourite ? collect_mark : 0;
-        record.content = Content(name).toStdString();
-        record.md5 = name.toStdString() + "-digest";
-        record.icons = Content(name + "icon.png").toStdString();
-        WriteFile(Content(name + "icon.png"), "icon");
+        ASSERT_TRUE(WriteFile(Content(name), text) && WriteFile(Content(name + "icon.png"), "i"));
         content_item item;
-        item.type = record.type;
-        item.collect = record.collect;
-        item.content = record.content;
+        item.type = type;
+        item.collect = favourite ? collect_mark : 0;
+        item.content = ContentPath(name);
+        item.md5 = name.toStdString() + "-digest";
+        item.icons = ContentPath(name + "icon.png");
         item.text = text.toStdString();
-        item.md5 = record.md5;
-        item.icons = record.icons;
-        history->InsertFront(record, item);
+        history->InsertFront({ type, item.collect, item.content, item.md5, item.icons, "" }, item);
     }
 
     QTemporaryDir dir;
-    history_hooks hooks;
     std::unique_ptr<content_history> history;
-    std::vector<posted> posts;
+    std::vector<std::pair<std::int64_t, batch>> posts; // by id
     QStringList notices;
-    int saves = 0;
-    int rebuilds = 0;
-    int row_copies = 0;
+    int saves = 0, rebuilds = 0, row_copies = 0;
 
 private:
     std::vector<bus::Token> tokens_;

@@ -7,37 +7,28 @@ namespace {
 using platform::LimitTitle;
 using platform::Utf16ToUtf8;
 
-TEST(WindowTitleText, PairsBecomeCodePointsAndLoneHalvesReplacementCharacters)
+const std::string kEmoji = "\xF0\x9F\x98\x80", kReplacement = "\xEF\xBF\xBD";
+
+TEST(WindowTitleText, PairsBecomeCodePointsLoneHalvesReplacementsAndTitlesAreCutAt259Units)
 {
     const char16_t pair[] = { u'a', 0xD83D, 0xDE00, u'b' };
-    EXPECT_EQ(Utf16ToUtf8(pair, 4),
-        "a\xF0\x9F\x98\x80"
-        "b");
+    EXPECT_EQ(Utf16ToUtf8(pair, 4), "a" + kEmoji + "b");
     const char16_t lone_high[] = { 0xD83D, u'x' };
-    EXPECT_EQ(Utf16ToUtf8(lone_high, 2), "\xEF\xBF\xBDx");
+    EXPECT_EQ(Utf16ToUtf8(lone_high, 2), kReplacement + "x");
     const char16_t lone_low[] = { u'x', 0xDE00 };
-    EXPECT_EQ(Utf16ToUtf8(lone_low, 2), "x\xEF\xBF\xBD");
-    const char16_t trailing_high[] = { 0xD83D };
-    EXPECT_EQ(Utf16ToUtf8(trailing_high, 1), "\xEF\xBF\xBD");
-    const char16_t cjk[] = { 0x7A97, 0x53E3 };
-    EXPECT_EQ(Utf16ToUtf8(cjk, 2), "窗口");
+    EXPECT_EQ(Utf16ToUtf8(lone_low, 2), "x" + kReplacement);
+    EXPECT_EQ(Utf16ToUtf8(lone_high, 1), kReplacement); // a high half at the end
     EXPECT_EQ(Utf16ToUtf8(nullptr, 3), "");
-}
-
-TEST(WindowTitleText, TitlesAreCutAt259Utf16Units)
-{
+    // Titles are cut at 259 UTF-16 units.
     EXPECT_EQ(LimitTitle(std::string(300, 'x')), std::string(259, 'x'));
-    EXPECT_EQ(LimitTitle(std::string(259, 'x')), std::string(259, 'x'));
     // 258 units, then a pair that no longer fits whole.
-    const std::string emoji = "\xF0\x9F\x98\x80";
-    EXPECT_EQ(LimitTitle(std::string(258, 'x') + emoji), std::string(258, 'x') + "\xEF\xBF\xBD");
-    EXPECT_EQ(LimitTitle(std::string(257, 'x') + emoji), std::string(257, 'x') + emoji);
+    EXPECT_EQ(LimitTitle(std::string(258, 'x') + kEmoji), std::string(258, 'x') + kReplacement);
+    EXPECT_EQ(LimitTitle(std::string(257, 'x') + kEmoji), std::string(257, 'x') + kEmoji);
     // Malformed UTF-8 does not stop the conversion.
     EXPECT_EQ(LimitTitle("a\xFF"
                          "b\xC3"),
-        "a\xEF\xBF\xBD"
-        "b\xEF\xBF\xBD");
-    EXPECT_EQ(LimitTitle("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+        "a" + kReplacement + "b" + kReplacement);
+    EXPECT_EQ(LimitTitle("\xED\xA0\x80"), kReplacement + kReplacement + kReplacement);
 }
 
 } // namespace

@@ -5,105 +5,76 @@
 
 namespace {
 
-content_item Entry(std::int64_t type, std::string text, bool favourite = false)
+using texts = std::vector<std::string>;
+
+std::vector<content_item> Entries(
+    const std::vector<std::pair<std::int64_t, std::string>>& list, size_t favourites = 0)
 {
-    content_item item;
-    item.type = type;
-    item.text = std::move(text);
-    item.content = "/c/" + std::to_string(reinterpret_cast<std::uintptr_t>(&item));
-    item.collect = favourite ? collect_mark : 0;
-    return item;
+    std::vector<content_item> items;
+    for (const auto& [type, text] : list) {
+        content_item item;
+        item.type = type;
+        item.text = text;
+        item.collect = items.size() < favourites ? collect_mark : 0;
+        items.push_back(item);
+    }
+    return items;
 }
 
-std::vector<std::string> Shown(const std::vector<content_item>& items, const QString& search,
+texts Shown(const std::vector<content_item>& items, const QString& search,
     std::int64_t type = content_all, std::int64_t order = 0, std::int64_t max = 500)
 {
     const search_matcher matcher(search);
     const view_rows rows = FilterItems(items, type, order, max, &matcher);
-    std::vector<std::string> texts;
+    texts shown;
     for (const auto& [row, index] : rows.row_to_record) {
-        EXPECT_EQ(rows.filtered_items[static_cast<size_t>(row)].text,
-            items[static_cast<size_t>(index)].text);
-        texts.push_back(rows.filtered_items[static_cast<size_t>(row)].text);
+        EXPECT_EQ(rows.filtered_items[row].text, items[index].text);
+        shown.push_back(rows.filtered_items[row].text);
     }
-    return texts;
+    return shown;
 }
 
-using texts = std::vector<std::string>;
-
-TEST(Search, PlainTestIsCaseSensitiveAndDropsImages)
+// The text is found plainly (case-sensitive, by its UTF-8 bytes) or as a
+// pattern after one character; images leave the list while anything is typed.
+TEST(Search, PlainlyOrThroughThePatternWithOneCharacterBeforeIt)
 {
-    const std::vector<content_item> items
-        = { Entry(content_text, "xx abc yy"), Entry(content_image, "/c/abc.png"),
-              Entry(content_file, "file:///home/abc/a.txt"), Entry(content_text, "ABC") };
-    EXPECT_EQ(
-        Shown(items, QStringLiteral("abc")), (texts { "xx abc yy", "file:///home/abc/a.txt" }));
-    EXPECT_EQ(Shown(items, QStringLiteral("ABC")), (texts { "ABC" }));
-    // Emptying the box restores the whole view, images included.
-    EXPECT_EQ(Shown(items, QString()).size(), 4u);
-}
-
-TEST(Search, PatternNeedsOneCharacterBeforeIt)
-{
-    const std::vector<content_item> items
-        = { Entry(content_text, "xabc"), Entry(content_text, "abc"), Entry(content_text, "a.c") };
-    // "a.c" is found plainly in "a.c", through ".a.c" in "xabc", not in "abc".
-    EXPECT_EQ(Shown(items, QStringLiteral("a.c")), (texts { "xabc", "a.c" }));
-}
-
-TEST(Search, NonAsciiTextIsMatchedByItsBytes)
-{
-    const std::vector<content_item> items
-        = { Entry(content_text, "今天的剪贴板"), Entry(content_text, "明天") };
-    EXPECT_EQ(Shown(items, QStringLiteral("剪贴")), (texts { "今天的剪贴板" }));
-    // The pattern sees characters: "今" stands before "天".
-    EXPECT_EQ(Shown(items, QStringLiteral("天")), (texts { "今天的剪贴板", "明天" }));
-}
-
-TEST(Search, ASingleSpaceKeepsTextsWithASpace)
-{
-    const std::vector<content_item> items = { Entry(content_text, "no_space"),
-        Entry(content_text, "one space"), Entry(content_file, "file:///a b/c") };
-    EXPECT_EQ(Shown(items, QStringLiteral(" ")), (texts { "one space", "file:///a b/c" }));
-}
-
-TEST(Search, InvalidPatternOnlyMatchesPlainly)
-{
-    const std::vector<content_item> items
-        = { Entry(content_text, "f(x"), Entry(content_text, "fx"), Entry(content_text, "((") };
-    EXPECT_EQ(Shown(items, QStringLiteral("(")), (texts { "f(x", "((" }));
-    EXPECT_EQ(Shown(items, QStringLiteral("[")), texts {});
+    const auto items = Entries({ { content_text, "xx abc yy" }, { content_image, "/c/abc.png" },
+        { content_file, "file:///home/abc/a.txt" }, { content_text, "ABC" },
+        { content_text, "abc" }, { content_text, "a.c" }, { content_text, "f(x" },
+        { content_text, "((" }, { content_text, "今天的剪贴板" }, { content_text, "明天" } });
+    const std::pair<const char*, texts> cases[] = {
+        { "abc", { "xx abc yy", "file:///home/abc/a.txt", "abc" } },
+        { "ABC", { "ABC" } },
+        // Through ".a.c" in " abc" and "/abc", not in "abc" with nothing before it.
+        { "a.c", { "xx abc yy", "file:///home/abc/a.txt", "a.c" } },
+        { " ", { "xx abc yy" } },
+        { "(", { "f(x", "((" } }, // an invalid pattern only matches plainly
+        { "[", {} },
+        { "剪贴", { "今天的剪贴板" } },
+    };
+    for (const auto& [search, expected] : cases)
+        EXPECT_EQ(Shown(items, QString::fromUtf8(search)), expected) << search;
+    EXPECT_EQ(Shown(items, QString()).size(), items.size()); // an empty box shows everything
 }
 
 TEST(Search, HonoursTheTypeTabAndTheFavouritesOrder)
 {
-    const std::vector<content_item> items = { Entry(content_text, "t1 key", true),
-        Entry(content_file, "file:///key/f1", true), Entry(content_image, "/c/key.png", true),
-        Entry(content_text, "t2 key"), Entry(content_file, "file:///key/f2") };
-    EXPECT_EQ(Shown(items, QStringLiteral("key"), content_collect),
-        (texts { "t1 key", "file:///key/f1" }));
+    const auto items = Entries({ { content_text, "t1 key" }, { content_file, "file:///key/f1" },
+                                   { content_image, "/c/key.png" }, { content_text, "t2 key" },
+                                   { content_file, "file:///key/f2" } },
+        3);
+    EXPECT_EQ(Shown(items, "key", content_collect), (texts { "t1 key", "file:///key/f1" }));
     // Files before texts (order 5), favourites only.
-    EXPECT_EQ(Shown(items, QStringLiteral("key"), content_collect, 5),
-        (texts { "file:///key/f1", "t1 key" }));
-    EXPECT_EQ(Shown(items, QStringLiteral("key"), content_file),
-        (texts { "file:///key/f1", "file:///key/f2" }));
+    EXPECT_EQ(Shown(items, "key", content_collect, 5), (texts { "file:///key/f1", "t1 key" }));
+    EXPECT_EQ(Shown(items, "key", content_file), (texts { "file:///key/f1", "file:///key/f2" }));
     // The image tab lists nothing while anything is typed.
-    EXPECT_EQ(Shown(items, QStringLiteral("key"), content_image), texts {});
+    EXPECT_EQ(Shown(items, "key", content_image), texts {});
     EXPECT_EQ(Shown(items, QString(), content_image), (texts { "/c/key.png" }));
+    // Without a search: favourites grouped images, texts, files.
+    EXPECT_EQ(Shown(items, QString(), content_collect, 3),
+        (texts { "/c/key.png", "t1 key", "file:///key/f1" }));
     // Only the first max_save_count entries are looked at.
-    EXPECT_EQ(Shown(items, QStringLiteral("key"), content_all, 0, 1), (texts { "t1 key" }));
-}
-
-TEST(ViewFilter, FavouritesRegroupedByTypeKeepTheirIndexes)
-{
-    const std::vector<content_item> items = { Entry(content_text, "t1", true),
-        Entry(content_image, "i1", true), Entry(content_file, "f1", true),
-        Entry(content_text, "t2"), Entry(content_image, "i2", true) };
-    const view_rows rows = FilterItems(items, content_collect, 3, 500);
-    ASSERT_EQ(rows.filtered_items.size(), 4u);
-    const std::vector<std::int64_t> expected = { 1, 4, 0, 2 }; // images, texts, files
-    for (size_t row = 0; row < expected.size(); ++row)
-        EXPECT_EQ(rows.row_to_record.at(static_cast<std::int64_t>(row)), expected[row]);
+    EXPECT_EQ(Shown(items, "key", content_all, 0, 1), (texts { "t1 key" }));
 }
 
 } // namespace

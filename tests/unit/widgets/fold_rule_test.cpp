@@ -4,17 +4,13 @@
 
 namespace {
 
-TEST(FoldRule, NarrowerThan500FoldsWiderUnfoldsExactly500Keeps)
+TEST(FoldRule, NarrowerThan500FoldsWiderUnfoldsExactly500KeepsAndOffNeverChanges)
 {
     EXPECT_EQ(fold_rule::NextFolded(499, false, true), true);
     EXPECT_EQ(fold_rule::NextFolded(500, false, true), std::nullopt);
     EXPECT_EQ(fold_rule::NextFolded(500, true, true), std::nullopt);
     EXPECT_EQ(fold_rule::NextFolded(501, true, true), false);
-}
-
-TEST(FoldRule, NothingChangesWhenAlreadyThereOrWhenOff)
-{
-    EXPECT_EQ(fold_rule::NextFolded(400, true, true), std::nullopt);
+    EXPECT_EQ(fold_rule::NextFolded(400, true, true), std::nullopt); // already there
     EXPECT_EQ(fold_rule::NextFolded(900, false, true), std::nullopt);
     EXPECT_EQ(fold_rule::NextFolded(400, false, false), std::nullopt);
     EXPECT_EQ(fold_rule::NextFolded(900, true, false), std::nullopt);

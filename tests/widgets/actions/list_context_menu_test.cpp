@@ -1,7 +1,6 @@
-// The built context menu: entry texts, shortcuts and tool tips in order, the
-// encoding submenu, "钉住" by entry kind, and the signal of each action.
+// The built context menu: entries and shortcuts in order, the encoding
+// submenu, "钉住" by entry kind, and the signal of each action.
 #include "actions/list_context_menu.h"
-#include "app/theme_sheets.h"
 
 #include <gtest/gtest.h>
 
@@ -43,32 +42,12 @@ TEST_F(ListContextMenu, EntriesInDisplayOrderWithShortcuts)
         QStringList({ QStringLiteral("md5编码"), QStringLiteral("base64编码") }));
 }
 
-TEST_F(ListContextMenu, ToolTipsJoinTheirPartsWithALineFeed)
-{
-    EXPECT_EQ(builder.action(list_action::copy)->toolTip(),
-        QStringLiteral("复制当前鼠标所在行内容\n附加快捷键「Space」🐯"));
-    EXPECT_EQ(builder.action(list_action::paste)->toolTip(),
-        QStringLiteral("从上至下自动粘贴鼠标选中所有行到上一个编辑窗口\n附加快捷键「Enter」"
-                       "🦚"));
-    EXPECT_EQ(builder.action(list_action::collect)->toolTip(),
-        QStringLiteral("给选中内容打上收藏标记\n只在收藏页面可以被删除"));
-    EXPECT_EQ(builder.action(list_action::remove)->toolTip(),
-        QStringLiteral("删除鼠标选中所有行\n附加快捷键「Del」🐭"));
-    EXPECT_EQ(builder.action(list_action::md5)->toolTip(), QStringLiteral("获取当前选项内容的md5"));
-    EXPECT_EQ(
-        builder.action(list_action::login)->toolTip(), QStringLiteral("开启剪贴板纪录全平台同步"));
-    EXPECT_TRUE(builder.menu()->toolTipsVisible());
-    EXPECT_TRUE(builder.encoding_menu()->toolTipsVisible());
-}
-
 TEST_F(ListContextMenu, FileRowHasNoPinAndTextOrImageRowsGetItBackBeforeCollect)
 {
     builder.PrepareFor(2);
+    builder.PrepareFor(2);
     EXPECT_FALSE(Texts(builder.menu()).contains(QStringLiteral("钉住")));
     EXPECT_EQ(builder.menu()->actions().size(), 11);
-    builder.PrepareFor(2);
-    EXPECT_EQ(builder.menu()->actions().size(), 11);
-
     for (std::int64_t type : { 0, 1 }) {
         builder.PrepareFor(type);
         const QStringList texts = Texts(builder.menu());
@@ -91,16 +70,6 @@ TEST_F(ListContextMenu, EveryActionReportsItselfAndBelongsToTheWindow)
         EXPECT_EQ(seen.back(), entry.action);
     }
     EXPECT_EQ(seen.size(), list_menu_entries::Entries().size());
-}
-
-TEST_F(ListContextMenu, ThemeSwitchRestylesMenuAndSubmenu)
-{
-    EXPECT_EQ(builder.menu()->styleSheet(), theme_sheets::ListMenu(false));
-    builder.ApplyStyle(true);
-    EXPECT_EQ(builder.menu()->styleSheet(), theme_sheets::ListMenu(true));
-    EXPECT_EQ(builder.encoding_menu()->styleSheet(), theme_sheets::ListMenu(true));
-    EXPECT_TRUE(builder.menu()->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(builder.encoding_menu()->testAttribute(Qt::WA_TranslucentBackground));
 }
 
 } // namespace

@@ -1,8 +1,12 @@
-// The popup base on the offscreen platform: buttons by mask, the fade and
-// slide with its end positions, the title-strip drag, Esc, topmost at the end.
+// The popup base on the offscreen platform: the fade and slide with their
+// end positions, the title-strip drag, Esc, topmost at the end; and the
+// yes/no prompt built on it, with the id each answer posts.
 #include "actions/popup_frame.h"
+#include "actions/promptwidget.h"
 #include "actions/showwidget.h"
+#include "app/message_ids.h"
 #include "platform/fake/fake_platform.h"
+#include "tests/widgets/support/bus_log.h"
 
 #include <gtest/gtest.h>
 
@@ -12,80 +16,82 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <tuple>
 
 namespace {
-
-platform::FakePlatform& Fake()
-{
-    return static_cast<platform::FakePlatform&>(platform::Current());
-}
 
 bool Settle(const showwidget& popup)
 {
     return QTest::qWaitFor([&popup] { return !popup.animating(); }, 5000);
 }
 
-void SendMouse(QWidget& w, QEvent::Type type, const QPoint& local, Qt::MouseButtons buttons)
+// Shows the popup and types the key into it once the fade-in is over.
+void ShowAndPress(showwidget& popup, Qt::Key key)
 {
-    QMouseEvent event(type, local, w.mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(&w, &event);
+    popup.ShowPopup();
+    ASSERT_TRUE(Settle(popup));
+    popup.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&popup));
+    QTest::keyClick(popup.windowHandle(), key);
 }
 
-class ShowWidget : public ::testing::Test {
+// A left-button press, move and release, from local to local + by.
+void Drag(QWidget& w, const QPoint& local, const QPoint& by)
+{
+    for (const auto& [type, at, held] :
+        { std::tuple { QEvent::MouseButtonPress, local, Qt::MouseButtons(Qt::LeftButton) },
+            { QEvent::MouseMove, local + by, Qt::LeftButton },
+            { QEvent::MouseButtonRelease, local + by, Qt::NoButton } }) {
+        QMouseEvent event(type, at, w.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(&w, &event);
+    }
+}
+
+// A shortcut clicks its button a moment later.
+bool WaitFor(const bus_log& log, std::size_t posts)
+{
+    return QTest::qWaitFor([&] { return log.posts.size() == posts; }, 5000);
+}
+
+constexpr std::int64_t confirm_id = 10003;
+constexpr std::int64_t cancel_id = 10004;
+using Posts = std::vector<std::pair<std::int64_t, std::int64_t>>;
+
+class Popups : public ::testing::Test {
 protected:
     void SetUp() override
     {
         anchor.setGeometry(100, 50, 900, 700);
         anchor.show();
-        Fake().ClearCalls();
+        static_cast<platform::FakePlatform&>(platform::Current()).ClearCalls();
+        popup.resize(260, 160);
     }
     QWidget anchor;
+    showwidget popup { popup_frame::close, &anchor };
+    promptwidget prompt { &anchor, QStringLiteral("确定删除？"), confirm_id, cancel_id };
+    bus_log confirmed { confirm_id };
+    bus_log cancelled { cancel_id };
 };
+using ShowWidget = Popups;
+using PromptWidget = Popups;
 
-TEST_F(ShowWidget, ButtonsFollowTheMask)
+// The fade-out starts where the fade-in ended, even after a drag.
+TEST_F(ShowWidget, ShowFadesInBelowTheCentreEndsTopmostAndFadesOutFromItsShownPosition)
 {
-    showwidget all(7, &anchor);
-    for (int which : { popup_frame::close, popup_frame::maximise, popup_frame::minimise })
-        EXPECT_NE(all.title_button(which), nullptr) << which;
-    EXPECT_EQ(all.title_button(popup_frame::close)->shortcut(), QKeySequence(Qt::Key_Escape));
-    EXPECT_EQ(all.title_button(popup_frame::close)->size(), QSize(48, 32));
-
-    showwidget bare(popup_frame::no_title_bar, &anchor);
-    EXPECT_TRUE(bare.findChildren<QPushButton*>().isEmpty());
-    EXPECT_EQ(bare.parentWidget(), nullptr);
-    EXPECT_TRUE(bare.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(bare.testAttribute(Qt::WA_TranslucentBackground));
-}
-
-TEST_F(ShowWidget, ShowFadesInBelowTheCentreAndEndsTopmost)
-{
-    showwidget popup(1, &anchor);
-    popup.resize(260, 160);
     popup.ShowPopup();
     EXPECT_TRUE(popup.isVisible());
     EXPECT_LT(popup.windowOpacity(), 0.5);
     ASSERT_TRUE(Settle(popup));
     // Centred at (420, 290), then 11 ticks of 3 pixels down.
-    EXPECT_EQ(popup.pos(), QPoint(420, 323));
+    const QPoint shown(420, 323);
+    EXPECT_EQ(popup.pos(), shown);
     EXPECT_DOUBLE_EQ(popup.windowOpacity(), 1.0);
-    const auto calls = Fake().Calls();
+    const auto calls = static_cast<platform::FakePlatform&>(platform::Current()).Calls();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back().rfind("SetTopmost", 0), 0u) << calls.back();
-}
 
-TEST_F(ShowWidget, DraggedPopupFadesOutFromItsShownPosition)
-{
-    showwidget popup(1, &anchor);
-    popup.resize(260, 160);
-    popup.ShowPopup();
-    ASSERT_TRUE(Settle(popup));
-    const QPoint shown = popup.pos();
-
-    SendMouse(popup, QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
-    SendMouse(popup, QEvent::MouseMove, QPoint(70, 60), Qt::LeftButton);
-    SendMouse(popup, QEvent::MouseButtonRelease, QPoint(70, 60), Qt::NoButton);
+    Drag(popup, QPoint(20, 20), QPoint(50, 40));
     EXPECT_EQ(popup.pos(), shown + QPoint(50, 40));
-
     popup.closeWidget();
     ASSERT_TRUE(Settle(popup));
     EXPECT_FALSE(popup.isVisible());
@@ -94,44 +100,25 @@ TEST_F(ShowWidget, DraggedPopupFadesOutFromItsShownPosition)
 
 TEST_F(ShowWidget, PressBesideTheStripOrOnTheButtonsDoesNotDrag)
 {
-    showwidget popup(1, &anchor);
-    popup.resize(260, 160);
     popup.move(10, 10);
     popup.show();
     for (const QPoint press : { QPoint(20, 50), QPoint(230, 10) }) {
-        SendMouse(popup, QEvent::MouseButtonPress, press, Qt::LeftButton);
-        SendMouse(popup, QEvent::MouseMove, press + QPoint(30, 30), Qt::LeftButton);
-        SendMouse(popup, QEvent::MouseButtonRelease, press + QPoint(30, 30), Qt::NoButton);
+        Drag(popup, press, QPoint(30, 30));
         EXPECT_EQ(popup.pos(), QPoint(10, 10)) << press.x() << "," << press.y();
     }
 }
 
 TEST_F(ShowWidget, EscClosesWithTheFadeOut)
 {
-    showwidget popup(1, &anchor);
-    popup.ShowPopup();
-    ASSERT_TRUE(Settle(popup));
-    popup.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&popup));
-    QTest::keyClick(popup.windowHandle(), Qt::Key_Escape);
+    ShowAndPress(popup, Qt::Key_Escape);
     // A shortcut clicks its button a moment later.
-    ASSERT_TRUE(QTest::qWaitFor([&popup] { return popup.animating(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return popup.animating(); }, 5000));
     EXPECT_TRUE(popup.isVisible());
     ASSERT_TRUE(Settle(popup));
     EXPECT_FALSE(popup.isVisible());
 }
 
-TEST_F(ShowWidget, ClosedPopupWithDeleteOnCloseIsDeletedAfterItsFadeOut)
-{
-    QPointer<showwidget> popup = new showwidget(popup_frame::no_title_bar, &anchor);
-    popup->setAttribute(Qt::WA_DeleteOnClose);
-    popup->ShowPopup();
-    ASSERT_TRUE(Settle(*popup));
-    popup->closeWidget();
-    EXPECT_TRUE(QTest::qWaitFor([&popup] { return popup.isNull(); }, 5000));
-}
-
-TEST_F(ShowWidget, PopupWhoseAnchorIsGoneIsCentredOnTheScreen)
+TEST(ShowWidgetAlone, PopupWhoseAnchorIsGoneIsCentredOnTheScreen)
 {
     auto* gone = new QWidget;
     showwidget popup(1, gone);
@@ -141,6 +128,48 @@ TEST_F(ShowWidget, PopupWhoseAnchorIsGoneIsCentredOnTheScreen)
     ASSERT_TRUE(Settle(popup));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(popup.pos(), popup_frame::Centred(screen, QSize(200, 100)) + QPoint(0, 33));
+}
+
+TEST_F(PromptWidget, YesAndReturnPostOnlyTheConfirmIdAndFadeOut)
+{
+    prompt.ShowPopup();
+    ASSERT_TRUE(Settle(prompt));
+    QTest::mouseClick(prompt.yes_button(), Qt::LeftButton);
+    EXPECT_EQ(confirmed.posts, (Posts { { 0, 0 } }));
+    ASSERT_TRUE(Settle(prompt));
+    EXPECT_FALSE(prompt.isVisible());
+
+    ShowAndPress(prompt, Qt::Key_Return);
+    EXPECT_TRUE(WaitFor(confirmed, 2));
+    EXPECT_TRUE(cancelled.posts.empty());
+}
+
+TEST_F(PromptWidget, NoEscAndWindowCloseEachPostTheCancelId)
+{
+    prompt.ShowPopup();
+    QTest::mouseClick(prompt.no_button(), Qt::LeftButton);
+    EXPECT_EQ(cancelled.posts.size(), 1u);
+    ShowAndPress(prompt, Qt::Key_Escape);
+    EXPECT_TRUE(WaitFor(cancelled, 2));
+    prompt.ShowPopup();
+    prompt.close();
+    EXPECT_EQ(cancelled.posts, (Posts { { 0, 0 }, { 0, 0 }, { 0, 0 } }));
+    EXPECT_TRUE(confirmed.posts.empty());
+}
+
+TEST_F(PromptWidget, ThemeSwitchesRestyleTheButtonsOtherControlsDoNot)
+{
+    const QString light = prompt.no_button()->styleSheet();
+    bus::Post(msg_control_toggled, control_day_night_button, 1);
+    const QString dark = prompt.no_button()->styleSheet();
+    EXPECT_NE(dark, light);
+    bus::Post(msg_control_toggled, control_recording_button, 0);
+    EXPECT_EQ(prompt.no_button()->styleSheet(), dark);
+    bus::Post(msg_control_toggled, control_dark_mode_switch, 0);
+    EXPECT_EQ(prompt.no_button()->styleSheet(), light);
+    // A deleted prompt no longer hears them (ASan run).
+    delete new promptwidget(&anchor, QStringLiteral("?"), confirm_id, cancel_id);
+    bus::Post(msg_control_toggled, control_dark_mode_switch, 1);
 }
 
 } // namespace

@@ -7,21 +7,18 @@
 #include <utility>
 #include <vector>
 
-class bus_log {
-public:
+struct bus_log {
     explicit bus_log(std::int64_t id)
-        : token_(bus::Register(id, [this](std::int64_t, std::int64_t a, std::int64_t b) {
+        : token(bus::Register(id, [this](std::int64_t, std::int64_t a, std::int64_t b) {
             posts.emplace_back(a, b);
             return std::int64_t { 0 };
         }))
     {
     }
-    ~bus_log() { bus::Unregister(token_); }
+    ~bus_log() { bus::Unregister(token); }
     bus_log(const bus_log&) = delete;
     bus_log& operator=(const bus_log&) = delete;
 
     std::vector<std::pair<std::int64_t, std::int64_t>> posts;
-
-private:
-    bus::Token token_;
+    bus::Token token;
 };

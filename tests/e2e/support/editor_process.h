@@ -1,0 +1,46 @@
+// The tiny editor (tiny_editor.cpp) on a private display: a real window to
+// paste into, whose text the test reads back from a file.
+#pragma once
+
+#include "tests/e2e/support/x_session.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#ifndef QUILLBOX_TINY_EDITOR
+#error "QUILLBOX_TINY_EDITOR must name the editor"
+#endif
+
+namespace e2e {
+
+class EditorProcess {
+public:
+    ~EditorProcess()
+    {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+    // Its window id once it shows; empty when it did not start.
+    QString Start(const XSession& x)
+    {
+        process_.setProcessEnvironment(x.Environment());
+        process_.start(
+            QStringLiteral(QUILLBOX_TINY_EDITOR), { dir_.filePath(QStringLiteral("text")) });
+        if (!process_.waitForReadyRead(10000))
+            return {};
+        return QString::fromLatin1(process_.readLine().trimmed());
+    }
+    // The whole text as the editor last saved it.
+    QString Text() const
+    {
+        QFile file(dir_.filePath(QStringLiteral("text")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+private:
+    QTemporaryDir dir_;
+    QProcess process_;
+};
+
+} // namespace e2e

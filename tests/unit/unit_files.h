@@ -1,0 +1,22 @@
+// File helpers shared by the unit tests.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+namespace unit_test {
+
+inline bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace unit_test
