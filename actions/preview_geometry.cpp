@@ -21,16 +21,16 @@ QRect PreviewGeometry(const QSize& image, std::int64_t image_preview_scale, cons
         w = static_cast<int>(static_cast<float>(w) / static_cast<float>(h) * 200.0f);
         h = 200;
     }
-    int x = 0;
-    if (pointer.x() > screen.width() / 2) {
-        w = std::min(w, pointer.x() - 10);
-        x = pointer.x() - 10 - w;
-    } else {
-        w = std::min(w, screen.width() - pointer.x() - 10);
-        x = pointer.x() + 10;
-    }
+    const bool left_of_pointer = pointer.x() > screen.width() / 2;
+    w = std::min(w, left_of_pointer ? pointer.x() - 10 : screen.width() - pointer.x() - 10);
     if (image.width() > 0 && w < image.width())
         h = static_cast<int>(static_cast<std::int64_t>(w) * image.height() / image.width());
+    // Taller than the screen: shrunk to its height, or the top would be cut off.
+    if (h > screen.height() && h > 0) {
+        w = static_cast<int>(static_cast<std::int64_t>(w) * screen.height() / h);
+        h = screen.height();
+    }
+    const int x = left_of_pointer ? pointer.x() - 10 - w : pointer.x() + 10;
     int y = pointer.y();
     if (y + h > screen.height())
         y = screen.height() - h;

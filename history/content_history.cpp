@@ -168,6 +168,10 @@ bool content_history::SaveContent()
 std::int64_t content_history::FindRecordByMd5(const QString& md5) const
 {
     const std::string wanted = md5.toStdString();
+    // No digest (an unreadable file) is equal to nothing: it must never
+    // remove or hide the entries that were stored without one.
+    if (wanted.empty())
+        return -1;
     for (size_t i = 0; i < records.size(); ++i) {
         if (records[i].md5 == wanted)
             return static_cast<std::int64_t>(i);
@@ -259,6 +263,8 @@ int content_history::DeleteSelectIndex(const std::vector<std::int64_t>& rows,
 int content_history::RemoveDuplicates(const QString& md5, bool favourites_view)
 {
     const std::string wanted = md5.toStdString();
+    if (wanted.empty())
+        return 0;
     std::vector<std::int64_t> indexes;
     for (size_t i = 0; i < records.size(); ++i) {
         if (records[i].md5 == wanted && (records[i].collect != collect_mark || favourites_view))

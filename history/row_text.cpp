@@ -108,10 +108,14 @@ QString ImageToolTip(const content_item& item)
 
 QString TextToolTip(const content_item& item)
 {
-    QString folded = QString::fromStdString(item.text);
+    const QString text = QString::fromStdString(item.text);
+    QString folded = text;
     FoldText(folded, 30);
-    return folded + QStringLiteral("\n\n") + Tr("字符长度：") + QString::number(folded.size() - 1)
-        + QLatin1Char('\n') + Details(item, QString::fromStdString(item.content));
+    // The entry's own length in characters, not that of its folded form
+    // with the fold's marks (an emoji is one character).
+    return folded + QStringLiteral("\n\n") + Tr("字符长度：")
+        + QString::number(text.toUcs4().size()) + QLatin1Char('\n')
+        + Details(item, QString::fromStdString(item.content));
 }
 
 QString FileTime(const QDateTime& time)
