@@ -189,6 +189,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    // Made on first use and kept for the window's life; it has no parent.
+    delete delete_prompt_.data();
     for (bus::Token token : bus_tokens_)
         bus::Unregister(token);
 }

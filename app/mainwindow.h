@@ -143,6 +143,8 @@ private:
     void ScrollAfterChange(std::int64_t smallest_row);
     void HoverTick();
     bool SearchBoxFocused() const;
+    // The list action of a key of this window, if any.
+    void RunKeyAction(const QKeyEvent* event, bool pressed);
     // Shift or Ctrl+Shift held while copying.
     void RunCopyShortcuts(clipboard_capture::outcome outcome, const QString& text);
 

@@ -256,29 +256,26 @@ bool MainWindow::SearchBoxFocused() const
     return focusWidget() == search_box_;
 }
 
+void MainWindow::RunKeyAction(const QKeyEvent* event, bool pressed)
+{
+    // A paste whose switch did not leave this window sends its Ctrl+V and
+    // Enter here: taken as commands, they would paste again and again.
+    if (paste_.TakeOwnKeyEcho(VirtualKeyOf(event->key()), pressed))
+        return;
+    if (const auto action = list_menu_entries::ActionForKey(
+            event->key(), pressed, SearchBoxFocused(), event->isAutoRepeat()))
+        RunListAction(*action);
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (paste_.TakeOwnKeyEcho(VirtualKeyOf(event->key()), true)) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    if (const auto action = list_menu_entries::ActionForKey(
-            event->key(), true, SearchBoxFocused(), event->isAutoRepeat()))
-        RunListAction(*action);
+    RunKeyAction(event, true);
     QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    // A paste whose switch did not leave this window sends its Ctrl+V and
-    // Enter here: taken as commands, they would paste again and again.
-    if (paste_.TakeOwnKeyEcho(VirtualKeyOf(event->key()), false)) {
-        QMainWindow::keyReleaseEvent(event);
-        return;
-    }
-    if (const auto action = list_menu_entries::ActionForKey(
-            event->key(), false, SearchBoxFocused(), event->isAutoRepeat()))
-        RunListAction(*action);
+    RunKeyAction(event, false);
     QMainWindow::keyReleaseEvent(event);
 }
 
