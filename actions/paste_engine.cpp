@@ -65,13 +65,16 @@ void paste_engine::SendKeys(const key_sequence& keys)
 
 bool paste_engine::TakeOwnKeyEcho(int virtual_key, bool down)
 {
+    // Every key event of the window asks; nearly always nothing was sent.
+    if (virtual_key == 0 || sent_keys_.empty())
+        return false;
     const auto now = std::chrono::steady_clock::now();
     sent_keys_.erase(std::remove_if(sent_keys_.begin(), sent_keys_.end(),
                          [now](const sent_key& key) { return key.until <= now; }),
         sent_keys_.end());
     const auto found = std::find_if(sent_keys_.begin(), sent_keys_.end(),
         [&](const sent_key& key) { return key.virtual_key == virtual_key && key.down == down; });
-    if (virtual_key == 0 || found == sent_keys_.end())
+    if (found == sent_keys_.end())
         return false;
     sent_keys_.erase(found);
     return true;

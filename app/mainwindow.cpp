@@ -81,13 +81,7 @@ MainWindow::MainWindow(QWidget* parent)
                   return std::vector<std::int64_t>(rows.begin(), rows.end());
               },
               [this] { return static_cast<std::int64_t>(list_->currentIndex().row()); },
-              [this](const action_report& report) {
-                  if (!report.status.isEmpty())
-                      status_label_->setText(report.status);
-                  if (!report.notice.isEmpty())
-                      ShowNotice(report.notice);
-              },
-              [this] { hide(); },
+              [this](const action_report& report) { ShowReport(report); }, [this] { hide(); },
               [this] {
                   if (hover_)
                       hover_->Hide();

@@ -137,6 +137,10 @@ private:
     void ScheduleSettingsSave();
     void BuildListMenu();
     void RunListAction(list_action action);
+    // The entry of list row N (element N of view); null outside it.
+    const content_item* ViewEntry(std::int64_t row) const;
+    // A status line and a notice, either of which may be empty.
+    void ShowReport(const action_report& report);
     // Rows of the selected indexes, largest first.
     std::vector<std::int64_t> SelectedRowsLargestFirst() const;
     // After the rows from smallest_row down changed.

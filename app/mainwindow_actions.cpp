@@ -119,13 +119,28 @@ void MainWindow::ScrollAfterChange(std::int64_t smallest_row)
         list_->scrollTo(list_->model()->index(static_cast<int>(row), 0));
 }
 
+const content_item* MainWindow::ViewEntry(std::int64_t row) const
+{
+    if (!view || row < 0 || static_cast<std::size_t>(row) >= view->size())
+        return nullptr;
+    return &(*view)[static_cast<std::size_t>(row)];
+}
+
+void MainWindow::ShowReport(const action_report& report)
+{
+    if (!report.status.isEmpty())
+        status_label_->setText(report.status);
+    if (!report.notice.isEmpty())
+        ShowNotice(report.notice);
+}
+
 void MainWindow::ShowListPopMenu(QPoint pt)
 {
-    const QModelIndex index = list_->indexAt(pt);
-    if (!index.isValid() || !view || static_cast<std::size_t>(index.row()) >= view->size())
+    const content_item* entry = ViewEntry(list_->indexAt(pt).row());
+    if (!entry)
         return;
     hover_->Hide();
-    list_menu_->ShowFor((*view)[static_cast<std::size_t>(index.row())].type, QCursor::pos());
+    list_menu_->ShowFor(entry->type, QCursor::pos());
 }
 
 void MainWindow::CopyNowSelectContent()
@@ -138,13 +153,12 @@ void MainWindow::CopyNowSelectFile()
     skip_clipboard_change = true;
     QList<QUrl> urls;
     for (std::int64_t row : SelectedRowsLargestFirst())
-        if (view && static_cast<std::size_t>(row) < view->size())
-            urls.append(ContentFileUrl((*view)[static_cast<std::size_t>(row)].content));
+        if (const content_item* entry = ViewEntry(row))
+            urls.append(ContentFileUrl(entry->content));
     auto* data = new QMimeData;
     data->setUrls(urls);
     QGuiApplication::clipboard()->setMimeData(data); // the clipboard owns it
-    status_label_->setText(QStringLiteral("  文件已复制至剪贴板"));
-    ShowNotice(tr("文件已经复制到剪贴板"));
+    ShowReport({ QStringLiteral("  文件已复制至剪贴板"), tr("文件已经复制到剪贴板") });
 }
 
 void MainWindow::PasteNowSelectContent()
@@ -160,9 +174,8 @@ void MainWindow::PasteNowReverseSelectContent()
 void MainWindow::PreviewNowSelectContent()
 {
     for (std::int64_t row : SelectedRowsLargestFirst())
-        if (view && static_cast<std::size_t>(row) < view->size())
-            QDesktopServices::openUrl(
-                ContentFileUrl((*view)[static_cast<std::size_t>(row)].content));
+        if (const content_item* entry = ViewEntry(row))
+            QDesktopServices::openUrl(ContentFileUrl(entry->content));
 }
 
 void MainWindow::DelectNowSelectContent()
@@ -202,11 +215,10 @@ void MainWindow::CollectNowSelectContent()
 void MainWindow::PinSelectContent()
 {
     const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
-    if (selected.isEmpty() || !view)
+    if (selected.isEmpty())
         return;
-    const std::size_t row = static_cast<std::size_t>(selected.first().row());
-    if (row < view->size())
-        PinEntry(this, (*view)[row]);
+    if (const content_item* entry = ViewEntry(selected.first().row()))
+        PinEntry(this, *entry);
 }
 
 void MainWindow::PinSelectImage(QString pix)
@@ -225,18 +237,15 @@ void MainWindow::RefreshClipboard()
 
 void MainWindow::EncodingOperate(std::size_t type)
 {
-    const int row = list_->currentRow();
-    if (row < 0 || !view || static_cast<std::size_t>(row) >= view->size())
+    const content_item* entry = ViewEntry(list_->currentRow());
+    if (!entry)
         return;
-    const encoding_result result = EncodeEntry((*view)[static_cast<std::size_t>(row)], type);
+    const encoding_result result = EncodeEntry(*entry, type);
     if (result.text) {
         skip_clipboard_change = true;
         QGuiApplication::clipboard()->setText(*result.text);
     }
-    if (!result.report.status.isEmpty())
-        status_label_->setText(result.report.status);
-    if (!result.report.notice.isEmpty())
-        ShowNotice(result.report.notice);
+    ShowReport(result.report);
 }
 
 void MainWindow::OpenSettingWidget()
@@ -287,6 +296,9 @@ void MainWindow::HoverTick()
 
 void MainWindow::RunCopyShortcuts(clipboard_capture::outcome outcome, const QString& text)
 {
+    // The query asks the window system; most captures need not wait for it.
+    if (!Settings().even_preview && !Settings().even_search)
+        return;
     const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
     const copy_shortcuts wanted = CopyShortcutsFor(outcome, held & Qt::ShiftModifier,
         held & Qt::ControlModifier, Settings().even_preview, Settings().even_search);
