@@ -1,7 +1,7 @@
 #include "actions/favourite_toggle.h"
 
-#include "app/message_bus.h"
-#include "app/message_ids.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
 
 #include <algorithm>
 #include <QCoreApplication>

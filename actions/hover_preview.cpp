@@ -2,7 +2,7 @@
 
 #include "actions/imagepreview.h"
 #include "actions/preview_geometry.h"
-#include "app/settings_record.h"
+#include "core/settings_record.h"
 #include "platform/platform.h"
 
 #include <QAbstractItemView>

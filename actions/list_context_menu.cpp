@@ -1,6 +1,6 @@
 #include "actions/list_context_menu.h"
 
-#include "app/theme_sheets.h"
+#include "widgets/theme_sheets.h"
 
 #include <QAction>
 #include <QCoreApplication>

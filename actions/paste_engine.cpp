@@ -2,7 +2,7 @@
 
 #include "actions/key_sequence.h"
 #include "actions/row_copy.h"
-#include "app/settings_record.h"
+#include "core/settings_record.h"
 #include "history/clipboard_capture.h"
 
 #include <algorithm>

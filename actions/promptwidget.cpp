@@ -1,8 +1,8 @@
 #include "actions/promptwidget.h"
 
 #include "actions/popup_frame.h"
-#include "app/message_ids.h"
-#include "app/settings_record.h"
+#include "core/message_ids.h"
+#include "core/settings_record.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "actions/showwidget.h"
-#include "app/message_bus.h"
+#include "core/message_bus.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "actions/showwidget.h"
 
 #include "actions/popup_frame.h"
-#include "app/program_file.h"
-#include "app/settings_record.h"
-#include "app/theme_sheets.h"
+#include "core/program_file.h"
+#include "core/settings_record.h"
+#include "widgets/theme_sheets.h"
 #include "platform/platform.h"
 #include "resources/images.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "actions/pinnedwidget.h"
-#include "app/message_bus.h"
+#include "core/message_bus.h"
 
 class QTextEdit;
 

@@ -1,6 +1,6 @@
 #include "app/autorun.h"
 
-#include "app/program_file.h"
+#include "core/program_file.h"
 
 #include <QDir>
 #include <QFileInfo>

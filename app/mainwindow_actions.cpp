@@ -14,8 +14,8 @@
 #include "actions/promptwidget.h"
 #include "actions/textpreview.h"
 #include "actions/web_search.h"
-#include "app/message_ids.h"
-#include "app/settings_record.h"
+#include "core/message_ids.h"
+#include "core/settings_record.h"
 #include "history/clipboard_capture.h"
 #include "history/history_list.h"
 

@@ -1,6 +1,6 @@
 #include "app/shell_actions.h"
 
-#include "app/program_file.h"
+#include "core/program_file.h"
 #include "app/single_instance.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "app/single_instance.h"
 
-#include "app/message_bus.h"
-#include "app/message_ids.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "history/clipboard_capture.h"
 
-#include "app/message_bus.h"
-#include "app/message_ids.h"
-#include "app/settings_record.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
+#include "core/settings_record.h"
 #include "history/base_name.h"
 #include "history/capture_rules.h"
 #include "history/file_digest.h"

@@ -1,9 +1,9 @@
 #include "history/content_history.h"
 
-#include "app/atomic_file.h"
-#include "app/message_bus.h"
-#include "app/message_ids.h"
-#include "app/settings_record.h"
+#include "core/atomic_file.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
+#include "core/settings_record.h"
 #include "history/base_name.h"
 #include "history/capture_rules.h"
 #include "history/content_index.h"

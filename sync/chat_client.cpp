@@ -1,7 +1,7 @@
 #include "sync/chat_client.h"
 
-#include "app/message_bus.h"
-#include "app/message_ids.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
 #include "sync/reply_texts.h"
 
 chat_client::chat_client(asio::io_context& io, std::function<void()> on_connected)

@@ -1,7 +1,7 @@
 #include "sync/client_warpper.h"
 
-#include "app/message_bus.h"
-#include "app/message_ids.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
 #include "sync/frame_builder.h"
 #include "sync/wire_log.h"
 

@@ -1,6 +1,6 @@
 #include "sync/net_warpper.h"
 
-#include "app/message_ids.h"
+#include "core/message_ids.h"
 #include "sync/frame_builder.h"
 #include "sync/reply_texts.h"
 #include "sync/wire_kinds.h"

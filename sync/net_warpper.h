@@ -6,7 +6,7 @@
 #include "sync/client_warpper.h"
 #include "sync/server_list.h"
 
-#include "app/message_bus.h"
+#include "core/message_bus.h"
 
 #include <atomic>
 #include <condition_variable>

@@ -1,6 +1,6 @@
 #include "widgets/counter_button.h"
 
-#include "app/message_ids.h"
+#include "core/message_ids.h"
 
 counter_button::counter_button(std::int64_t* index, const QStringList& texts, QWidget* parent)
     : QPushButton(parent)

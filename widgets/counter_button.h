@@ -2,7 +2,7 @@
 // chosen index straight into a settings field.
 #pragma once
 
-#include "app/message_bus.h"
+#include "core/message_bus.h"
 
 #include <cstdint>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "widgets/imagetabwidget.h"
 
-#include "app/message_bus.h"
-#include "app/settings_record.h"
+#include "core/message_bus.h"
+#include "core/settings_record.h"
 #include "resources/images.h"
 #include "widgets/tab_strip_geometry.h"
 

@@ -1,7 +1,7 @@
 #include "widgets/switchbutton.h"
 
-#include "app/message_bus.h"
-#include "app/message_ids.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
 #include "resources/images.h"
 
 switchbutton::switchbutton(std::int64_t id, const QStringList& tooltips, const QStringList& images,

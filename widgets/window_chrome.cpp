@@ -1,6 +1,6 @@
 #include "widgets/window_chrome.h"
 
-#include "app/settings_record.h"
+#include "core/settings_record.h"
 #include "resources/images.h"
 #include "widgets/fold_rule.h"
 

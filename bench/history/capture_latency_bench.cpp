@@ -2,8 +2,8 @@
 // entries in the history, through the real main window and clipboard
 // notification (offscreen platform: the X11 transfer, about 2 ms, is not in it).
 #include "app/mainwindow.h"
-#include "app/program_file.h"
-#include "app/settings_record.h"
+#include "core/program_file.h"
+#include "core/settings_record.h"
 #include "bench/history/history_fixture.h"
 
 #include <algorithm>

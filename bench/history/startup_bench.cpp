@@ -3,7 +3,7 @@
 // fresh process; time from launch to the window shown, resident memory once
 // the rows of the first screen have their pictures.
 #include "app/mainwindow.h"
-#include "app/program_file.h"
+#include "core/program_file.h"
 #include "bench/history/history_fixture.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // entries (5-line texts, file lists, images with their row pictures made):
 // text changed, filter applied, list rebuilt and its viewport painted once.
 #include "app/mainwindow.h"
-#include "app/program_file.h"
+#include "core/program_file.h"
 #include "history/content_index.h"
 #include "history/history_list.h"
 

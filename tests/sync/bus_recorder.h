@@ -2,8 +2,8 @@
 // for the client tests. Both arrive on the connection's threads.
 #pragma once
 
-#include "app/message_bus.h"
-#include "app/message_ids.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
 #include "sync/chat_content.h"
 #include "tests/sync/wire_test_support.h"
 

@@ -1,5 +1,5 @@
-#include "app/message_bus.h"
-#include "app/message_ids.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/atomic_file.h"
-#include "app/settings_store.h"
+#include "core/atomic_file.h"
+#include "core/settings_store.h"
 #include "tests/unit/unit_files.h"
 
 #include <gtest/gtest.h>

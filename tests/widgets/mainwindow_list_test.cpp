@@ -4,8 +4,8 @@
 // prompt, favourites, encodings and file copies, the keys held while copying.
 #include "actions/promptwidget.h"
 #include "actions/textpreview.h"
-#include "app/message_bus.h"
-#include "app/message_ids.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
 #include "history/clipboard_capture.h"
 #include "tests/widgets/support/main_window_fixture.h"
 #include "widgets/imagetabwidget.h"

@@ -1,7 +1,7 @@
 // The bare main window: settings and autorun at start, where it is placed,
 // Escape and close hiding it to the tray, the tray's way back.
-#include "app/message_bus.h"
-#include "app/message_ids.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
 #include "app/window_placement.h"
 #include "platform/fake/fake_platform.h"
 #include "tests/widgets/support/main_window_fixture.h"

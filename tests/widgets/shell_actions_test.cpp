@@ -1,8 +1,8 @@
 #include "app/mainwindow.h"
-#include "app/message_bus.h"
-#include "app/message_ids.h"
-#include "app/program_file.h"
-#include "app/settings_record.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
+#include "core/program_file.h"
+#include "core/settings_record.h"
 #include "app/shell_actions.h"
 #include "app/single_instance.h"
 

@@ -1,4 +1,4 @@
-#include "app/atomic_file.h"
+#include "core/atomic_file.h"
 #include "history/file_digest.h"
 #include "history/view_filter.h"
 #include "tests/unit/history/history_fixture.h"

@@ -2,9 +2,9 @@
 // and a record of what the history posts on the bus and tells its window.
 #pragma once
 
-#include "app/message_bus.h"
-#include "app/message_ids.h"
-#include "app/settings_record.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
+#include "core/settings_record.h"
 #include "history/content_history.h"
 #include "tests/unit/unit_files.h"
 

@@ -1,6 +1,6 @@
-#include "app/theme_sheets.h"
+#include "widgets/theme_sheets.h"
 #include "app/title_drag.h"
-#include "app/view_choice.h"
+#include "history/view_choice.h"
 #include "app/window_animation.h"
 #include "tests/unit/unit_files.h"
 

@@ -2,7 +2,7 @@
 // real (offscreen) clipboard, the exact keys and waits of each paste road,
 // the multi-row queue, and which clipboard changes get captured.
 #include "actions/paste_engine.h"
-#include "app/settings_record.h"
+#include "core/settings_record.h"
 #include "history/clipboard_capture.h"
 #include "platform/fake/fake_platform.h"
 

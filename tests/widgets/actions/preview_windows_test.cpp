@@ -8,8 +8,8 @@
 #include "actions/pin_entry.h"
 #include "actions/popup_frame.h"
 #include "actions/textpreview.h"
-#include "app/message_ids.h"
-#include "app/settings_record.h"
+#include "core/message_ids.h"
+#include "core/settings_record.h"
 #include "platform/fake/fake_platform.h"
 
 #include <gtest/gtest.h>

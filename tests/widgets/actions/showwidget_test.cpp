@@ -4,7 +4,7 @@
 #include "actions/popup_frame.h"
 #include "actions/promptwidget.h"
 #include "actions/showwidget.h"
-#include "app/message_ids.h"
+#include "core/message_ids.h"
 #include "platform/fake/fake_platform.h"
 #include "tests/widgets/support/bus_log.h"
 

@@ -1,4 +1,4 @@
-#include "hotkeys/alertwidget.h"
+#include "actions/alertwidget.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The title row's buttons: a switchbutton posts its state on each click, a
 // counter_button cycles a settings field through its labels.
-#include "app/message_bus.h"
-#include "app/message_ids.h"
+#include "core/message_bus.h"
+#include "core/message_ids.h"
 #include "tests/widgets/support/bus_log.h"
 #include "widgets/counter_button.h"
 #include "widgets/switchbutton.h"

@@ -1,5 +1,5 @@
-#include "app/message_ids.h"
-#include "app/settings_record.h"
+#include "core/message_ids.h"
+#include "core/settings_record.h"
 #include "tests/widgets/support/bus_log.h"
 #include "widgets/imagetabwidget.h"
 

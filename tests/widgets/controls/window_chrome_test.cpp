@@ -1,7 +1,7 @@
 // The frameless window's chrome on a plain widget: the resize zones and
 // their cursors, border drags down to the minimum size, maximise, the
 // restyle of its buttons, folding, and what a pinned window's chrome leaves out.
-#include "app/settings_record.h"
+#include "core/settings_record.h"
 #include "widgets/window_chrome.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Records what reaches the bus under one id, and stops listening when it goes.
 #pragma once
 
-#include "app/message_bus.h"
+#include "core/message_bus.h"
 
 #include <cstdint>
 #include <utility>

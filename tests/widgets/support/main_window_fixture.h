@@ -3,11 +3,11 @@
 #pragma once
 
 #include "app/mainwindow.h"
-#include "app/program_file.h"
-#include "app/settings_record.h"
+#include "core/program_file.h"
+#include "core/settings_record.h"
 #include "history/history_list.h"
 #include "history/history_list_model.h"
-#include "hotkeys/alertwidget.h"
+#include "actions/alertwidget.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Widget tests run on the offscreen platform with the fake OS layer, in a
 // program folder of their own, so they never touch the user's files.
-#include "app/program_file.h"
+#include "core/program_file.h"
 #include "platform/fake/fake_platform.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Reading and writing the settings record as config.json.
 #pragma once
 
-#include "app/settings_record.h"
+#include "core/settings_record.h"
 
 #include <optional>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "app/settings_record.h"
+#include "core/settings_record.h"
 
 settings_record& Settings()
 {

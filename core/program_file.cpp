@@ -1,4 +1,4 @@
-#include "app/program_file.h"
+#include "core/program_file.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "app/message_bus.h"
+#include "core/message_bus.h"
 
 #include <memory>
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "hotkeys/notice_fade.h"
+#include "actions/notice_fade.h"
 
 bool notice_fade::Tick()
 {

@@ -1,4 +1,4 @@
-#include "app/view_choice.h"
+#include "history/view_choice.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "hotkeys/alertwidget.h"
+#include "actions/alertwidget.h"
 
-#include "app/settings_record.h"
+#include "core/settings_record.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,4 +1,4 @@
-#include "app/theme_sheets.h"
+#include "widgets/theme_sheets.h"
 
 #include <QDebug>
 #include <QFile>

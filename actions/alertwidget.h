@@ -2,7 +2,7 @@
 // ("已选择显示文本" and the like) and fades away after about 3.5 seconds.
 #pragma once
 
-#include "hotkeys/notice_fade.h"
+#include "actions/notice_fade.h"
 
 #include <QString>
 #include <QTimer>

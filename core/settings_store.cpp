@@ -1,7 +1,7 @@
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 
-#include "app/atomic_file.h"
-#include "app/program_file.h"
+#include "core/atomic_file.h"
+#include "core/program_file.h"
 
 #include <QCoreApplication>
 #include <QDebug>
