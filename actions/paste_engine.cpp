@@ -3,17 +3,17 @@
 #include "actions/key_sequence.h"
 #include "actions/row_copy.h"
 #include "core/settings_record.h"
-#include "history/clipboard_capture.h"
 
 #include <algorithm>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QThread>
 
-paste_engine::paste_engine(
-    platform::WindowId& target_window, hooks hooks, sleeper sleep, QObject* parent)
+paste_engine::paste_engine(platform::WindowId& target_window, own_clipboard_write& own_write,
+    hooks hooks, sleeper sleep, QObject* parent)
     : QObject(parent)
     , target_window_(target_window)
+    , own_write_(own_write)
     , hooks_(std::move(hooks))
     , sleep_(std::move(sleep))
 {
@@ -29,17 +29,9 @@ void paste_engine::CopyRowContent(std::int64_t row)
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!view || !clipboard)
         return;
-    const action_report report = ::CopyRowContent(*view, row, reverse_text, *clipboard);
+    const action_report report = ::CopyRowContent(*view, row, reverse_text, *clipboard, own_write_);
     if (!report.empty() && hooks_.report)
         hooks_.report(report);
-}
-
-bool paste_engine::AcceptClipboardChange()
-{
-    if (!skip_clipboard_change && paste_queue.empty())
-        return true;
-    skip_clipboard_change = false;
-    return false;
 }
 
 void paste_engine::AutoPasteContent(bool must, bool switch_flag)

@@ -8,6 +8,7 @@
 #include "actions/action_report.h"
 #include "actions/key_sequence.h"
 #include "history/content_item.h"
+#include "history/own_clipboard_write.h"
 #include "platform/platform.h"
 
 #include <chrono>
@@ -39,10 +40,11 @@ public:
     };
     using sleeper = std::function<void(int ms)>;
 
-    // target_window is the main window's: capture overwrites it too. sleep
-    // defaults to a blocking sleep of the calling thread.
-    paste_engine(platform::WindowId& target_window, hooks hooks, sleeper sleep = {},
-        QObject* parent = nullptr);
+    // target_window is the main window's: capture overwrites it too. Every
+    // clipboard write is marked in own_write first. sleep defaults to a
+    // blocking sleep of the calling thread.
+    paste_engine(platform::WindowId& target_window, own_clipboard_write& own_write, hooks hooks,
+        sleeper sleep = {}, QObject* parent = nullptr);
 
     // The next text copy flips the text.
     bool reverse_text = false;
@@ -60,9 +62,8 @@ public:
     // The entry of a list row onto the clipboard, reported through the hook.
     void CopyRowContent(std::int64_t row);
 
-    // ClipboardChange: true when the change is to be captured. Consumes
-    // skip_clipboard_change; nothing is captured while a multi-row paste runs.
-    bool AcceptClipboardChange();
+    // A multi-row paste is under way: nothing is captured meanwhile.
+    bool Running() const { return !paste_queue.empty(); }
 
     // A cycling hotkey was pressed: abort a multi-row paste, forget a flip,
     // and remember the window in front unless a cycle already did.
@@ -96,6 +97,7 @@ private:
     void SendKeys(const key_sequence& keys);
 
     platform::WindowId& target_window_;
+    own_clipboard_write& own_write_;
     hooks hooks_;
     sleeper sleep_;
     struct sent_key {

@@ -1,7 +1,6 @@
 #include "actions/row_copy.h"
 
 #include "actions/flip_text.h"
-#include "history/clipboard_capture.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -18,13 +17,13 @@ QList<QUrl> FileEntryUrls(const std::string& text)
 }
 
 action_report CopyRowContent(const std::vector<content_item>& view, std::int64_t row,
-    bool reverse_text, QClipboard& clipboard)
+    bool reverse_text, QClipboard& clipboard, own_clipboard_write& own_write)
 {
     if (row < 0 || row >= static_cast<std::int64_t>(view.size()))
         return {};
     const content_item& item = view[static_cast<size_t>(row)];
     if (item.type == content_image) {
-        skip_clipboard_change = true;
+        own_write.Mark();
         // The row keeps only its small picture; the clipboard gets the whole image.
         clipboard.setImage(item.pixmap ? item.pixmap->Full() : QImage());
         return { QCoreApplication::translate("MainWindow", "  图片已复制至剪贴板"),
@@ -32,7 +31,7 @@ action_report CopyRowContent(const std::vector<content_item>& view, std::int64_t
     }
     if (item.type != content_text && item.type != content_file)
         return {};
-    skip_clipboard_change = true;
+    own_write.Mark();
     if (item.type == content_text) {
         const QString text = QString::fromStdString(item.text);
         clipboard.setText(reverse_text ? FlipText(text) : text);

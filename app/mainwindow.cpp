@@ -1,29 +1,26 @@
 #include "app/mainwindow.h"
 
+#include "actions/alertwidget.h"
 #include "actions/hover_preview.h"
 #include "actions/imagepreview.h"
 #include "actions/list_context_menu.h"
 #include "actions/promptwidget.h"
+#include "actions/textpreview.h"
 #include "app/autorun.h"
+#include "app/shell_actions.h"
+#include "app/termination_signals.h"
+#include "app/window_placement.h"
 #include "core/message_ids.h"
 #include "core/program_file.h"
 #include "core/settings_record.h"
-#include "app/shell_actions.h"
-#include "app/termination_signals.h"
-#include "widgets/theme_sheets.h"
-#include "history/view_choice.h"
-#include "app/window_placement.h"
-#include "history/clipboard_snapshot.h"
-#include "history/file_digest.h"
 #include "history/history_list.h"
-#include "history/search_matcher.h"
-#include "history/view_filter.h"
-#include "actions/alertwidget.h"
+#include "history/view_choice.h"
 #include "platform/platform.h"
 #include "resources/images.h"
 #include "widgets/chrome_painter.h"
 #include "widgets/imagetabwidget.h"
 #include "widgets/switchbutton.h"
+#include "widgets/theme_sheets.h"
 #include "widgets/window_chrome.h"
 
 #include <QAction>
@@ -71,22 +68,9 @@ MainWindow::MainWindow(QWidget* parent)
           history_hooks { [this](const QString& text) { ShowNotice(text); },
               [this] { ScheduleSettingsSave(); }, [this] { ApplyViewFilter(true); }, {} })
     , capture_(history_)
-    , records(history_.records)
-    , items(history_.items)
-    , paste_(target_window,
-          paste_engine::hooks {
-              [this] { return static_cast<const std::vector<content_item>*>(view); },
-              [this] {
-                  const std::vector<int> rows = list_->SelectedRows();
-                  return std::vector<std::int64_t>(rows.begin(), rows.end());
-              },
-              [this] { return static_cast<std::int64_t>(list_->currentIndex().row()); },
-              [this](const action_report& report) { ShowReport(report); }, [this] { hide(); },
-              [this] {
-                  if (hover_)
-                      hover_->Hide();
-              },
-              [this] { return static_cast<platform::WindowId>(winId()); } })
+    , shown_(history_.items)
+    , capture_reaction_(capture_, target_window_, [this] { return paste_.Running(); })
+    , paste_(target_window_, capture_reaction_.own_write(), PasteHooks())
 {
     images::Init();
     default_size_ = window_placement::DefaultSize(AvailableArea());
@@ -94,7 +78,7 @@ MainWindow::MainWindow(QWidget* parent)
     // 1. Widgets.
     BuildWidgets();
     resize(default_size_);
-    setMinimumSize(464, 303);
+    setMinimumSize(380, 480);
     setWindowTitle(QStringLiteral("MainWindow"));
 
     // 2. Shell start.
@@ -104,38 +88,75 @@ MainWindow::MainWindow(QWidget* parent)
     start_up_args_ = QCoreApplication::arguments().size() > 1;
     caption_ = tr("quillbox");
     Settings().copy_in_progress = false;
-    for (std::int64_t id : { msg_settings_applied, msg_show_window, msg_cloud_list_synced,
-             msg_sync_append, msg_sync_delete, msg_sync_content, msg_update_required,
-             msg_sync_collect, msg_control_toggled })
-        bus_tokens_.push_back(
-            bus::Register(id, [this](std::int64_t i, std::int64_t a, std::int64_t b) {
-                return OnMainMessage(i, a, b);
-            }));
+    RegisterBusHandlers();
 
-    // 3. Settings, 4. autorun.
-    settings_store::Load(Settings(), settings_store::ConfigPath(), CurrentWindowState());
-    Settings().collect_sort_type = view_choice::ValidOrder(Settings().collect_sort_type);
-    autorun::Apply(platform::Current(), Settings().auto_run, ProgramFolder());
-
-    // 5. Placement.
-    ApplyTheme();
+    // 3. Settings, 4. autorun, 5. placement.
+    LoadSettings();
     setWindowTitle(caption_);
     PlaceWindow();
     Animate(true, false);
 
-    // 6. The rest of the window.
+    // 6. The rest of the window, 7. wiring.
+    BuildTray();
+    // The hover preview hangs on it.
+    hover_timer_ = std::make_shared<QTimer>();
+    hover_timer_->start(100);
+    BuildListMenu();
+    ConnectWindowButtons();
+    ApplyTheme();
+    ConnectParts();
+
+    // 8. The history: the list first shows everything loaded, then the view.
+    ShowStoredHistory();
+    ShowMainWindow();
+}
+
+paste_engine::hooks MainWindow::PasteHooks()
+{
+    return { [this] { return shown_.view(); },
+        [this] {
+            const std::vector<int> rows = list_->SelectedRows();
+            return std::vector<std::int64_t>(rows.begin(), rows.end());
+        },
+        [this] { return static_cast<std::int64_t>(list_->currentIndex().row()); },
+        [this](const action_report& report) { ShowReport(report); }, [this] { hide(); },
+        [this] {
+            if (hover_)
+                hover_->Hide();
+        },
+        [this] { return static_cast<platform::WindowId>(winId()); } };
+}
+
+void MainWindow::RegisterBusHandlers()
+{
+    const auto main
+        = [this](std::int64_t i, std::int64_t a, std::int64_t b) { return OnMainMessage(i, a, b); };
+    for (std::int64_t id : { msg_settings_applied, msg_show_window, msg_cloud_list_synced,
+             msg_sync_append, msg_sync_delete, msg_sync_content, msg_update_required,
+             msg_sync_collect, msg_control_toggled })
+        bus_tokens_.push_back(bus::Register(id, main));
+    const auto second = [this](std::int64_t i, std::int64_t a, std::int64_t b) {
+        return OnSecondMessage(i, a, b);
+    };
+    for (std::int64_t id : { msg_delete_confirmed, msg_type_tab_chosen, msg_update_accepted,
+             msg_update_declined, msg_restart })
+        bus_tokens_.push_back(bus::Register(id, second));
+}
+
+void MainWindow::LoadSettings()
+{
+    settings_store::Load(Settings(), settings_store::ConfigPath(), CurrentWindowState());
+    Settings().collect_sort_type = view_choice::ValidOrder(Settings().collect_sort_type);
+    autorun::Apply(platform::Current(), Settings().auto_run, ProgramFolder());
     settings_store::FillAtWindowConstruction(Settings());
     language_button_->setState(static_cast<int>(Settings().language));
     recording_button_->setState(Settings().start_paster ? 1 : 0);
     day_night_button_->setState(Settings().dark_mode ? 1 : 0);
     tab_strip_->selectValue(Settings().show_content_type);
-    BuildTray();
-    // The hover preview and the full-screen check hang on these.
-    hover_timer_ = std::make_shared<QTimer>();
-    hover_timer_->start(100);
-    full_screen_timer_ = std::make_shared<QTimer>();
-    full_screen_timer_->start(500);
-    BuildListMenu();
+}
+
+void MainWindow::ConnectWindowButtons()
+{
     connect(
         new termination_signals(this), &termination_signals::requested, this, &MainWindow::Quit);
     connect(close_button_, &QPushButton::clicked, this, [this] {
@@ -149,18 +170,18 @@ MainWindow::MainWindow(QWidget* parent)
     connect(min_button_, &QPushButton::clicked, this, &QWidget::showMinimized);
     connect(settings_button_, &QPushButton::clicked, this, &MainWindow::OpenSettingWidget);
     connect(search_box_, &QLineEdit::textChanged, this, [this] { ApplyViewFilter(true); });
-    ApplyTheme();
+}
 
-    // 7. Wiring.
-    for (std::int64_t id : { msg_delete_confirmed, msg_type_tab_chosen, msg_update_accepted,
-             msg_update_declined, msg_restart })
-        bus_tokens_.push_back(
-            bus::Register(id, [this](std::int64_t i, std::int64_t a, std::int64_t b) {
-                return OnSecondMessage(i, a, b);
-            }));
-    connect(
-        QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::ClipboardChange);
-    connect(list_, &history_list::itemDoubleClicked, this, &MainWindow::ItemDoubleClicked);
+void MainWindow::ConnectParts()
+{
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &capture_reaction_,
+        &capture_reaction::ClipboardChanged);
+    connect(&capture_reaction_, &capture_reaction::captured, this, &MainWindow::UpdateCounters);
+    connect(&capture_reaction_, &capture_reaction::pinText, this,
+        [this](const QString& text) { textpreview::Pin(this, text); });
+    connect(&capture_reaction_, &capture_reaction::pinImage, this,
+        [this](const QString& path) { imagepreview::Pin(this, path); });
+    connect(list_, &history_list::itemDoubleClicked, &paste_, &paste_engine::ItemDoubleClicked);
     connect(list_, &history_list::itemSelectionChanged, this, &MainWindow::UpdateStatusLine);
     connect(chrome_, &window_chrome::foldChanged, this, [this] { RebuildList(); });
     connect(chrome_, &window_chrome::activated, this, [this] {
@@ -168,17 +189,21 @@ MainWindow::MainWindow(QWidget* parent)
         list_->doItemsLayout();
     });
     connect(chrome_, &window_chrome::restored, this, [this] { list_->doItemsLayout(); });
+}
 
-    // 8. The history: the list first shows everything loaded, then the view.
-    LoadContent();
-    view = &items;
+void MainWindow::ShowStoredHistory()
+{
+    history_.LoadContent();
+    shown_.ShowAll();
     RebuildList();
     ApplyViewFilter(true);
+    UpdateCounters();
+}
+
+void MainWindow::UpdateCounters()
+{
     counter_label_->setText(capture_.today().StatusText());
     UpdateStatusLine();
-
-    // 12.
-    ShowMainWindow();
 }
 
 MainWindow::~MainWindow()
@@ -301,8 +326,6 @@ void MainWindow::PlaceWindow()
 {
     const QSize available = AvailableArea();
     const QSize size = window_placement::DefaultSize(available);
-    setMinimumWidth(380);
-    setMinimumHeight(480);
     platform::Platform& os = platform::Current();
     Settings().folded_now = false;
     const auto saved = window_placement::ParsePosition(Settings().position);
@@ -337,29 +360,32 @@ void MainWindow::Animate(bool show, bool quit_after)
         animation_home_ = frameGeometry().topLeft();
     animation_.Start(show, quit_after, animation_home_);
     animation_timer_ = std::make_shared<QTimer>();
-    connect(animation_timer_.get(), &QTimer::timeout, this, [this] {
-        const window_animation::tick tick = animation_.Next();
-        setWindowOpacity(tick.opacity);
-        move(tick.position);
-        if (!tick.done)
-            return;
-        animation_timer_->stop();
-        if (animation_.quit_after()) {
-            QCoreApplication::exit(0);
-            return;
-        }
-        if (animation_.showing()) {
-            move(animation_home_);
-            QWidget::show();
-        } else {
-            hide();
-            // Put back on the next show: a move now can be overtaken by the
-            // window system's late report of an earlier slide position.
-            slid_away_ = true;
-            setWindowOpacity(1.0);
-        }
-    });
+    connect(animation_timer_.get(), &QTimer::timeout, this, &MainWindow::AnimationTick);
     animation_timer_->start(20);
+}
+
+void MainWindow::AnimationTick()
+{
+    const window_animation::tick tick = animation_.Next();
+    setWindowOpacity(tick.opacity);
+    move(tick.position);
+    if (!tick.done)
+        return;
+    animation_timer_->stop();
+    if (animation_.quit_after()) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    if (animation_.showing()) {
+        move(animation_home_);
+        QWidget::show();
+    } else {
+        hide();
+        // Put back on the next show: a move now can be overtaken by the
+        // window system's late report of an earlier slide position.
+        slid_away_ = true;
+        setWindowOpacity(1.0);
+    }
 }
 
 void MainWindow::BuildTray()
@@ -498,10 +524,7 @@ std::int64_t MainWindow::OnMainMessage(std::int64_t id, std::int64_t a, std::int
     case msg_cloud_list_synced:
         if (QFile::exists(history_.IndexPath())) {
             ShowNotice(tr("本地列表已与云上同步"));
-            LoadContent();
-            view = &items;
-            RebuildList();
-            ApplyViewFilter(true);
+            ShowStoredHistory();
         }
         break;
     case msg_control_toggled:
@@ -551,7 +574,7 @@ std::int64_t MainWindow::OnSecondMessage(std::int64_t id, std::int64_t a, std::i
 {
     switch (id) {
     case msg_delete_confirmed:
-        DelectNowSelectStep();
+        DeleteNowSelectStep();
         break;
     case msg_type_tab_chosen:
         OnTypeTabChosen(a);
@@ -587,20 +610,10 @@ void MainWindow::ShowNotice(const QString& text)
     alertwidget::Show(this, text);
 }
 
-void MainWindow::ItemDoubleClicked(int row)
-{
-    paste_.ItemDoubleClicked(row);
-}
-
-void MainWindow::CopyRowContent(int row)
-{
-    paste_.CopyRowContent(row);
-}
-
 QString MainWindow::StatusLine() const
 {
     return tr("  当前已选中 ") + QString::number(list_->SelectedRows().size()) + tr(" 项内容")
-        + tr(" ，今天已复制 ") + QString::number(today_count()) + tr(" 次");
+        + tr(" ，今天已复制 ") + QString::number(capture_.today().today_count()) + tr(" 次");
 }
 
 void MainWindow::UpdateStatusLine()
@@ -626,7 +639,7 @@ void MainWindow::paintEvent(QPaintEvent*)
 
 void MainWindow::PaintHint(QPainter& painter)
 {
-    if (!records.empty())
+    if (!history_.records.empty())
         return;
     // Shown at every width: a narrow window needs the hint as much.
     painter.setFont(QFont(QStringLiteral("微软雅黑"), 13));
@@ -672,16 +685,6 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
     QMainWindow::mouseDoubleClickEvent(event);
 }
 
-void MainWindow::LoadContent()
-{
-    history_.LoadContent();
-}
-
-bool MainWindow::SaveContent()
-{
-    return history_.SaveContent();
-}
-
 void MainWindow::ScheduleSettingsSave()
 {
     // config.json follows the index on the next turn of the event loop, once
@@ -700,49 +703,17 @@ void MainWindow::ScheduleSettingsSave()
 
 void MainWindow::SaveHistoryNow()
 {
-    SaveContent();
+    history_.SaveContent();
     settings_save_pending_ = false;
     SaveSettings(false);
 }
 
-QString MainWindow::GetFileMd5(const QString& path) const
-{
-    return ::GetFileMd5(path);
-}
-
-std::int64_t MainWindow::FindRecordByMd5(const QString& md5) const
-{
-    return history_.FindRecordByMd5(md5);
-}
-
-void MainWindow::DeleteSelectIndex(int row)
-{
-    // The rows as shown now.
-    ApplyViewFilter(false);
-    history_.DeleteSelectIndex(
-        { row }, row_to_record, Settings().show_content_type == content_collect);
-}
-
-void MainWindow::ReplaceDeleteCollect()
-{
-    history_.ReplaceDeleteCollect();
-}
-
-void MainWindow::InsertSyncedRecords(const QStringList& names, const QStringList& types)
-{
-    history_.InsertSyncedRecords(names, types);
-}
-
 void MainWindow::ApplyViewFilter(bool rebuild)
 {
-    // Compiled once here for every entry the search looks at.
-    const search_matcher search(search_box_ ? search_box_->text() : QString());
-    view_rows rows = FilterItems(items, Settings().show_content_type, Settings().collect_sort_type,
-        Settings().max_save_count, &search);
-    filtered_items = std::move(rows.filtered_items);
-    row_to_record = std::move(rows.row_to_record);
+    shown_.Filter(search_box_ ? search_box_->text() : QString(), Settings().show_content_type,
+        Settings().collect_sort_type, Settings().max_save_count);
     if (rebuild) {
-        view = &filtered_items;
+        shown_.ShowFiltered();
         RebuildList();
     }
 }
@@ -752,30 +723,8 @@ void MainWindow::RebuildList()
     if (!list_)
         return;
     list_->SetLook(Settings().dark_mode, Settings().remove_style);
-    list_->Rebuild(view, Settings().max_save_count, Settings().small_view || Settings().folded_now);
+    list_->Rebuild(
+        shown_.view(), Settings().max_save_count, Settings().small_view || Settings().folded_now);
     // The hint depends on the stored history, which may just have changed.
     update();
-}
-
-void MainWindow::ClipboardChange()
-{
-    // Our own writes and changes during a multi-row paste are not captured.
-    if (paste_.AcceptClipboardChange()) {
-        qDebug() << "set..";
-        QTimer::singleShot(50, this, &MainWindow::SetClipboardContent);
-    }
-}
-
-void MainWindow::SetClipboardContent()
-{
-    target_window = platform::Current().ForegroundWindow();
-    if (!Settings().start_paster)
-        return; // paused: the change is lost, not queued
-    skip_clipboard_change = true;
-    const clipboard_snapshot clipboard = ReadClipboard(QGuiApplication::clipboard()->mimeData());
-    const clipboard_capture::outcome outcome = capture_.Capture(clipboard, target_window);
-    counter_label_->setText(capture_.today().StatusText());
-    UpdateStatusLine();
-    skip_clipboard_change = false;
-    RunCopyShortcuts(outcome, clipboard.text);
 }

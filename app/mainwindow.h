@@ -2,20 +2,21 @@
 // icon, the timers and the two bus handlers.
 #pragma once
 
+#include "actions/capture_reaction.h"
 #include "actions/list_menu_entries.h"
 #include "actions/paste_engine.h"
 #include "app/bubble_decoration.h"
-#include "core/message_bus.h"
-#include "core/settings_store.h"
 #include "app/title_drag.h"
 #include "app/window_animation.h"
+#include "core/message_bus.h"
+#include "core/settings_store.h"
 #include "history/clipboard_capture.h"
 #include "history/content_history.h"
+#include "history/list_state.h"
 #include "platform/platform.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <QMainWindow>
 #include <QPixmap>
@@ -45,68 +46,35 @@ public:
     void ShowMainWindow();
     // Writes config.json; flag as stored in the file.
     void SaveSettings(bool flag);
-
-    bool start_up_with_arguments() const { return start_up_args_; }
-    const QString& caption() const { return caption_; }
-
-    // The history operations; the logic is in content_history.
-    void LoadContent();
-    bool SaveContent();
-    QString GetFileMd5(const QString& path) const;
-    std::int64_t FindRecordByMd5(const QString& md5) const;
-    void DeleteSelectIndex(int row);
-    void ReplaceDeleteCollect();
-    void InsertSyncedRecords(const QStringList& names, const QStringList& types);
-    // Rebuilds filtered_items and row_to_record for the type tab, favourites
-    // order and search text; rebuild also points view at them and redraws.
+    // Filters the stored entries again for the type tab, favourites order and
+    // search text; rebuild also shows the filtered rows and redraws.
     void ApplyViewFilter(bool rebuild);
-    // Redraws the list from view, whole.
-    void RebuildList();
-    // The style sheets of the current theme, for the window and its menus.
-    void ApplyTheme();
-    // The fade-and-slide; quit_after ends the process when it completes.
-    void Animate(bool show, bool quit_after);
-    // Every notice for the user goes through here.
-    void ShowNotice(const QString& text);
     // Index and config.json both written before returning (quit, restart).
     void SaveHistoryNow();
 
     content_history& history() { return history_; }
+    const list_state& shown() const { return shown_; }
     history_list* list() const { return list_; }
     QLineEdit* search_box() const { return search_box_; }
     imagetabwidget* tab_strip() const { return tab_strip_; }
     window_chrome* chrome() const { return chrome_; }
     // The selection status line.
     QString StatusLine() const;
-    std::uint64_t today_count() const { return capture_.today().today_count(); }
 
 public slots:
     void SystemTrayIconClicked(int reason);
-    // The clipboard changed: capture it 50 ms later, unless the change is our own.
-    void ClipboardChange();
-    void SetClipboardContent();
-    // A double click on a list row pastes it into the previous window.
-    void ItemDoubleClicked(int row);
-    // The entry of a list row onto the clipboard.
-    void CopyRowContent(int row);
-
     // The item actions of the list's context menu and keys.
     void ShowListPopMenu(QPoint pt);
     void CopyNowSelectContent();
     void CopyNowSelectFile();
-    void PasteNowSelectContent();
-    void PasteNowReverseSelectContent();
     void PreviewNowSelectContent();
     // Asks first; the answer arrives as msg_delete_confirmed.
-    void DelectNowSelectContent();
-    void DelectNowSelectStep();
+    void DeleteNowSelectContent();
+    void DeleteNowSelectStep();
     void OpenSettingWidget();
     void OpenLoginWidget();
     void CollectNowSelectContent();
     void PinSelectContent();
-    void PinSelectImage(QString pix);
-    void PinSelectText(QString text);
-    void RefreshClipboard();
     void EncodingOperate(std::size_t type);
 
 protected:
@@ -120,6 +88,13 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // Start-up, in its order.
+    void RegisterBusHandlers();
+    void LoadSettings();
+    void ConnectWindowButtons();
+    void ConnectParts();
+    void ShowStoredHistory();
+
     std::int64_t OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t b);
     std::int64_t OnSecondMessage(std::int64_t id, std::int64_t a, std::int64_t b);
     void ApplyEditedSettings(const settings_record* edited);
@@ -128,17 +103,25 @@ private:
     void BuildWidgets();
     void BuildTray();
     void PlaceWindow();
+    // The fade-and-slide; quit_after ends the process when it completes.
+    void Animate(bool show, bool quit_after);
+    void AnimationTick();
+    // The style sheets of the current theme, for the window and its menus.
+    void ApplyTheme();
+    // Every notice for the user goes through here.
+    void ShowNotice(const QString& text);
+    // Redraws the list from the rows shown, whole.
+    void RebuildList();
     void OnControlToggled(std::int64_t control, std::int64_t state);
     void OnTypeTabChosen(std::int64_t code);
     void SetDarkMode(bool dark);
     void UpdateStatusLine();
+    void UpdateCounters();
     void PaintHint(QPainter& painter);
     settings_store::WindowState CurrentWindowState() const;
     void ScheduleSettingsSave();
     void BuildListMenu();
     void RunListAction(list_action action);
-    // The entry of list row N (element N of view); null outside it.
-    const content_item* ViewEntry(std::int64_t row) const;
     // A status line and a notice, either of which may be empty.
     void ShowReport(const action_report& report);
     // Rows of the selected indexes, largest first.
@@ -149,8 +132,7 @@ private:
     bool SearchBoxFocused() const;
     // The list action of a key of this window, if any.
     void RunKeyAction(const QKeyEvent* event, bool pressed);
-    // Shift or Ctrl+Shift held while copying.
-    void RunCopyShortcuts(clipboard_capture::outcome outcome, const QString& text);
+    paste_engine::hooks PasteHooks();
 
     QString caption_;
     bool start_up_args_ = false;
@@ -178,7 +160,6 @@ private:
     // Hidden by the slide, away from animation_home_.
     bool slid_away_ = false;
     std::shared_ptr<QTimer> hover_timer_;
-    std::shared_ptr<QTimer> full_screen_timer_;
     std::shared_ptr<QSystemTrayIcon> tray_icon_;
     QMenu* tray_menu_ = nullptr;
     std::vector<bus::Token> bus_tokens_;
@@ -189,19 +170,11 @@ private:
     bool settings_save_pending_ = false;
     content_history history_;
     clipboard_capture capture_;
-
-public:
-    // Newest first; items[i] describes records[i].
-    std::vector<content_record>& records;
-    std::vector<content_item>& items;
-    std::vector<content_item> filtered_items;
-    std::map<std::int64_t, std::int64_t> row_to_record;
-    std::vector<content_item>* view = nullptr;
+    list_state shown_;
     // The window in front when the last capture began: source of that entry
     // and target of a paste.
-    platform::WindowId target_window = 0;
-    // Copies and pastes entries; declared after target_window, which it shares.
+    platform::WindowId target_window_ = 0;
+    capture_reaction capture_reaction_;
+    // Copies and pastes entries; declared after what it shares.
     paste_engine paste_;
-    // A full-screen program is in front: hotkeys are ignored.
-    bool full_screen = false;
 };

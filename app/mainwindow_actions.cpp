@@ -3,7 +3,6 @@
 // keys held while copying ask for. The work is done by the actions library.
 #include "app/mainwindow.h"
 
-#include "actions/copy_shortcuts.h"
 #include "actions/entry_encoding.h"
 #include "actions/favourite_toggle.h"
 #include "actions/hover_preview.h"
@@ -12,11 +11,8 @@
 #include "actions/list_context_menu.h"
 #include "actions/pin_entry.h"
 #include "actions/promptwidget.h"
-#include "actions/textpreview.h"
-#include "actions/web_search.h"
 #include "core/message_ids.h"
 #include "core/settings_record.h"
-#include "history/clipboard_capture.h"
 #include "history/history_list.h"
 
 #include <algorithm>
@@ -69,10 +65,10 @@ void MainWindow::RunListAction(list_action action)
         CopyNowSelectFile();
         break;
     case list_action::paste:
-        PasteNowSelectContent();
+        paste_.PasteNowSelectContent();
         break;
     case list_action::reverse_paste:
-        PasteNowReverseSelectContent();
+        paste_.PasteNowReverseSelectContent();
         break;
     case list_action::flip_paste:
         paste_.FlipPasteSelectContent();
@@ -87,7 +83,7 @@ void MainWindow::RunListAction(list_action action)
         CollectNowSelectContent();
         break;
     case list_action::remove:
-        DelectNowSelectContent();
+        DeleteNowSelectContent();
         break;
     case list_action::md5:
         EncodingOperate(encoding_md5);
@@ -119,13 +115,6 @@ void MainWindow::ScrollAfterChange(std::int64_t smallest_row)
         list_->scrollTo(list_->model()->index(static_cast<int>(row), 0));
 }
 
-const content_item* MainWindow::ViewEntry(std::int64_t row) const
-{
-    if (!view || row < 0 || static_cast<std::size_t>(row) >= view->size())
-        return nullptr;
-    return &(*view)[static_cast<std::size_t>(row)];
-}
-
 void MainWindow::ShowReport(const action_report& report)
 {
     if (!report.status.isEmpty())
@@ -136,7 +125,7 @@ void MainWindow::ShowReport(const action_report& report)
 
 void MainWindow::ShowListPopMenu(QPoint pt)
 {
-    const content_item* entry = ViewEntry(list_->indexAt(pt).row());
+    const content_item* entry = shown_.Entry(list_->indexAt(pt).row());
     if (!entry)
         return;
     hover_->Hide();
@@ -145,15 +134,15 @@ void MainWindow::ShowListPopMenu(QPoint pt)
 
 void MainWindow::CopyNowSelectContent()
 {
-    CopyRowContent(list_->currentRow());
+    paste_.CopyRowContent(list_->currentRow());
 }
 
 void MainWindow::CopyNowSelectFile()
 {
-    skip_clipboard_change = true;
+    capture_reaction_.own_write().Mark();
     QList<QUrl> urls;
     for (std::int64_t row : SelectedRowsLargestFirst())
-        if (const content_item* entry = ViewEntry(row))
+        if (const content_item* entry = shown_.Entry(row))
             urls.append(ContentFileUrl(entry->content));
     auto* data = new QMimeData;
     data->setUrls(urls);
@@ -161,24 +150,14 @@ void MainWindow::CopyNowSelectFile()
     ShowReport({ QStringLiteral("  文件已复制至剪贴板"), tr("文件已经复制到剪贴板") });
 }
 
-void MainWindow::PasteNowSelectContent()
-{
-    paste_.PasteNowSelectContent();
-}
-
-void MainWindow::PasteNowReverseSelectContent()
-{
-    paste_.PasteNowReverseSelectContent();
-}
-
 void MainWindow::PreviewNowSelectContent()
 {
     for (std::int64_t row : SelectedRowsLargestFirst())
-        if (const content_item* entry = ViewEntry(row))
+        if (const content_item* entry = shown_.Entry(row))
             QDesktopServices::openUrl(ContentFileUrl(entry->content));
 }
 
-void MainWindow::DelectNowSelectContent()
+void MainWindow::DeleteNowSelectContent()
 {
     if (!delete_prompt_)
         delete_prompt_
@@ -186,7 +165,7 @@ void MainWindow::DelectNowSelectContent()
     delete_prompt_->ShowPopup();
 }
 
-void MainWindow::DelectNowSelectStep()
+void MainWindow::DeleteNowSelectStep()
 {
     const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
     if (rows.empty())
@@ -194,7 +173,7 @@ void MainWindow::DelectNowSelectStep()
     // The rows as shown now.
     ApplyViewFilter(false);
     history_.DeleteSelectIndex(
-        rows, row_to_record, Settings().show_content_type == content_collect);
+        rows, shown_.row_to_record(), Settings().show_content_type == content_collect);
     ScrollAfterChange(rows.back());
 }
 
@@ -204,7 +183,7 @@ void MainWindow::CollectNowSelectContent()
     if (rows.empty())
         return;
     ApplyViewFilter(false);
-    const favourite_changes changes = CollectRows(history_, rows, row_to_record);
+    const favourite_changes changes = CollectRows(history_, rows, shown_.row_to_record());
     ApplyViewFilter(true);
     ScrollAfterChange(rows.back());
     const QString notice = FavouriteNoticeText(changes);
@@ -217,32 +196,18 @@ void MainWindow::PinSelectContent()
     const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return;
-    if (const content_item* entry = ViewEntry(selected.first().row()))
+    if (const content_item* entry = shown_.Entry(selected.first().row()))
         PinEntry(this, *entry);
-}
-
-void MainWindow::PinSelectImage(QString pix)
-{
-    imagepreview::Pin(this, pix);
-}
-
-void MainWindow::PinSelectText(QString text)
-{
-    textpreview::Pin(this, text);
-}
-
-void MainWindow::RefreshClipboard()
-{
 }
 
 void MainWindow::EncodingOperate(std::size_t type)
 {
-    const content_item* entry = ViewEntry(list_->currentRow());
+    const content_item* entry = shown_.Entry(list_->currentRow());
     if (!entry)
         return;
     const encoding_result result = EncodeEntry(*entry, type);
     if (result.text) {
-        skip_clipboard_change = true;
+        capture_reaction_.own_write().Mark();
         QGuiApplication::clipboard()->setText(*result.text);
     }
     ShowReport(result.report);
@@ -290,24 +255,6 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
 
 void MainWindow::HoverTick()
 {
-    hover_->TickOver(list_, view, list_menu_->menu()->isVisible(), isActiveWindow(), QCursor::pos(),
-        ScreenSize());
-}
-
-void MainWindow::RunCopyShortcuts(clipboard_capture::outcome outcome, const QString& text)
-{
-    // The query asks the window system; most captures need not wait for it.
-    if (!Settings().even_preview && !Settings().even_search)
-        return;
-    const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
-    const copy_shortcuts wanted = CopyShortcutsFor(outcome, held & Qt::ShiftModifier,
-        held & Qt::ControlModifier, Settings().even_preview, Settings().even_search);
-    if (wanted.pin_text)
-        PinSelectText(text);
-    if (wanted.web_search)
-        QDesktopServices::openUrl(WebSearchUrl(text, Settings().search_path));
-    if (wanted.open_files)
-        QDesktopServices::openUrl(QUrl(text, QUrl::TolerantMode));
-    if (wanted.pin_image)
-        PinSelectImage(capture_.last_image());
+    hover_->TickOver(list_, shown_.view(), list_menu_->menu()->isVisible(), isActiveWindow(),
+        QCursor::pos(), ScreenSize());
 }

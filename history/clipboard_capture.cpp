@@ -11,8 +11,6 @@
 #include <QDebug>
 #include <QFile>
 
-bool skip_clipboard_change = false;
-
 std::string SourceTitle(platform::WindowId window)
 {
     return window ? platform::Current().WindowTitle(window) : std::string();

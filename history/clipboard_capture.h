@@ -8,10 +8,6 @@
 #include "history/today_counter.h"
 #include "platform/platform.h"
 
-// Set before each clipboard write of the program's own, so that the change
-// it causes is not captured; capture sets it for its own duration.
-extern bool skip_clipboard_change;
-
 class clipboard_capture {
 public:
     enum class outcome { nothing, secret, text, file_list, image, image_file, kept_favourite };

@@ -2,9 +2,9 @@
 // entries in the history, through the real main window and clipboard
 // notification (offscreen platform: the X11 transfer, about 2 ms, is not in it).
 #include "app/mainwindow.h"
+#include "bench/history/history_fixture.h"
 #include "core/program_file.h"
 #include "core/settings_record.h"
-#include "bench/history/history_fixture.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -23,8 +23,8 @@ int main(int argc, char** argv)
     bench_history::MakeHistory(folder.path(), 500, 1000000);
     SetProgramFolderForTest(folder.path());
     MainWindow window;
-    if (window.items.size() != 500) {
-        std::fprintf(stderr, "history not loaded: %zu entries\n", window.items.size());
+    if (window.history().items.size() != 500) {
+        std::fprintf(stderr, "history not loaded: %zu entries\n", window.history().items.size());
         return 1;
     }
 
@@ -38,7 +38,7 @@ int main(int argc, char** argv)
         timer.start();
         QGuiApplication::clipboard()->setText(text);
         const std::string wanted = text.toStdString();
-        while (window.items.empty() || window.items.front().text != wanted) {
+        while (window.history().items.empty() || window.history().items.front().text != wanted) {
             if (timer.elapsed() > 5000) {
                 std::fprintf(stderr, "copy %d was not captured\n", i);
                 return 1;

@@ -3,8 +3,8 @@
 // fresh process; time from launch to the window shown, resident memory once
 // the rows of the first screen have their pictures.
 #include "app/mainwindow.h"
-#include "core/program_file.h"
 #include "bench/history/history_fixture.h"
+#include "core/program_file.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -46,7 +46,7 @@ int Child(int argc, char** argv, const QString& folder)
 
     // What the list draws first: the row pictures of the first screen.
     int rows = 0;
-    for (const content_item& item : *window.view) {
+    for (const content_item& item : *window.shown().view()) {
         if (rows++ == kFirstRows)
             break;
         if (item.pixmap)

@@ -84,7 +84,7 @@ int main(int argc, char** argv)
     MakeHistory(folder.path());
     SetProgramFolderForTest(folder.path());
     MainWindow window;
-    for (const content_item& item : window.items)
+    for (const content_item& item : window.history().items)
         if (item.pixmap)
             window.history().row_images().Request(item.pixmap);
     window.history().row_images().WaitForDone(120000);

@@ -55,14 +55,14 @@ protected:
         while (textpreview* pin = TopLevel<textpreview>())
             delete pin;
         window.reset();
-        skip_clipboard_change = false;
     }
     // A copy made elsewhere, captured after its 50 ms wait.
     void CopyElsewhere(const QString& text)
     {
-        const std::size_t before = window->records.size();
+        const std::size_t before = window->history().records.size();
         QGuiApplication::clipboard()->setText(text);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->records.size() > before; }, 2000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return window->history().records.size() > before; }, 2000));
     }
 
     url_catcher catcher;
@@ -106,7 +106,7 @@ TEST_F(MainWindowList, FavouritesTabWalksOrdersBackToTheDefaultWithOneNotice)
     bus::Post(msg_type_tab_chosen, 2, 0);
     EXPECT_EQ(Notice(), QStringLiteral("已选择显示文件"));
     EXPECT_EQ(Rows(), (rows { "file:///home/u/abc/doc.txt", "file:///home/u/fav.txt" }));
-    EXPECT_EQ(window->row_to_record.at(1), 4);
+    EXPECT_EQ(window->shown().row_to_record().at(1), 4);
 }
 
 TEST_F(MainWindowList, TabStripStartsOnTheSavedTypeAndABadOrderIsReset)
@@ -166,17 +166,17 @@ TEST_F(MainWindowList, LetterKeysActOnReleaseExceptInTheSearchBox)
     EXPECT_EQ(list->currentRow(), 0);
 
     QTest::keyRelease(list, Qt::Key_X);
-    EXPECT_EQ(window->records[0].collect, collect_mark);
+    EXPECT_EQ(window->history().records[0].collect, collect_mark);
     window->search_box()->setFocus();
     QTest::keyRelease(window->search_box(), Qt::Key_X);
-    EXPECT_EQ(window->records[0].collect, collect_mark);
+    EXPECT_EQ(window->history().records[0].collect, collect_mark);
 }
 
 TEST_F(MainWindowList, DeleteAsksFirstAndSparesFavouritesOnTheAllPage)
 {
     Add({ "a", "*fav", "b", "c" });
-    const QString fav_file = QString::fromStdString(window->records[1].content);
-    const QString a_file = QString::fromStdString(window->records[0].content);
+    const QString fav_file = QString::fromStdString(window->history().records[1].content);
+    const QString a_file = QString::fromStdString(window->history().records[0].content);
     window->list()->selectAll();
     QTest::keyPress(window->list(), Qt::Key_Delete);
     auto* prompt = TopLevel<promptwidget>();
@@ -191,7 +191,7 @@ TEST_F(MainWindowList, DeleteAsksFirstAndSparesFavouritesOnTheAllPage)
 
     // A second request shows the same prompt; "否" deletes nothing.
     window->list()->selectAll();
-    window->DelectNowSelectContent();
+    window->DeleteNowSelectContent();
     prompt->no_button()->click();
     EXPECT_EQ(Rows(), (rows { "fav" }));
 }
@@ -202,8 +202,8 @@ TEST_F(MainWindowList, FavouriteToggleReportsRemovalsAndAdditionsAtOnce)
     window->list()->selectAll();
     window->CollectNowSelectContent();
     EXPECT_EQ(Notice(), QStringLiteral("移除2,增加3条收藏"));
-    EXPECT_EQ(window->records[0].collect, 0);
-    EXPECT_EQ(window->records[1].collect, collect_mark);
+    EXPECT_EQ(window->history().records[0].collect, 0);
+    EXPECT_EQ(window->history().records[1].collect, collect_mark);
 }
 
 TEST_F(MainWindowList, EncodingsAndFileCopiesReachTheClipboardUnrecorded)
@@ -221,11 +221,11 @@ TEST_F(MainWindowList, EncodingsAndFileCopiesReachTheClipboardUnrecorded)
     window->CopyNowSelectFile();
     const QList<QUrl> urls = QGuiApplication::clipboard()->mimeData()->urls();
     ASSERT_EQ(urls.size(), 2);
-    EXPECT_EQ(urls[0].toLocalFile(), QString::fromStdString(window->records[1].content));
-    EXPECT_EQ(urls[1].toLocalFile(), QString::fromStdString(window->records[0].content));
+    EXPECT_EQ(urls[0].toLocalFile(), QString::fromStdString(window->history().records[1].content));
+    EXPECT_EQ(urls[1].toLocalFile(), QString::fromStdString(window->history().records[0].content));
     EXPECT_EQ(Notice(), QStringLiteral("文件已经复制到剪贴板"));
     QTest::qWait(150);
-    EXPECT_EQ(window->records.size(), 2u);
+    EXPECT_EQ(window->history().records.size(), 2u);
 }
 
 TEST_F(MainWindowList, ShiftWhileCopyingPinsTheTextAndCtrlShiftSearchesForIt)

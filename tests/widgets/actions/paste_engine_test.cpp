@@ -45,7 +45,7 @@ protected:
     void SetUp() override
     {
         Settings() = settings_record {};
-        skip_clipboard_change = false;
+        own_write = own_clipboard_write {};
         for (int i = 0; i < 10; ++i) {
             view.emplace_back();
             view.back().text = "row" + std::to_string(i);
@@ -56,7 +56,7 @@ protected:
             [this] { ++preview_hidden; }, [] { return platform::WindowId(77); } };
         fake.foreground = 0;
         fake.ClearCalls();
-        engine = std::make_unique<paste_engine>(target, hooks, [this](int ms) {
+        engine = std::make_unique<paste_engine>(target, own_write, hooks, [this](int ms) {
             Flush();
             log.push_back("Sleep " + std::to_string(ms));
         });
@@ -98,6 +98,7 @@ protected:
     int hidden = 0;
     int preview_hidden = 0;
     platform::WindowId target = 0;
+    own_clipboard_write own_write;
     std::unique_ptr<paste_engine> engine;
 };
 
@@ -219,24 +220,20 @@ TEST_F(PasteEngine, OwnKeysComingBackAreRecognisedOnceEach)
     EXPECT_FALSE(engine->TakeOwnKeyEcho(VirtualKeyOf(Qt::Key_X), false));
 }
 
-TEST_F(PasteEngine, NoChangeIsCapturedWhileARunIsOnAndOwnWritesNever)
+TEST_F(PasteEngine, ARunIsReportedUntilItsLastRowAndEachOfItsWritesIsMarkedOwn)
 {
-    EXPECT_TRUE(engine->AcceptClipboardChange());
-    skip_clipboard_change = true;
-    EXPECT_FALSE(engine->AcceptClipboardChange());
-    EXPECT_FALSE(skip_clipboard_change);
-    EXPECT_TRUE(engine->AcceptClipboardChange());
-
+    EXPECT_FALSE(engine->Running());
     selected = { 3, 4 };
     engine->PasteNowSelectContent();
-    EXPECT_FALSE(engine->AcceptClipboardChange()); // another program's copy
+    EXPECT_TRUE(engine->Running()); // another program's copy now is not captured
     engine->PasteQueueTick(true);
-    EXPECT_TRUE(skip_clipboard_change); // our own write
-    EXPECT_FALSE(engine->AcceptClipboardChange());
+    EXPECT_TRUE(own_write.Take());
+    EXPECT_TRUE(engine->Running());
     engine->PasteQueueTick(true);
-    engine->PasteQueueTick(true); // the run ends
-    EXPECT_FALSE(engine->AcceptClipboardChange()); // the last own write
-    EXPECT_TRUE(engine->AcceptClipboardChange());
+    EXPECT_TRUE(own_write.Take()); // the last row
+    EXPECT_FALSE(engine->Running());
+    engine->PasteQueueTick(true); // the run's closing tick writes nothing
+    EXPECT_FALSE(own_write.pending());
 }
 
 TEST_F(PasteEngine, CyclingHotkeyAbortsARunAndOnReleasePastesIntoTheFirstTargetOnce)
@@ -303,7 +300,7 @@ TEST_F(PasteEngine, CopyPutsEachKindOnTheClipboardAndSkipsItsCaptureButNotForRow
     view[3].type = 7; // a kind this version does not know
     for (std::int64_t row : { -1, 10, 3 }) {
         engine->CopyRowContent(row);
-        EXPECT_FALSE(skip_clipboard_change);
+        EXPECT_FALSE(own_write.pending());
         EXPECT_EQ(Clipboard(), QStringLiteral("before"));
     }
     EXPECT_TRUE(notices.empty());
@@ -322,7 +319,7 @@ TEST_F(PasteEngine, CopyPutsEachKindOnTheClipboardAndSkipsItsCaptureButNotForRow
 
     engine->CopyRowContent(0);
     EXPECT_EQ(Clipboard(), QString::fromUtf8("abc\xF0\x9F\x98\x80"));
-    EXPECT_TRUE(skip_clipboard_change);
+    EXPECT_TRUE(own_write.pending());
     engine->reverse_text = true; // flipped by code point, file lists never
     engine->CopyRowContent(0);
     EXPECT_EQ(Clipboard(),

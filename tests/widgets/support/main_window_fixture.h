@@ -2,12 +2,12 @@
 // history is filled straight into its records.
 #pragma once
 
+#include "actions/alertwidget.h"
 #include "app/mainwindow.h"
 #include "core/program_file.h"
 #include "core/settings_record.h"
 #include "history/history_list.h"
 #include "history/history_list_model.h"
-#include "actions/alertwidget.h"
 
 #include <gtest/gtest.h>
 
@@ -53,13 +53,14 @@ protected:
             item.text = text + (item.collect ? 1 : 0);
             item.type = item.text.rfind("file:", 0) == 0 ? content_file : content_text;
             const QString path = history.ContentFolder()
-                + QStringLiteral("/%1.txt").arg(window->records.size() + 1);
+                + QStringLiteral("/%1.txt").arg(window->history().records.size() + 1);
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(item.text.c_str());
             item.content = path.toStdString();
-            window->records.push_back({ item.type, item.collect, item.content, {}, {}, {} });
-            window->items.push_back(item);
+            window->history().records.push_back(
+                { item.type, item.collect, item.content, {}, {}, {} });
+            window->history().items.push_back(item);
         }
         window->ApplyViewFilter(true);
     }

@@ -1,0 +1,67 @@
+#include "actions/capture_reaction.h"
+
+#include "actions/copy_shortcuts.h"
+#include "actions/web_search.h"
+#include "core/settings_record.h"
+#include "history/clipboard_snapshot.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QUrl>
+
+capture_reaction::capture_reaction(clipboard_capture& capture, platform::WindowId& target_window,
+    std::function<bool()> paste_running, QObject* parent)
+    : QObject(parent)
+    , capture_(capture)
+    , target_window_(target_window)
+    , paste_running_(std::move(paste_running))
+{
+}
+
+bool capture_reaction::AcceptChange()
+{
+    const bool running = paste_running_ && paste_running_();
+    if (!own_write_.Take() && !running)
+        return true;
+    return false;
+}
+
+void capture_reaction::ClipboardChanged()
+{
+    if (AcceptChange())
+        QTimer::singleShot(50, this, &capture_reaction::CaptureNow);
+}
+
+void capture_reaction::CaptureNow()
+{
+    target_window_ = platform::Current().ForegroundWindow();
+    if (!Settings().start_paster)
+        return; // paused: the change is lost, not queued
+    own_write_.Mark();
+    const clipboard_snapshot clipboard = ReadClipboard(QGuiApplication::clipboard()->mimeData());
+    const clipboard_capture::outcome outcome = capture_.Capture(clipboard, target_window_);
+    emit captured();
+    own_write_.Take();
+    RunCopyShortcuts(outcome, clipboard.text);
+}
+
+void capture_reaction::RunCopyShortcuts(clipboard_capture::outcome outcome, const QString& text)
+{
+    // The query asks the window system; most captures need not wait for it.
+    const settings_record& settings = Settings();
+    if (!settings.even_preview && !settings.even_search)
+        return;
+    const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
+    const copy_shortcuts wanted = CopyShortcutsFor(outcome, held & Qt::ShiftModifier,
+        held & Qt::ControlModifier, settings.even_preview, settings.even_search);
+    if (wanted.pin_text)
+        emit pinText(text);
+    if (wanted.web_search)
+        QDesktopServices::openUrl(WebSearchUrl(text, settings.search_path));
+    if (wanted.open_files)
+        QDesktopServices::openUrl(QUrl(text, QUrl::TolerantMode));
+    if (wanted.pin_image)
+        emit pinImage(capture_.last_image());
+}
