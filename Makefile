@@ -5,6 +5,8 @@ SANITIZE ?= 0
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 BUILD_TYPE ?= RelWithDebInfo
+# CI builds treat warnings as errors.
+WERROR ?= $(if $(CI),1,0)
 
 # Sanitizer builds run test binaries while building (test discovery) and in
 # the tests; leaks inside system libraries are suppressed, ours are not.
@@ -12,9 +14,10 @@ export LSAN_OPTIONS := suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions
 export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 
 CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-  -DQUILLBOX_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF)
+  -DQUILLBOX_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF) \
+  -DQUILLBOX_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
 
-.PHONY: all deps build run test bench fuzz wincheck format clean screenshots
+.PHONY: all deps build run test bench fuzz wincheck format format-check clean screenshots
 
 all: build
 
@@ -48,6 +51,11 @@ wincheck:
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on any source file that clang-format would change.
+format-check:
+	@scripts/install-deps.sh ci
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build build-asan build-fuzz

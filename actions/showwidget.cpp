@@ -3,9 +3,9 @@
 #include "actions/popup_frame.h"
 #include "core/program_file.h"
 #include "core/settings_record.h"
-#include "widgets/theme_sheets.h"
 #include "platform/platform.h"
 #include "resources/images.h"
+#include "widgets/theme_sheets.h"
 
 #include <QCloseEvent>
 #include <QDebug>

@@ -1,7 +1,7 @@
 #include "app/shell_actions.h"
 
-#include "core/program_file.h"
 #include "app/single_instance.h"
+#include "core/program_file.h"
 
 #include <cstdio>
 #include <cstdlib>

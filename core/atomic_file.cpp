@@ -21,8 +21,8 @@ bool Write(const QString& path, const QByteArray& bytes)
     // identical write saves a flush to disk each time.
     {
         QFile current(path);
-        if (current.size() == bytes.size() && current.open(QIODevice::ReadOnly) &&
-            current.readAll() == bytes)
+        if (current.size() == bytes.size() && current.open(QIODevice::ReadOnly)
+            && current.readAll() == bytes)
             return true;
     }
     QSaveFile file(path);

@@ -15,7 +15,7 @@ packages=(
   fonts-dejavu-core fonts-wqy-microhei
 )
 if [ "${1:-}" = ci ]; then
-  packages+=(clang libclang-rt-14-dev g++-mingw-w64-x86-64)
+  packages+=(clang clang-format libclang-rt-14-dev g++-mingw-w64-x86-64)
 fi
 
 missing=()

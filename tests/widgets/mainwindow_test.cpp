@@ -1,8 +1,8 @@
 // The bare main window: settings and autorun at start, where it is placed,
 // Escape and close hiding it to the tray, the tray's way back.
+#include "app/window_placement.h"
 #include "core/message_bus.h"
 #include "core/message_ids.h"
-#include "app/window_placement.h"
 #include "platform/fake/fake_platform.h"
 #include "tests/widgets/support/main_window_fixture.h"
 
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, EscapeButtonSavesWithFlagAndHidesAndTheWindowComesBackWhe
     window.ShowMainWindow();
     EXPECT_EQ(window.pos(), QPoint(100, 200));
 
-    QTest::qWait(300);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 2000));
     window.ShowMainWindow();

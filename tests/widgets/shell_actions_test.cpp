@@ -1,10 +1,10 @@
 #include "app/mainwindow.h"
+#include "app/shell_actions.h"
+#include "app/single_instance.h"
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "core/program_file.h"
 #include "core/settings_record.h"
-#include "app/shell_actions.h"
-#include "app/single_instance.h"
 
 #include <gtest/gtest.h>
 

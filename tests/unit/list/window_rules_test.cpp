@@ -1,8 +1,8 @@
-#include "widgets/theme_sheets.h"
 #include "app/title_drag.h"
-#include "history/view_choice.h"
 #include "app/window_animation.h"
+#include "history/view_choice.h"
 #include "tests/unit/unit_files.h"
+#include "widgets/theme_sheets.h"
 
 #include <gtest/gtest.h>
 
