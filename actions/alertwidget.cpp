@@ -1,13 +1,12 @@
 #include "actions/alertwidget.h"
 
-#include "core/settings_record.h"
-
 #include <QPainter>
 #include <QPen>
 
-alertwidget::alertwidget(QWidget* parent, const QString& text)
+alertwidget::alertwidget(QWidget* parent, const QString& text, bool dark)
     : QWidget(parent)
     , text_(text)
+    , dark_(dark)
 {
     setWindowFlags(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -19,7 +18,7 @@ alertwidget::alertwidget(QWidget* parent, const QString& text)
     timer_.start();
 }
 
-alertwidget* alertwidget::Show(QWidget* window, const QString& text)
+alertwidget* alertwidget::Show(QWidget* window, const QString& text, bool dark)
 {
     if (!window)
         return nullptr;
@@ -30,10 +29,16 @@ alertwidget* alertwidget::Show(QWidget* window, const QString& text)
         // Later, in case the caller runs inside the old notice's own tick.
         old->deleteLater();
     }
-    auto* notice = new alertwidget(window, text);
+    auto* notice = new alertwidget(window, text, dark);
     notice->show();
     notice->raise();
     return notice;
+}
+
+void alertwidget::SetDark(bool dark)
+{
+    dark_ = dark;
+    update();
 }
 
 void alertwidget::Place()
@@ -58,13 +63,12 @@ void alertwidget::Tick()
 
 void alertwidget::paintEvent(QPaintEvent*)
 {
-    const bool dark = Settings().dark_mode;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(fade_.BoxOpacity());
     // A faint rim keeps the box apart from a window body of nearly its colour.
-    painter.setPen(QPen(dark ? QColor(255, 255, 255, 40) : QColor(0, 0, 0, 36), 1));
-    painter.setBrush(dark ? QColor(72, 72, 76) : QColor(246, 246, 248));
+    painter.setPen(QPen(dark_ ? QColor(255, 255, 255, 40) : QColor(0, 0, 0, 36), 1));
+    painter.setBrush(dark_ ? QColor(72, 72, 76) : QColor(246, 246, 248));
     painter.drawRoundedRect(QRectF(0.5, 0.5, width() - 1, height() - 1), 19, 19);
 
     QFont font = painter.font();
@@ -72,6 +76,6 @@ void alertwidget::paintEvent(QPaintEvent*)
     font.setBold(true);
     painter.setFont(font);
     painter.setOpacity(fade_.TextOpacity());
-    painter.setPen(dark ? Qt::white : Qt::black);
+    painter.setPen(dark_ ? Qt::white : Qt::black);
     painter.drawText(rect(), Qt::AlignCenter, text_);
 }

@@ -12,11 +12,15 @@ class alertwidget : public QWidget {
     Q_OBJECT
 public:
     // A child of parent, placed and started at once.
-    alertwidget(QWidget* parent, const QString& text);
+    alertwidget(QWidget* parent, const QString& text, bool dark);
 
     // Shows a notice over window, replacing the one it showed before, so a
     // window never stacks notices. Returns the new notice (owned by window).
-    static alertwidget* Show(QWidget* window, const QString& text);
+    static alertwidget* Show(QWidget* window, const QString& text, bool dark);
+
+    // A theme switched while the notice is up: it fades out in the new one.
+    void SetDark(bool dark);
+    bool dark() const { return dark_; }
 
     // One 50 ms step of the rise and fall; the notice's timer calls it.
     void Tick();
@@ -35,6 +39,7 @@ private:
     void Place();
 
     QString text_;
+    bool dark_;
     notice_fade fade_;
     QTimer timer_;
 };

@@ -189,6 +189,13 @@ void MainWindow::ConnectParts()
         list_->doItemsLayout();
     });
     connect(chrome_, &window_chrome::restored, this, [this] { list_->doItemsLayout(); });
+    // Posted, not handled here alone: the preview and prompt windows follow the theme switch.
+    for (const auto& [button, control] : { std::pair { language_button_, control_language_button },
+             { recording_button_, control_recording_button },
+             { day_night_button_, control_day_night_button } })
+        connect(button, &switchbutton::toggled, this,
+            [control = control](int state) { bus::Post(msg_control_toggled, control, state); });
+    connect(tab_strip_, &imagetabwidget::chosen, this, &MainWindow::OnTypeTabChosen);
 }
 
 void MainWindow::ShowStoredHistory()
@@ -229,7 +236,7 @@ void MainWindow::BuildWidgets()
     auto* title_row = new QHBoxLayout;
     title_row->setSpacing(6);
     title_row->addStretch(1);
-    language_button_ = new switchbutton(control_language_button,
+    language_button_ = new switchbutton(
         { QStringLiteral("Tap here to switch languages"), QStringLiteral("点按此处切换语言"),
             QStringLiteral("點按此處切換語言"),
             QStringLiteral("言語を切り替えるには、ここをタップしてください"),
@@ -241,11 +248,10 @@ void MainWindow::BuildWidgets()
             QStringLiteral("korean.png"), QStringLiteral("french.png"),
             QStringLiteral("german.png") },
         false, central);
-    recording_button_ = new switchbutton(control_recording_button,
-        { tr("点按此处开启剪贴板记录"), tr("点按此处暂停剪贴板记录") },
-        { QStringLiteral("off.png"), QStringLiteral("on.png") }, true, central);
-    day_night_button_ = new switchbutton(control_day_night_button,
-        { tr("点按此处开启夜间模式"), tr("点按此处开启昼间模式") },
+    recording_button_
+        = new switchbutton({ tr("点按此处开启剪贴板记录"), tr("点按此处暂停剪贴板记录") },
+            { QStringLiteral("off.png"), QStringLiteral("on.png") }, true, central);
+    day_night_button_ = new switchbutton({ tr("点按此处开启夜间模式"), tr("点按此处开启昼间模式") },
         { QStringLiteral("sun.png"), QStringLiteral("moon.png") }, true, central);
     settings_button_ = new QPushButton(QStringLiteral("\u2699"), central);
     settings_button_->setObjectName(QStringLiteral("settings_button"));
@@ -283,7 +289,7 @@ void MainWindow::BuildWidgets()
     search_box_->setMinimumSize(130, 40);
     search_box_->setMaximumSize(qMax(130, default_size_.width() - 380), 40);
     tools->addWidget(search_box_, 1);
-    tab_strip_ = new imagetabwidget(msg_type_tab_chosen, central);
+    tab_strip_ = new imagetabwidget(central);
     tab_strip_->setMinimumSize(250, 30);
     tab_strip_->setMaximumHeight(34);
     tab_strip_->setToolTip(tr("点按此处不同区域切换显示类型"));
@@ -315,6 +321,8 @@ void MainWindow::BuildWidgets()
     chrome_->SetButtons(min_button_, max_button_, close_button_);
     chrome_->SetTitleRow(title_row, default_size_.width());
     chrome_->SetMarginLayouts(outer, body);
+    connect(chrome_, &window_chrome::foldChanged, this,
+        [](bool folded) { Settings().folded_now = folded; });
 
     // Without back.png beside the program the window paints no body.
     back_ = QPixmap(ProgramFolder() + QStringLiteral("/back.png"));
@@ -331,6 +339,8 @@ void MainWindow::PlaceWindow()
     const auto saved = window_placement::ParsePosition(Settings().position);
     if (saved && saved->width() - 1 < 500 && Settings().auto_fold)
         Settings().folded_now = true;
+    chrome_->SetAutoFold(Settings().auto_fold);
+    chrome_->SetFolded(Settings().folded_now);
     QRect frame;
     if (saved && window_placement::IsAccepted(*saved, available)) {
         setGeometry(*saved);
@@ -429,7 +439,11 @@ void MainWindow::ApplyTheme()
         counter_label_->setContentsMargins(3, 5, 3, 5);
     }
     if (chrome_)
-        chrome_->RestyleChrome();
+        chrome_->SetDark(dark);
+    if (tab_strip_)
+        tab_strip_->SetDark(dark);
+    for (alertwidget* notice : findChildren<alertwidget*>(QString(), Qt::FindDirectChildrenOnly))
+        notice->SetDark(dark);
     if (list_)
         list_->SetLook(dark, Settings().remove_style);
     if (list_menu_)
@@ -502,6 +516,8 @@ void MainWindow::ApplyEditedSettings(const settings_record* edited)
     const bool old_dark = Settings().dark_mode;
     Settings() = *edited;
     Settings().collect_sort_type = view_choice::ValidOrder(Settings().collect_sort_type);
+    chrome_->SetAutoFold(Settings().auto_fold);
+    chrome_->SetFolded(Settings().folded_now);
     if (Settings().auto_run != old_auto_run)
         autorun::Apply(platform::Current(), Settings().auto_run, ProgramFolder());
     SaveSettings(true);
@@ -607,7 +623,7 @@ void MainWindow::OnTypeTabChosen(std::int64_t code)
 void MainWindow::ShowNotice(const QString& text)
 {
     qDebug() << "notice:" << text;
-    alertwidget::Show(this, text);
+    alertwidget::Show(this, text, Settings().dark_mode);
 }
 
 QString MainWindow::StatusLine() const

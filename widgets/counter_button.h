@@ -1,31 +1,32 @@
-// A tiny text button that steps through a list of labels and writes the
-// chosen index straight into a settings field.
+// A tiny text button that steps through a list of labels on each click.
 #pragma once
 
-#include "core/message_bus.h"
-
-#include <cstdint>
 #include <QPushButton>
 #include <QStringList>
 
 class counter_button : public QPushButton {
     Q_OBJECT
 public:
-    // index points at the caller's field and must outlive the button. A stored
-    // index outside the labels is taken as 0 and written back.
-    counter_button(std::int64_t* index, const QStringList& texts, QWidget* parent = nullptr);
-    ~counter_button() override;
+    // Starts at index 0 in the dark look.
+    explicit counter_button(const QStringList& texts, QWidget* parent = nullptr);
+
+    // Shows the label at index; an index outside the labels (a value edited
+    // by hand in the settings file) is taken as 0. Reports nothing.
+    void setIndex(int index);
+    int index() const { return index_; }
 
     static QString DarkSheet();
     static QString LightSheet();
 
 public slots:
+    void SetDark(bool dark);
+    // Steps to the next label, wrapping to the first, and reports it.
     void onButtonClicked();
 
-private:
-    std::int64_t OnMessage(std::int64_t id, std::int64_t a, std::int64_t b);
+signals:
+    void indexChanged(int index);
 
-    std::int64_t* index_;
+private:
+    int index_ = 0;
     QStringList texts_;
-    bus::Token token_ = 0;
 };

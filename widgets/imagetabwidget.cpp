@@ -1,7 +1,5 @@
 #include "widgets/imagetabwidget.h"
 
-#include "core/message_bus.h"
-#include "core/settings_record.h"
 #include "resources/images.h"
 #include "widgets/tab_strip_geometry.h"
 
@@ -20,9 +18,8 @@ imagetabwidget::area imagetabwidget::area::Make(const QString& source, std::int6
     return a;
 }
 
-imagetabwidget::imagetabwidget(std::int64_t message_id, QWidget* parent)
+imagetabwidget::imagetabwidget(QWidget* parent)
     : QWidget(parent)
-    , message_id_(message_id)
 {
     images::Init();
     setObjectName(QStringLiteral("imagetabwidget"));
@@ -59,6 +56,12 @@ void imagetabwidget::selectValue(std::int64_t value)
     update();
 }
 
+void imagetabwidget::SetDark(bool dark)
+{
+    dark_ = dark;
+    update();
+}
+
 void imagetabwidget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
@@ -73,9 +76,9 @@ void imagetabwidget::mousePressEvent(QMouseEvent* event)
     case tab_strip::click_result::choose:
         break;
     }
-    // A handler may replace our areas; read the value before posting.
+    // A receiver may replace our areas; read the value before reporting it.
     const std::int64_t value = areas_[*hit].value;
-    bus::Post(message_id_, value, 0);
+    emit chosen(value);
     current_ = *hit;
     update();
 }
@@ -95,16 +98,15 @@ void imagetabwidget::paintEvent(QPaintEvent*)
 
     if (current_ < n) {
         const QRectF highlight(tab_strip::AreaLeft(current_, w, n), 0, area_width, h);
-        const bool dark = Settings().dark_mode;
         painter.setPen(Qt::NoPen);
         // Filled twice: the second coat deepens the dark theme's highlight.
-        painter.setBrush(dark ? QColor(51, 51, 51) : QColor(207, 207, 207));
+        painter.setBrush(dark_ ? QColor(51, 51, 51) : QColor(207, 207, 207));
         painter.drawRoundedRect(highlight, h / 2, h / 2);
-        painter.setBrush(dark ? QColor(41, 41, 41) : QColor(207, 207, 207));
+        painter.setBrush(dark_ ? QColor(41, 41, 41) : QColor(207, 207, 207));
         painter.drawRoundedRect(highlight, h / 2, h / 2);
     }
 
-    painter.setPen(Settings().dark_mode ? Qt::white : Qt::black);
+    painter.setPen(dark_ ? Qt::white : Qt::black);
     for (std::size_t i = 0; i < n; ++i) {
         const QRect cell(static_cast<int>(i) * area_width, 0, area_width, h);
         const area& a = areas_[i];

@@ -1,5 +1,5 @@
 // A strip of equal areas, each an image or a text, one of them highlighted.
-// A click posts the strip's bus id with the clicked area's value.
+// A click reports the clicked area's value.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +23,7 @@ public:
         static area Make(const QString& source, std::int64_t value, int mode = 0);
     };
 
-    explicit imagetabwidget(std::int64_t message_id, QWidget* parent = nullptr);
+    explicit imagetabwidget(QWidget* parent = nullptr);
 
     void addArea(const area& a);
     // Replaces an area and repaints; an index beyond the end only repaints.
@@ -34,7 +34,13 @@ public:
     // Makes current the last area carrying the value.
     void selectValue(std::int64_t value);
     std::size_t currentIndex() const { return current_; }
-    std::int64_t messageId() const { return message_id_; }
+    // The highlight and text colours of the theme; light until told.
+    void SetDark(bool dark);
+
+signals:
+    // A left click on an area other than the current one, or on the
+    // favourites area at any time. A receiver may rebuild the areas.
+    void chosen(qint64 value);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -43,5 +49,5 @@ protected:
 private:
     std::vector<area> areas_;
     std::size_t current_ = 0;
-    std::int64_t message_id_;
+    bool dark_ = false;
 };

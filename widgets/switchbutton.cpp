@@ -1,13 +1,10 @@
 #include "widgets/switchbutton.h"
 
-#include "core/message_bus.h"
-#include "core/message_ids.h"
 #include "resources/images.h"
 
-switchbutton::switchbutton(std::int64_t id, const QStringList& tooltips, const QStringList& images,
-    bool self_advance, QWidget* parent)
+switchbutton::switchbutton(
+    const QStringList& tooltips, const QStringList& images, bool self_advance, QWidget* parent)
     : QPushButton(parent)
-    , id_(id)
     , images_(images)
     , tooltips_(tooltips)
     , self_advance_(self_advance)
@@ -39,5 +36,5 @@ void switchbutton::OnClicked()
             next = 0;
         setState(next);
     }
-    bus::Post(msg_control_toggled, id_, state_);
+    emit toggled(state_);
 }

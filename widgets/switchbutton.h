@@ -1,8 +1,7 @@
-// An image button that steps through a fixed list of states and announces
-// every click on the bus as msg_control_toggled (id, state).
+// An image button that steps through a fixed list of states and reports
+// every click with the state it shows afterwards.
 #pragma once
 
-#include <cstdint>
 #include <QPushButton>
 #include <QStringList>
 
@@ -10,21 +9,25 @@ class switchbutton : public QPushButton {
     Q_OBJECT
 public:
     // images: one name per state under ":/image/"; tooltips: one per state,
-    // their count is the number of states.
-    switchbutton(std::int64_t id, const QStringList& tooltips, const QStringList& images,
-        bool self_advance, QWidget* parent = nullptr);
+    // their count is the number of states. A self-advancing switch steps to
+    // the next state (wrapping to 0) before it reports a click; the other
+    // kind reports its unchanged state and leaves the stepping to its owner.
+    switchbutton(const QStringList& tooltips, const QStringList& images, bool self_advance,
+        QWidget* parent = nullptr);
 
     // Shows the image and tool tip of the state; a state without an image is
-    // stored but changes nothing on screen.
+    // stored but changes nothing on screen. Reports nothing.
     void setState(int state);
     int state() const { return state_; }
-    std::int64_t id() const { return id_; }
+
+signals:
+    // Hides QAbstractButton::toggled(bool), which this unchecked button never sends.
+    void toggled(int state);
 
 private:
     void OnClicked();
 
     int state_ = 0;
-    std::int64_t id_;
     QStringList images_;
     QStringList tooltips_;
     bool self_advance_;

@@ -1,6 +1,5 @@
 #include "widgets/window_chrome.h"
 
-#include "core/settings_record.h"
 #include "resources/images.h"
 #include "widgets/fold_rule.h"
 
@@ -27,7 +26,7 @@ window_chrome::window_chrome(QWidget* window, options opts)
         window_->setAttribute(Qt::WA_Hover);
         window_->setMinimumSize(options_.minimum_size);
     }
-    look_ = chrome_style::LookFor(window_->isMaximized(), Settings().dark_mode);
+    look_ = chrome_style::LookFor(window_->isMaximized(), dark_);
     UpdateZones();
     window_->installEventFilter(this);
 }
@@ -59,6 +58,22 @@ void window_chrome::RelayTitleRow()
             chrome_style::TitleRowMargins(window_->width(), default_width_));
 }
 
+void window_chrome::SetDark(bool dark)
+{
+    dark_ = dark;
+    RestyleChrome();
+}
+
+void window_chrome::SetAutoFold(bool auto_fold)
+{
+    auto_fold_ = auto_fold;
+}
+
+void window_chrome::SetFolded(bool folded)
+{
+    folded_ = folded;
+}
+
 void window_chrome::ToggleMaximize()
 {
     if (window_->isMaximized()) {
@@ -76,7 +91,7 @@ void window_chrome::ToggleMaximize()
 
 void window_chrome::RestyleChrome()
 {
-    look_ = chrome_style::LookFor(window_->isMaximized(), Settings().dark_mode);
+    look_ = chrome_style::LookFor(window_->isMaximized(), dark_);
     if (min_)
         min_->setStyleSheet(chrome_style::WindowButtonSheet(look_.min_button));
     if (max_)
@@ -108,11 +123,9 @@ void window_chrome::OnResized()
     RelayTitleRow();
     if (!options_.main_window)
         return;
-    settings_record& settings = Settings();
-    const auto folded
-        = fold_rule::NextFolded(window_->width(), settings.folded_now, settings.auto_fold);
+    const auto folded = fold_rule::NextFolded(window_->width(), folded_, auto_fold_);
     if (folded) {
-        settings.folded_now = *folded;
+        folded_ = *folded;
         emit foldChanged(*folded);
     }
 }

@@ -39,6 +39,15 @@ public:
     // Layouts that get the outer and inner margins of the current state.
     void SetMarginLayouts(QLayout* outer, QLayout* inner);
 
+    // The theme of the title-bar buttons; restyles them at once. Light until told.
+    void SetDark(bool dark);
+    // Whether a resize of the main window folds and unfolds the list; off until told.
+    void SetAutoFold(bool auto_fold);
+    // The list's folded state as the owner knows it; a resize steps on from it.
+    // Setting it reports nothing.
+    void SetFolded(bool folded);
+    bool folded() const { return folded_; }
+
     void ToggleMaximize();
     // Buttons, margins and body metrics for the current state and theme.
     void RestyleChrome();
@@ -57,7 +66,7 @@ signals:
     void activated();
     // A maximised window came back to its normal size: adjust the list.
     void restored();
-    // Automatic folding changed Settings().folded_now: rebuild the list.
+    // Automatic folding changed the folded state: rebuild the list.
     void foldChanged(bool folded);
 
 private:
@@ -75,4 +84,7 @@ private:
     QPointer<QLayout> outer_;
     QPointer<QLayout> inner_;
     int default_width_ = 900;
+    bool dark_ = false;
+    bool auto_fold_ = false;
+    bool folded_ = false;
 };

@@ -9,6 +9,7 @@
 #include "history/clipboard_capture.h"
 #include "tests/widgets/support/main_window_fixture.h"
 #include "widgets/imagetabwidget.h"
+#include "widgets/switchbutton.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -68,6 +69,24 @@ protected:
     url_catcher catcher;
 };
 
+// A click on the tab strip's area, 0 (all) to 4 (favourites).
+void ClickTab(MainWindow& window, int area)
+{
+    imagetabwidget* strip = window.tab_strip();
+    ASSERT_GT(strip->width(), 0);
+    const int x = strip->width() * (2 * area + 1) / 10;
+    QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(x, strip->height() / 2));
+}
+
+// The title-row switch that shows this tool tip.
+switchbutton* TitleSwitch(MainWindow& window, const QString& tip)
+{
+    for (switchbutton* button : window.findChildren<switchbutton*>())
+        if (button->toolTip() == tip)
+            return button;
+    return nullptr;
+}
+
 const std::initializer_list<const char*> kHistory = { "*alpha abc", "file:///home/u/abc/doc.txt",
     "*beta", "ABC", "*file:///home/u/fav.txt", "xabc" };
 
@@ -81,29 +100,31 @@ TEST_F(MainWindowList, AutoFoldStartsFoldedBelow501AndNarrowingFoldsTheRows)
     EXPECT_FALSE(Settings().folded_now);
     window->resize(499, 600);
     EXPECT_TRUE(window->list()->listModel()->compact());
+    EXPECT_TRUE(Settings().folded_now);
     window->resize(501, 600);
     EXPECT_FALSE(window->list()->listModel()->compact());
+    EXPECT_FALSE(Settings().folded_now);
 }
 
 TEST_F(MainWindowList, FavouritesTabWalksOrdersBackToTheDefaultWithOneNotice)
 {
     Add(kHistory);
-    bus::Post(msg_type_tab_chosen, 4, 0);
+    ClickTab(*window, 4);
     EXPECT_EQ(Notice(), QStringLiteral("已选择显示收藏 - 默认"));
     EXPECT_EQ(Rows(), (rows { "alpha abc", "beta", "file:///home/u/fav.txt" }));
-    bus::Post(msg_type_tab_chosen, 4, 0);
+    ClickTab(*window, 4);
     EXPECT_EQ(Notice(), QStringLiteral("已选择显示收藏 - [文本、图片、文件]"));
     for (int i = 0; i < 4; ++i)
-        bus::Post(msg_type_tab_chosen, 4, 0);
+        ClickTab(*window, 4);
     EXPECT_EQ(Settings().collect_sort_type, 5);
     EXPECT_EQ(Rows(), (rows { "file:///home/u/fav.txt", "alpha abc", "beta" }));
-    bus::Post(msg_type_tab_chosen, 4, 0);
-    bus::Post(msg_type_tab_chosen, 4, 0);
+    ClickTab(*window, 4);
+    ClickTab(*window, 4);
     EXPECT_EQ(Settings().collect_sort_type, 0);
     EXPECT_EQ(Notice(), QStringLiteral("已选择显示收藏 - 默认"));
     EXPECT_EQ(window->findChildren<alertwidget*>().size(), 1);
 
-    bus::Post(msg_type_tab_chosen, 2, 0);
+    ClickTab(*window, 3);
     EXPECT_EQ(Notice(), QStringLiteral("已选择显示文件"));
     EXPECT_EQ(Rows(), (rows { "file:///home/u/abc/doc.txt", "file:///home/u/fav.txt" }));
     EXPECT_EQ(window->shown().row_to_record().at(1), 4);
@@ -138,12 +159,20 @@ TEST_F(MainWindowList, TypingInTheSearchBoxNarrowsTheListOnEveryTabAndTheStatusL
 
 TEST_F(MainWindowList, DayNightAndRecordingButtonsSwitchAndTellTheUser)
 {
-    bus::Post(msg_control_toggled, control_day_night_button, 1);
+    switchbutton* day_night = TitleSwitch(*window, QStringLiteral("点按此处开启夜间模式"));
+    ASSERT_NE(day_night, nullptr);
+    day_night->click();
     EXPECT_TRUE(Settings().dark_mode);
     EXPECT_EQ(Notice(), QStringLiteral("夜间模式已开启"));
+    // Shown before the switch took effect, the notice still fades out dark.
+    EXPECT_TRUE(window->findChildren<alertwidget*>().back()->dark());
+    auto* max = window->findChild<QPushButton*>(QStringLiteral("max_button"));
+    EXPECT_TRUE(max->styleSheet().contains(QStringLiteral("dark_max")));
     bus::Post(msg_control_toggled, control_dark_mode_switch, 0);
     EXPECT_FALSE(Settings().dark_mode);
-    bus::Post(msg_control_toggled, control_recording_button, 0);
+    EXPECT_EQ(day_night->state(), 0);
+    EXPECT_FALSE(max->styleSheet().contains(QStringLiteral("dark_max")));
+    TitleSwitch(*window, QStringLiteral("点按此处暂停剪贴板记录"))->click();
     EXPECT_FALSE(Settings().start_paster);
     EXPECT_EQ(Notice(), QStringLiteral("剪贴板记录已暂停"));
     bus::Post(msg_control_toggled, control_recording_button, 1);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QImage>
 
 namespace {
 
@@ -23,16 +24,35 @@ TEST(AlertWidget, OneNoticeAtATimePerWindow)
     window.resize(800, 600);
     window.show();
     other.show();
-    alertwidget* first = alertwidget::Show(&window, QStringLiteral("已选择显示文本"));
-    alertwidget::Show(&other, QStringLiteral("b"));
-    alertwidget* second = alertwidget::Show(&window, QStringLiteral("已选择显示图片"));
+    alertwidget* first = alertwidget::Show(&window, QStringLiteral("已选择显示文本"), false);
+    alertwidget::Show(&other, QStringLiteral("b"), false);
+    alertwidget* second = alertwidget::Show(&window, QStringLiteral("已选择显示图片"), false);
     EXPECT_NE(first, second);
     EXPECT_EQ(VisibleNotices(window), std::vector<alertwidget*> { second });
     EXPECT_EQ(VisibleNotices(other).size(), 1u);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window.findChildren<alertwidget*>().size(), 1);
     EXPECT_EQ(second->text(), QStringLiteral("已选择显示图片"));
-    EXPECT_EQ(alertwidget::Show(nullptr, QStringLiteral("x")), nullptr);
+    EXPECT_EQ(alertwidget::Show(nullptr, QStringLiteral("x"), false), nullptr);
+}
+
+TEST(AlertWidget, PaintsTheBoxInTheThemeItWasLastGiven)
+{
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    alertwidget* notice = alertwidget::Show(&window, QStringLiteral("x"), false);
+    for (int i = 0; i < 20; ++i)
+        notice->Tick();
+    auto box = [notice] {
+        QImage image(notice->size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        notice->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        return image.pixelColor(30, 19); // left of the text
+    };
+    EXPECT_GT(box().red(), 200);
+    notice->SetDark(true);
+    EXPECT_LT(box().red(), 100);
 }
 
 TEST(AlertWidget, StaysCentredAndHidesAfterItsLifeEvenOnALateTick)
@@ -40,7 +60,7 @@ TEST(AlertWidget, StaysCentredAndHidesAfterItsLifeEvenOnALateTick)
     QWidget window;
     window.resize(800, 600);
     window.show();
-    alertwidget* notice = alertwidget::Show(&window, QStringLiteral("本地列表已与云上同步"));
+    alertwidget* notice = alertwidget::Show(&window, QStringLiteral("本地列表已与云上同步"), true);
     for (int i = 0; i < 70; ++i)
         notice->Tick();
     EXPECT_TRUE(notice->isVisible());

@@ -1,6 +1,3 @@
-#include "core/message_ids.h"
-#include "core/settings_record.h"
-#include "tests/widgets/support/bus_log.h"
 #include "widgets/imagetabwidget.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +5,11 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QSignalSpy>
 
 namespace {
 
-using Posts = std::vector<std::pair<std::int64_t, std::int64_t>>;
+using Values = std::vector<qint64>;
 
 void Click(QWidget& widget, double x, Qt::MouseButton button = Qt::LeftButton)
 {
@@ -25,15 +23,22 @@ class ImageTabWidget : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Settings() = settings_record {};
         strip.resize(250, 30);
         for (const auto& [image, value] : { std::pair { "all", 3 }, { "text", 0 }, { "image", 1 },
                  { "file", 2 }, { "collect", 4 } })
             strip.addArea(imagetabwidget::area::Make(
                 QStringLiteral(":/image/%1_flag.png").arg(QLatin1String(image)), value));
     }
-    imagetabwidget strip { msg_type_tab_chosen };
-    bus_log log { msg_type_tab_chosen };
+    Values Chosen() const
+    {
+        Values values;
+        for (const QList<QVariant>& arguments : chosen)
+            values.push_back(arguments[0].toLongLong());
+        return values;
+    }
+
+    imagetabwidget strip;
+    QSignalSpy chosen { &strip, &imagetabwidget::chosen };
 };
 
 TEST_F(ImageTabWidget, AClickOnABoundaryPixelWithTheRightButtonOrOnAnEmptyStripDoesNothing)
@@ -43,15 +48,17 @@ TEST_F(ImageTabWidget, AClickOnABoundaryPixelWithTheRightButtonOrOnAnEmptyStripD
     Click(strip, 50);
     Click(strip, 100);
     Click(strip, 75, Qt::RightButton);
-    imagetabwidget empty(msg_type_tab_chosen);
+    imagetabwidget empty;
+    QSignalSpy empty_chosen(&empty, &imagetabwidget::chosen);
     empty.resize(100, 30);
     Click(empty, 50);
     empty.grab(); // nothing to paint
-    EXPECT_TRUE(log.posts.empty());
+    EXPECT_TRUE(chosen.isEmpty());
+    EXPECT_TRUE(empty_chosen.isEmpty());
     EXPECT_EQ(strip.currentIndex(), 0u);
 }
 
-TEST_F(ImageTabWidget, ClicksPostTheAreaValueOnceButFavouritesEveryTime)
+TEST_F(ImageTabWidget, ClicksReportEachAreaValueOnceButFavouritesEveryTime)
 {
     Click(strip, 25); // already current
     Click(strip, 51);
@@ -59,7 +66,10 @@ TEST_F(ImageTabWidget, ClicksPostTheAreaValueOnceButFavouritesEveryTime)
     EXPECT_EQ(strip.currentIndex(), 3u);
     Click(strip, 225);
     Click(strip, 225);
-    EXPECT_EQ(log.posts, (Posts { { 0, 0 }, { 2, 0 }, { 4, 0 }, { 4, 0 } }));
+    Click(strip, 101);
+    Click(strip, 10);
+    EXPECT_EQ(Chosen(), (Values { 0, 2, 4, 4, 1, 3 }));
+    EXPECT_EQ(strip.currentIndex(), 0u);
 }
 
 TEST_F(ImageTabWidget, SelectValuePicksTheLastAreaCarryingItAndUnknownIndexesAreIgnored)
@@ -73,16 +83,12 @@ TEST_F(ImageTabWidget, SelectValuePicksTheLastAreaCarryingItAndUnknownIndexesAre
     EXPECT_EQ(strip.areaCount(), 6u);
 }
 
-TEST_F(ImageTabWidget, AHandlerMayRebuildTheStripWhileItsClickIsPosted)
+TEST_F(ImageTabWidget, AReceiverMayRebuildTheStripWhileItsClickIsReported)
 {
-    const bus::Token token
-        = bus::Register(msg_type_tab_chosen, [this](std::int64_t, std::int64_t, std::int64_t) {
-              strip.setArea(2, imagetabwidget::area::Make(QStringLiteral("t"), 5, 1));
-              return std::int64_t { 0 };
-          });
+    QObject::connect(&strip, &imagetabwidget::chosen, &strip,
+        [this] { strip.setArea(2, imagetabwidget::area::Make(QStringLiteral("t"), 5, 1)); });
     Click(strip, 125);
-    bus::Unregister(token);
-    EXPECT_EQ(log.posts, (Posts { { 1, 0 } }));
+    EXPECT_EQ(Chosen(), (Values { 1 }));
     EXPECT_EQ(strip.currentIndex(), 2u);
 }
 
@@ -100,7 +106,8 @@ TEST_F(ImageTabWidget, ThePaintedHighlightFollowsTheCurrentArea)
     EXPECT_EQ(pixel(25).alpha(), 0);
     EXPECT_NE(pixel(75).alpha(), 0);
 
-    Settings().dark_mode = true;
+    EXPECT_GT(pixel(75).red(), 200);
+    strip.SetDark(true);
     EXPECT_LT(pixel(75).red(), 80);
 }
 

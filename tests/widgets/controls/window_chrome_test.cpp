@@ -1,7 +1,6 @@
 // The frameless window's chrome on a plain widget: the resize zones and
 // their cursors, border drags down to the minimum size, maximise, the
 // restyle of its buttons, folding, and what a pinned window's chrome leaves out.
-#include "core/settings_record.h"
 #include "widgets/window_chrome.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +19,6 @@ class WindowChrome : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Settings() = settings_record {};
         window.setGeometry(100, 100, 600, 500);
         chrome = new window_chrome(&window, {});
         auto* outer = new QVBoxLayout(&window);
@@ -32,7 +30,6 @@ protected:
         chrome->SetMarginLayouts(outer, title);
         window.show();
     }
-    void TearDown() override { Settings() = settings_record {}; }
     // Presses and releases of the left button; other types are hover moves.
     void Send(QEvent::Type type, const QPoint& local)
     {
@@ -120,8 +117,7 @@ TEST_F(WindowChrome, AMaximisedWindowHasNoFrameNorBorderUntilRestored)
     EXPECT_TRUE(max->styleSheet().contains(QStringLiteral("url(:/image/restore.png)")));
     EXPECT_EQ(window.layout()->contentsMargins(), QMargins());
     EXPECT_EQ(chrome->frame_margin(), 0);
-    Settings().dark_mode = true;
-    chrome->RestyleChrome();
+    chrome->SetDark(true);
     EXPECT_TRUE(max->styleSheet().contains(QStringLiteral("url(:/image/dark_restore.png)")));
 
     const QPoint edge(window.width() - 2, window.height() / 2);
@@ -135,6 +131,8 @@ TEST_F(WindowChrome, AMaximisedWindowHasNoFrameNorBorderUntilRestored)
     chrome->ToggleMaximize();
     EXPECT_FALSE(window.isMaximized());
     EXPECT_EQ(restored.count(), 1);
+    // The restyle on the state change keeps the theme it was given.
+    EXPECT_TRUE(max->styleSheet().contains(QStringLiteral("url(:/image/dark_max.png)")));
     EXPECT_EQ(chrome->zones().HitTest(QPoint(window.width() - 1, 250)), resize_zone::right);
 }
 
@@ -143,23 +141,29 @@ TEST_F(WindowChrome, OnlyTheMainWindowFoldsBelow500UnfoldsAbove500AndTakesActiva
 {
     QSignalSpy fold(chrome, &window_chrome::foldChanged);
     window.resize(400, 500);
-    EXPECT_FALSE(Settings().folded_now); // auto_fold is off
-    Settings().auto_fold = true;
+    EXPECT_FALSE(chrome->folded()); // auto fold is off
+    chrome->SetAutoFold(true);
     QWidget pinned;
     window_chrome::options options;
     options.main_window = false;
     auto* pinned_chrome = new window_chrome(&pinned, options);
+    pinned_chrome->SetAutoFold(true);
     pinned.show();
     pinned.resize(420, 400);
-    EXPECT_FALSE(Settings().folded_now);
+    EXPECT_FALSE(pinned_chrome->folded());
     for (const auto& [width, folded] :
         { std::pair { 499, true }, { 500, true }, { 501, false }, { 500, false } }) {
         window.resize(width, 500);
-        EXPECT_EQ(Settings().folded_now, folded) << width;
+        EXPECT_EQ(chrome->folded(), folded) << width;
     }
-    ASSERT_EQ(fold.count(), 2);
+    // The owner's folded state, set silently, is where the next resize steps from.
+    chrome->SetFolded(true);
+    window.resize(502, 500);
+    ASSERT_EQ(fold.count(), 3);
     EXPECT_EQ(fold[0][0].toBool(), true);
     EXPECT_EQ(fold[1][0].toBool(), false);
+    EXPECT_EQ(fold[2][0].toBool(), false);
+    EXPECT_FALSE(chrome->folded());
 
     QSignalSpy activated(chrome, &window_chrome::activated);
     QSignalSpy pinned_activated(pinned_chrome, &window_chrome::activated);
