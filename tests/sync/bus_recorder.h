@@ -4,7 +4,7 @@
 
 #include "core/message_bus.h"
 #include "core/message_ids.h"
-#include "sync/chat_content.h"
+#include "sync/frame_record.h"
 #include "tests/sync/wire_test_support.h"
 
 #include <chrono>
@@ -35,7 +35,7 @@ public:
             tokens_.push_back(
                 bus::Register(id, [this](std::int64_t id, std::int64_t a, std::int64_t) {
                     event e { id, {}, {}, clock::now() };
-                    const auto* record = reinterpret_cast<const chat_content*>(a);
+                    const auto* record = reinterpret_cast<const frame_record*>(a);
                     if (record && id == msg_login_ok) {
                         e.text = std::string(record->id_text());
                         e.digest = std::string(record->pwd_text());

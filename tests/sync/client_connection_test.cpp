@@ -1,8 +1,8 @@
 // The client connection against a real quillbox-syncd on 127.0.0.1.
 #include "sync/anonymous_account.h"
 #include "sync/md5.h"
-#include "sync/net_warpper.h"
 #include "sync/reply_texts.h"
+#include "sync/sync_link.h"
 #include "tests/sync/bus_recorder.h"
 #include "tests/sync/server_process.h"
 
@@ -35,12 +35,12 @@ struct client_fixture : ::testing::Test {
     temp_folder folder;
     bus_recorder events; // registered first, like the login page
     std::unique_ptr<server_process> server;
-    std::unique_ptr<net_warpper> net; // destroyed first, so no test ends in a reconnect
+    std::unique_ptr<sync_link> net; // destroyed first, so no test ends in a reconnect
 
     void make_client(std::uint16_t port) { make_client(std::to_string(port)); }
     void make_client(const std::string& port)
     {
-        net = std::make_unique<net_warpper>(endpoint_in(folder, port));
+        net = std::make_unique<sync_link>(endpoint_in(folder, port));
         net->RegisterHandlers();
     }
     // A server with these options and a client logged in to it anonymously.
@@ -59,7 +59,7 @@ TEST_F(client_fixture, AnonymousLoginThenRegisterAndLogInWithTheDigest)
 {
     ASSERT_TRUE(log_in_anonymously());
     EXPECT_EQ(events.wait(msg_login_ok, 1, 0s)->text, anonymous);
-    EXPECT_EQ(net->LinkState(), net_warpper::state_logged_in);
+    EXPECT_EQ(net->LinkState(), sync_link::state_logged_in);
     const auto first = net->Current();
     ASSERT_TRUE(first);
     EXPECT_TRUE(first->loop_active());
@@ -78,7 +78,7 @@ TEST_F(client_fixture, AnonymousLoginThenRegisterAndLogInWithTheDigest)
     ASSERT_TRUE(login);
     EXPECT_EQ(login->text, "oscar");
     EXPECT_EQ(login->digest, digest);
-    EXPECT_EQ(net->LinkState(), net_warpper::state_logged_in);
+    EXPECT_EQ(net->LinkState(), sync_link::state_logged_in);
     EXPECT_NE(net->Current(), first);
     EXPECT_FALSE(first->loop_active());
     EXPECT_TRUE(net->Current()->loop_active());
@@ -95,7 +95,7 @@ TEST_F(client_fixture, WrongDigestGivesStateRefusedAndNoReconnect)
     make_client(server->port());
     net->Connect("nobody", wire::md5_hex("guess"));
     ASSERT_TRUE(events.wait(msg_login_failed, 1, 10s));
-    EXPECT_EQ(net->LinkState(), net_warpper::state_refused);
+    EXPECT_EQ(net->LinkState(), sync_link::state_refused);
     EXPECT_FALSE(net->Send("x", 1, "", 9)); // not logged in: nothing is sent
 
     // Losing the connection now must not start a new one.
@@ -104,7 +104,7 @@ TEST_F(client_fixture, WrongDigestGivesStateRefusedAndNoReconnect)
     std::this_thread::sleep_for(2s);
     EXPECT_EQ(events.count(bus_recorder::log_line, reset_line), 0u);
     EXPECT_EQ(events.count(msg_net_connected), 1u);
-    EXPECT_EQ(net->LinkState(), net_warpper::state_refused);
+    EXPECT_EQ(net->LinkState(), sync_link::state_refused);
 }
 
 TEST_F(client_fixture, StoppedServerResetsTheLinkAndTheClientLogsInAgain)
@@ -113,7 +113,7 @@ TEST_F(client_fixture, StoppedServerResetsTheLinkAndTheClientLogsInAgain)
     server->stop();
     const auto reset = events.wait(bus_recorder::log_line, 1, 5s, reset_line);
     ASSERT_TRUE(reset);
-    EXPECT_EQ(net->LinkState(), net_warpper::state_lost);
+    EXPECT_EQ(net->LinkState(), sync_link::state_lost);
     ASSERT_TRUE(server->start(server->port()));
 
     const auto again = events.wait(msg_login_ok, 2, 15s);
@@ -122,7 +122,7 @@ TEST_F(client_fixture, StoppedServerResetsTheLinkAndTheClientLogsInAgain)
     const double after = seconds_between(reset->at, again->at);
     EXPECT_GE(after, 5.5);
     EXPECT_LE(after, 9.5);
-    EXPECT_EQ(net->LinkState(), net_warpper::state_logged_in);
+    EXPECT_EQ(net->LinkState(), sync_link::state_logged_in);
 }
 
 TEST_F(client_fixture, HeartbeatComes21SecondsAfterRunStarts)
@@ -159,7 +159,7 @@ TEST_F(client_fixture, UnresolvablePortCountsAsAFailedConnect)
     net->Connect(anonymous, anonymous_digest);
     ASSERT_TRUE(events.wait(msg_net_failed, 1, 10s));
     EXPECT_TRUE(events.wait(bus_recorder::log_line, 1, 2s, reset_line));
-    EXPECT_EQ(net->LinkState(), net_warpper::state_lost);
+    EXPECT_EQ(net->LinkState(), sync_link::state_lost);
 }
 
 // The default host comes first; server.json adds its valid entries, and a file that is not

@@ -1,4 +1,4 @@
-#include "sync/client_warpper.h"
+#include "sync/sync_connection.h"
 
 #include "core/message_bus.h"
 #include "core/message_ids.h"
@@ -7,21 +7,21 @@
 
 #include <chrono>
 
-client_warpper::client_warpper(sync_endpoint endpoint, std::size_t server_index)
+sync_connection::sync_connection(sync_endpoint endpoint, std::size_t server_index)
     : endpoint_(std::move(endpoint))
     , server_index_(server_index)
     , io_(std::make_shared<asio::io_context>(1))
 {
 }
 
-client_warpper::~client_warpper()
+sync_connection::~sync_connection()
 {
     Stop();
     StopLoop(); // Run may never have been called; the I/O thread must not outlive us
     client_.reset();
 }
 
-void client_warpper::Start(const std::string& account, const std::string& digest)
+void sync_connection::Start(const std::string& account, const std::string& digest)
 {
     connected_ = -1;
     running_ = false;
@@ -29,7 +29,7 @@ void client_warpper::Start(const std::string& account, const std::string& digest
     created_ = false;
     account_ = account;
     digest_ = digest;
-    client_ = std::make_unique<chat_client>(*io_, [this] { SetConnected(); });
+    client_ = std::make_unique<sync_socket>(*io_, [this] { SetConnected(); });
 
     const auto servers = server_list::LoadServers(endpoint_);
     bool started = false;
@@ -54,14 +54,14 @@ void client_warpper::Start(const std::string& account, const std::string& digest
     created_ = true;
 }
 
-bool client_warpper::Wait(int tenths)
+bool sync_connection::Wait(int tenths)
 {
     for (int i = 0; i < tenths && running_; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     return running_;
 }
 
-void client_warpper::Run(const std::string& account, const std::string& digest)
+void sync_connection::Run(const std::string& account, const std::string& digest)
 {
     if (loop_active_.exchange(true))
         return;
@@ -77,12 +77,12 @@ void client_warpper::Run(const std::string& account, const std::string& digest)
         });
         // Login once, if the connection is up a second after the start.
         if (Wait(10)) {
-            chat_message login;
+            frame_buffer login;
             if (wire::build_login(login, account, digest) && connected_ == 1)
                 client_->Write(login);
         }
         while (Wait(heartbeat_seconds * 10)) {
-            chat_message heartbeat;
+            frame_buffer heartbeat;
             if (wire::build_heartbeat(heartbeat, digest) && connected_ == 1)
                 client_->Write(heartbeat);
         }
@@ -92,7 +92,7 @@ void client_warpper::Run(const std::string& account, const std::string& digest)
     StopLoop();
 }
 
-void client_warpper::StopLoop()
+void sync_connection::StopLoop()
 {
     if (client_)
         client_->Close();
@@ -109,14 +109,14 @@ void client_warpper::StopLoop()
     io_->stop();
 }
 
-void client_warpper::SetRunning()
+void sync_connection::SetRunning()
 {
     std::lock_guard<std::mutex> lock(stop_mutex_);
     if (!stopped_)
         running_ = true;
 }
 
-void client_warpper::Stop()
+void sync_connection::Stop()
 {
     std::lock_guard<std::mutex> lock(stop_mutex_);
     stopped_ = true;
@@ -126,23 +126,23 @@ void client_warpper::Stop()
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
 }
 
-bool client_warpper::SendFrame(
+bool sync_connection::SendFrame(
     const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind)
 {
     if (connected_ != 1 || !client_)
         return false;
-    chat_message message;
+    frame_buffer message;
     if (!wire::build_frame(message, kind, account_, digest_, tag, payload, length))
         return false;
     client_->Write(message);
     return true;
 }
 
-bool client_warpper::SendRegister(std::string_view account, std::string_view password)
+bool sync_connection::SendRegister(std::string_view account, std::string_view password)
 {
     if (connected_ != 1 || !client_)
         return false;
-    chat_message message;
+    frame_buffer message;
     if (!wire::build_register(message, account, password))
         return false;
     client_->Write(message);

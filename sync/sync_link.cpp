@@ -1,4 +1,4 @@
-#include "sync/net_warpper.h"
+#include "sync/sync_link.h"
 
 #include "core/message_ids.h"
 #include "sync/frame_builder.h"
@@ -9,25 +9,25 @@
 #include <chrono>
 #include <thread>
 
-net_warpper& net_warpper::instance()
+sync_link& sync_link::instance()
 {
-    static net_warpper the_instance;
+    static sync_link the_instance;
     return the_instance;
 }
 
-net_warpper::net_warpper(sync_endpoint endpoint)
+sync_link::sync_link(sync_endpoint endpoint)
     : endpoint_(std::move(endpoint))
 {
 }
 
-net_warpper::~net_warpper()
+sync_link::~sync_link()
 {
     Shutdown();
     for (auto token : tokens_)
         bus::Unregister(token);
 }
 
-void net_warpper::RegisterHandlers()
+void sync_link::RegisterHandlers()
 {
     auto handler
         = [this](std::int64_t id, std::int64_t a, std::int64_t b) { return OnMessage(id, a, b); };
@@ -35,7 +35,7 @@ void net_warpper::RegisterHandlers()
         tokens_.push_back(bus::Register(id, handler));
 }
 
-void net_warpper::Connect(const std::string& account, const std::string& digest)
+void sync_link::Connect(const std::string& account, const std::string& digest)
 {
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -46,7 +46,7 @@ void net_warpper::Connect(const std::string& account, const std::string& digest)
     Reconnect(1);
 }
 
-void net_warpper::Reconnect(int delay_seconds)
+void sync_link::Reconnect(int delay_seconds)
 {
     if (quit_)
         return;
@@ -74,14 +74,14 @@ void net_warpper::Reconnect(int delay_seconds)
     }
 }
 
-void net_warpper::ThreadDone()
+void sync_link::ThreadDone()
 {
     std::lock_guard<std::mutex> lock(threads_mutex_);
     --threads_;
     threads_done_.notify_all();
 }
 
-bool net_warpper::Sleep(int tenths, std::uint64_t generation)
+bool sync_link::Sleep(int tenths, std::uint64_t generation)
 {
     for (int i = 0; i < tenths; ++i) {
         if (quit_ || latest_generation_ != generation)
@@ -91,9 +91,9 @@ bool net_warpper::Sleep(int tenths, std::uint64_t generation)
     return !quit_ && latest_generation_ == generation;
 }
 
-void net_warpper::StopCurrent()
+void sync_link::StopCurrent()
 {
-    std::shared_ptr<client_warpper> current;
+    std::shared_ptr<sync_connection> current;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         current = current_;
@@ -102,14 +102,14 @@ void net_warpper::StopCurrent()
         current->Stop();
 }
 
-void net_warpper::ConnectionThread(
+void sync_link::ConnectionThread(
     std::uint64_t generation, int delay_seconds, std::string account, std::string digest)
 {
     try {
         StopCurrent();
         if (!Sleep(delay_seconds * 10, generation))
             return; // a newer Connect or Reconnect took over
-        auto client = std::make_shared<client_warpper>(endpoint_, server_index_.load());
+        auto client = std::make_shared<sync_connection>(endpoint_, server_index_.load());
         client->Start(account, digest);
         {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -127,7 +127,7 @@ void net_warpper::ConnectionThread(
     }
 }
 
-bool net_warpper::Send(
+bool sync_link::Send(
     const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind)
 {
     if (link_state_ != state_logged_in)
@@ -136,25 +136,25 @@ bool net_warpper::Send(
     return current && current->SendFrame(payload, length, tag, kind);
 }
 
-bool net_warpper::SendRegister(std::string_view account, std::string_view password)
+bool sync_link::SendRegister(std::string_view account, std::string_view password)
 {
     const auto current = Current();
     return current && current->SendRegister(account, password);
 }
 
-std::shared_ptr<client_warpper> net_warpper::Current() const
+std::shared_ptr<sync_connection> sync_link::Current() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return current_;
 }
 
-void net_warpper::SetFileChunkHandler(std::function<void(const chat_content&)> handler)
+void sync_link::SetFileChunkHandler(std::function<void(const frame_record&)> handler)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     file_chunk_handler_ = std::move(handler);
 }
 
-std::int64_t net_warpper::OnMessage(std::int64_t id, std::int64_t a, std::int64_t)
+std::int64_t sync_link::OnMessage(std::int64_t id, std::int64_t a, std::int64_t)
 {
     if (quit_)
         return 0;
@@ -175,9 +175,9 @@ std::int64_t net_warpper::OnMessage(std::int64_t id, std::int64_t a, std::int64_
             for (int i = 0; i < 50 && !quit_; ++i)
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
         } else if (id == msg_net_received && a != 0) {
-            const auto& record = *reinterpret_cast<const chat_content*>(a);
+            const auto& record = *reinterpret_cast<const frame_record*>(a);
             if (record.kind == wire::kind_file_chunk) {
-                std::function<void(const chat_content&)> handler;
+                std::function<void(const frame_record&)> handler;
                 {
                     std::lock_guard<std::mutex> lock(mutex_);
                     handler = file_chunk_handler_;
@@ -210,7 +210,7 @@ std::int64_t net_warpper::OnMessage(std::int64_t id, std::int64_t a, std::int64_
     return 0;
 }
 
-void net_warpper::Shutdown()
+void sync_link::Shutdown()
 {
     quit_ = true;
     link_state_ = state_lost;
