@@ -7,9 +7,11 @@
 
 #include <chrono>
 
-sync_connection::sync_connection(sync_endpoint endpoint, std::size_t server_index)
+sync_connection::sync_connection(
+    sync_endpoint endpoint, std::size_t server_index, sync_timing timing)
     : endpoint_(std::move(endpoint))
     , server_index_(server_index)
+    , timing_(timing)
     , io_(std::make_shared<asio::io_context>(1))
 {
 }
@@ -54,11 +56,9 @@ void sync_connection::Start(const std::string& account, const std::string& diges
     created_ = true;
 }
 
-bool sync_connection::Wait(int tenths)
+bool sync_connection::Wait(std::chrono::milliseconds duration)
 {
-    for (int i = 0; i < tenths && running_; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    return running_;
+    return sleep_while(duration, [this] { return running_.load(); });
 }
 
 void sync_connection::Run(const std::string& account, const std::string& digest)
@@ -75,13 +75,13 @@ void sync_connection::Run(const std::string& account, const std::string& digest)
                 wire::log_error(std::string("Exception: ") + e.what());
             }
         });
-        // Login once, if the connection is up a second after the start.
-        if (Wait(10)) {
+        // Login once, if the connection is up when the login delay has passed.
+        if (Wait(timing_.login_delay)) {
             frame_buffer login;
             if (wire::build_login(login, account, digest) && connected_ == 1)
                 client_->Write(login);
         }
-        while (Wait(heartbeat_seconds * 10)) {
+        while (Wait(timing_.heartbeat_interval)) {
             frame_buffer heartbeat;
             if (wire::build_heartbeat(heartbeat, digest) && connected_ == 1)
                 client_->Write(heartbeat);

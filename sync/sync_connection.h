@@ -1,9 +1,10 @@
 // One connection attempt and its lifetime: picks a server, connects, runs the I/O thread,
-// logs in once and sends a heartbeat every 20 seconds until it is stopped.
+// logs in once and sends a heartbeat at each interval until it is stopped.
 #pragma once
 
 #include "sync/server_list.h"
 #include "sync/sync_socket.h"
+#include "sync/sync_timing.h"
 
 #include <asio.hpp>
 
@@ -20,7 +21,7 @@ class sync_connection {
 public:
     // server_index picks the entry of the server list, wrapping around, so that each new
     // attempt after a failure can try the next server.
-    sync_connection(sync_endpoint endpoint, std::size_t server_index);
+    sync_connection(sync_endpoint endpoint, std::size_t server_index, sync_timing timing = {});
     ~sync_connection();
 
     sync_connection(const sync_connection&) = delete;
@@ -50,15 +51,14 @@ public:
     // "host:port" of the server this attempt went to; empty when there was none.
     std::string server() const { return server_; }
 
-    static constexpr int heartbeat_seconds = 20;
-
 private:
-    // Waits in steps of 100 ms; false when the running flag was cleared meanwhile.
-    bool Wait(int tenths);
+    // False when the running flag was cleared meanwhile.
+    bool Wait(std::chrono::milliseconds duration);
     void StopLoop();
 
     sync_endpoint endpoint_;
     std::size_t server_index_;
+    sync_timing timing_;
     std::string server_;
     std::string account_;
     std::string digest_;

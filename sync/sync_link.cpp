@@ -15,8 +15,9 @@ sync_link& sync_link::instance()
     return the_instance;
 }
 
-sync_link::sync_link(sync_endpoint endpoint)
+sync_link::sync_link(sync_endpoint endpoint, sync_timing timing)
     : endpoint_(std::move(endpoint))
+    , timing_(timing)
 {
 }
 
@@ -43,10 +44,10 @@ void sync_link::Connect(const std::string& account, const std::string& digest)
         digest_ = digest;
     }
     link_state_ = state_connecting;
-    Reconnect(1);
+    Reconnect(timing_.connect_delay);
 }
 
-void sync_link::Reconnect(int delay_seconds)
+void sync_link::Reconnect(std::chrono::milliseconds delay)
 {
     if (quit_)
         return;
@@ -64,8 +65,8 @@ void sync_link::Reconnect(int delay_seconds)
         ++threads_;
     }
     try {
-        std::thread([this, generation, delay_seconds, account, digest] {
-            ConnectionThread(generation, delay_seconds, account, digest);
+        std::thread([this, generation, delay, account, digest] {
+            ConnectionThread(generation, delay, account, digest);
             ThreadDone();
         }).detach();
     } catch (const std::exception& e) {
@@ -81,14 +82,10 @@ void sync_link::ThreadDone()
     threads_done_.notify_all();
 }
 
-bool sync_link::Sleep(int tenths, std::uint64_t generation)
+bool sync_link::Sleep(std::chrono::milliseconds duration, std::uint64_t generation)
 {
-    for (int i = 0; i < tenths; ++i) {
-        if (quit_ || latest_generation_ != generation)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return !quit_ && latest_generation_ == generation;
+    return sleep_while(
+        duration, [this, generation] { return !quit_ && latest_generation_ == generation; });
 }
 
 void sync_link::StopCurrent()
@@ -102,14 +99,14 @@ void sync_link::StopCurrent()
         current->Stop();
 }
 
-void sync_link::ConnectionThread(
-    std::uint64_t generation, int delay_seconds, std::string account, std::string digest)
+void sync_link::ConnectionThread(std::uint64_t generation, std::chrono::milliseconds delay,
+    std::string account, std::string digest)
 {
     try {
         StopCurrent();
-        if (!Sleep(delay_seconds * 10, generation))
+        if (!Sleep(delay, generation))
             return; // a newer Connect or Reconnect took over
-        auto client = std::make_shared<sync_connection>(endpoint_, server_index_.load());
+        auto client = std::make_shared<sync_connection>(endpoint_, server_index_.load(), timing_);
         client->Start(account, digest);
         {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -169,11 +166,10 @@ std::int64_t sync_link::OnMessage(std::int64_t id, std::int64_t a, std::int64_t)
             wire::log_info("reset link now...");
             // The next attempt goes to the next server of the list.
             ++server_index_;
-            Reconnect(1);
+            Reconnect(timing_.connect_delay);
             // Holding the I/O thread delays the new connection (it waits for this thread),
             // so a server that drops everyone is not hammered.
-            for (int i = 0; i < 50 && !quit_; ++i)
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            sleep_while(timing_.failure_hold, [this] { return !quit_.load(); });
         } else if (id == msg_net_received && a != 0) {
             const auto& record = *reinterpret_cast<const frame_record*>(a);
             if (record.kind == wire::kind_file_chunk) {

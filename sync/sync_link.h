@@ -5,10 +5,12 @@
 #include "sync/frame_record.h"
 #include "sync/server_list.h"
 #include "sync/sync_connection.h"
+#include "sync/sync_timing.h"
 
 #include "core/message_bus.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -30,7 +32,7 @@ public:
     // The one the program uses, created on first use.
     static sync_link& instance();
 
-    explicit sync_link(sync_endpoint endpoint = {});
+    explicit sync_link(sync_endpoint endpoint = {}, sync_timing timing = {});
     ~sync_link(); // Shutdown and unregister
 
     sync_link(const sync_link&) = delete;
@@ -40,11 +42,11 @@ public:
     // order. Called once, after the login page registered its own handler.
     void RegisterHandlers();
 
-    // Stores the credentials, state connecting, a new connection after 1 s.
+    // Stores the credentials, state connecting, a new connection after the connect delay.
     void Connect(const std::string& account, const std::string& digest);
-    // A detached connection thread: stops the current connection, waits delay seconds,
-    // builds the next one and runs its heartbeat loop.
-    void Reconnect(int delay_seconds);
+    // A detached connection thread: stops the current connection, waits delay, builds the
+    // next one and runs its heartbeat loop.
+    void Reconnect(std::chrono::milliseconds delay);
 
     // Only while logged in; false when nothing was queued.
     bool Send(const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind);
@@ -64,14 +66,15 @@ public:
     void SetFileChunkHandler(std::function<void(const frame_record&)> handler);
 
 private:
-    void ConnectionThread(
-        std::uint64_t generation, int delay_seconds, std::string account, std::string digest);
+    void ConnectionThread(std::uint64_t generation, std::chrono::milliseconds delay,
+        std::string account, std::string digest);
     void StopCurrent();
-    // Sleeps in steps of 100 ms; false when quitting or a newer connection thread started.
-    bool Sleep(int tenths, std::uint64_t generation);
+    // False when quitting or a newer connection thread started meanwhile.
+    bool Sleep(std::chrono::milliseconds duration, std::uint64_t generation);
     void ThreadDone();
 
     sync_endpoint endpoint_;
+    sync_timing timing_;
     mutable std::mutex mutex_; // guards current_, the credentials and the generation
     std::shared_ptr<sync_connection> current_;
     std::string account_;
