@@ -20,7 +20,7 @@ sync_connection::~sync_connection()
 {
     Stop();
     StopLoop(); // Run may never have been called; the I/O thread must not outlive us
-    client_.reset();
+    socket_.reset();
 }
 
 void sync_connection::Start(const std::string& account, const std::string& digest)
@@ -31,7 +31,7 @@ void sync_connection::Start(const std::string& account, const std::string& diges
     created_ = false;
     account_ = account;
     digest_ = digest;
-    client_ = std::make_unique<sync_socket>(*io_, [this] { SetConnected(); });
+    socket_ = std::make_unique<sync_socket>(*io_, [this] { SetConnected(); });
 
     const auto servers = server_list::LoadServers(endpoint_);
     bool started = false;
@@ -46,7 +46,7 @@ void sync_connection::Start(const std::string& account, const std::string& diges
         if (error) {
             wire::log_error("cannot resolve " + server_ + ": " + error.message());
         } else {
-            client_->Connect(endpoints);
+            socket_->Connect(endpoints);
             started = true;
         }
     }
@@ -79,12 +79,12 @@ void sync_connection::Run(const std::string& account, const std::string& digest)
         if (Wait(timing_.login_delay)) {
             frame_buffer login;
             if (wire::build_login(login, account, digest) && connected_ == 1)
-                client_->Write(login);
+                socket_->Write(login);
         }
         while (Wait(timing_.heartbeat_interval)) {
             frame_buffer heartbeat;
             if (wire::build_heartbeat(heartbeat, digest) && connected_ == 1)
-                client_->Write(heartbeat);
+                socket_->Write(heartbeat);
         }
     } catch (const std::exception& e) {
         wire::log_error(std::string("Exception: ") + e.what());
@@ -94,8 +94,8 @@ void sync_connection::Run(const std::string& account, const std::string& digest)
 
 void sync_connection::StopLoop()
 {
-    if (client_)
-        client_->Close();
+    if (socket_)
+        socket_->Close();
     work_.reset();
     io_->stop();
     if (io_thread_.joinable()) {
@@ -129,22 +129,22 @@ void sync_connection::Stop()
 bool sync_connection::SendFrame(
     const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind)
 {
-    if (connected_ != 1 || !client_)
+    if (connected_ != 1 || !socket_)
         return false;
     frame_buffer message;
     if (!wire::build_frame(message, kind, account_, digest_, tag, payload, length))
         return false;
-    client_->Write(message);
+    socket_->Write(message);
     return true;
 }
 
 bool sync_connection::SendRegister(std::string_view account, std::string_view password)
 {
-    if (connected_ != 1 || !client_)
+    if (connected_ != 1 || !socket_)
         return false;
     frame_buffer message;
     if (!wire::build_register(message, account, password))
         return false;
-    client_->Write(message);
+    socket_->Write(message);
     return true;
 }

@@ -64,7 +64,7 @@ private:
     std::string digest_;
     std::shared_ptr<asio::io_context> io_;
     std::unique_ptr<asio::executor_work_guard<asio::io_context::executor_type>> work_;
-    std::unique_ptr<sync_socket> client_;
+    std::unique_ptr<sync_socket> socket_;
     std::thread io_thread_;
     std::atomic<bool> created_ { false };
     std::atomic<bool> running_ { false };

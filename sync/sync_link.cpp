@@ -106,18 +106,19 @@ void sync_link::ConnectionThread(std::uint64_t generation, std::chrono::millisec
         StopCurrent();
         if (!Sleep(delay, generation))
             return; // a newer Connect or Reconnect took over
-        auto client = std::make_shared<sync_connection>(endpoint_, server_index_.load(), timing_);
-        client->Start(account, digest);
+        auto connection
+            = std::make_shared<sync_connection>(endpoint_, server_index_.load(), timing_);
+        connection->Start(account, digest);
         {
             std::lock_guard<std::mutex> lock(mutex_);
             // Two threads may overlap; only the newest one may install its connection.
             if (quit_ || generation != generation_)
                 return;
-            current_ = client;
+            current_ = connection;
         }
-        if (client->created()) {
-            client->SetRunning();
-            client->Run(account, digest);
+        if (connection->created()) {
+            connection->SetRunning();
+            connection->Run(account, digest);
         }
     } catch (const std::exception& e) {
         wire::log_error(std::string("Exception: ") + e.what());
