@@ -1,7 +1,7 @@
 // libFuzzer target: the stream parser fed arbitrary bytes in arbitrary chunks. Every frame it
 // delivers must be well formed, and nothing may be read outside the given bytes.
 #include "fuzz/fuzz_stream.h"
-#include "sync/chat_content.h"
+#include "sync/frame_parser.h"
 #include "sync/wire_log.h"
 
 #include <cstdint>
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         size = built.size();
     }
 
-    chat_content parser;
-    std::vector<chat_content> out;
+    frame_parser parser;
+    std::vector<frame_record> out;
     std::size_t pos = 0;
     std::size_t chunk = step;
     while (pos < size) {

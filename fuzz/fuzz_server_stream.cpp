@@ -4,7 +4,7 @@
 #include "server/account_service.h"
 #include "server/request_handler.h"
 #include "server/request_reader.h"
-#include "sync/chat_content.h"
+#include "sync/frame_parser.h"
 #include "sync/wire_log.h"
 
 #include <cstdint>
@@ -70,8 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 account = outcome.logged_in;
             if (outcome.has_reply) {
                 // Every reply must be exactly one well-formed frame.
-                chat_content parser;
-                std::vector<chat_content> frames;
+                frame_parser parser;
+                std::vector<frame_record> frames;
                 parser.parse_data(outcome.reply.data(), outcome.reply.length(), frames);
                 if (frames.size() != 1 || parser.buffered() != 0)
                     std::abort();

@@ -4,7 +4,7 @@
 
 #include "server/account_service.h"
 #include "server/request_reader.h"
-#include "sync/chat_message.h"
+#include "sync/frame_buffer.h"
 
 #include <string>
 
@@ -12,7 +12,7 @@ namespace syncd {
 
 struct request_outcome {
     bool has_reply = false;
-    chat_message reply;
+    frame_buffer reply;
     bool close = false; // after the reply is written
     std::string logged_in; // the account now logged in on this connection, if any
 };

@@ -1,7 +1,7 @@
 // Turns the bytes of one connection into the requests the server acts on.
 #pragma once
 
-#include "sync/chat_content.h"
+#include "sync/frame_parser.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -28,7 +28,7 @@ public:
     void release_idle_buffer() { parser_.release_idle_buffer(); }
 
 private:
-    chat_content parser_;
+    frame_parser parser_;
 };
 
 } // namespace syncd

@@ -134,7 +134,7 @@ void sync_session::finish(const request_outcome& outcome)
     }
 }
 
-void sync_session::send(const chat_message& message)
+void sync_session::send(const frame_buffer& message)
 {
     outbox_.emplace_back(message.data(), message.length());
     if (!writing_)

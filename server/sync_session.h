@@ -37,7 +37,7 @@ private:
     void handle(std::vector<sync_request>& requests);
     void run_next_task();
     void finish(const request_outcome& outcome);
-    void send(const chat_message& message);
+    void send(const frame_buffer& message);
     void write_next();
     void arm_idle_timer(std::chrono::steady_clock::time_point deadline);
     void close();

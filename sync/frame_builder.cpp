@@ -1,17 +1,17 @@
 #include "sync/frame_builder.h"
 
 #include "sync/anonymous_account.h"
-#include "sync/chat_content.h"
+#include "sync/frame_record.h"
 #include "sync/wire_kinds.h"
 
 #include <nlohmann/json.hpp>
 
 namespace wire {
 
-bool build_frame(chat_message& message, std::uint8_t kind, std::string_view id,
+bool build_frame(frame_buffer& message, std::uint8_t kind, std::string_view id,
     std::string_view pwd, std::string_view tag, const char* payload, std::size_t length)
 {
-    if (!chat_content::pack(message.data(), payload, length, id, pwd, tag, kind))
+    if (!frame_record::pack(message.data(), payload, length, id, pwd, tag, kind))
         return false;
     message.set_length(frame_overhead + length);
     return true;
@@ -34,25 +34,25 @@ std::string heartbeat_payload()
     return payload;
 }
 
-bool build_login(chat_message& message, std::string_view account, std::string_view digest)
+bool build_login(frame_buffer& message, std::string_view account, std::string_view digest)
 {
     const std::string payload = login_payload(client_version);
     return build_frame(message, kind_login, account, digest, {}, payload.data(), payload.size());
 }
 
-bool build_heartbeat(chat_message& message, std::string_view digest)
+bool build_heartbeat(frame_buffer& message, std::string_view digest)
 {
     static const std::string payload = heartbeat_payload();
     return build_frame(
         message, kind_heartbeat, heartbeat_id, digest, {}, payload.data(), payload.size());
 }
 
-bool build_register(chat_message& message, std::string_view account, std::string_view password)
+bool build_register(frame_buffer& message, std::string_view account, std::string_view password)
 {
     return build_frame(message, kind_register, account, password, {}, nullptr, 0);
 }
 
-bool build_reply(chat_message& message, std::uint8_t kind, std::string_view text,
+bool build_reply(frame_buffer& message, std::uint8_t kind, std::string_view text,
     std::string_view id, std::string_view pwd)
 {
     nlohmann::json reply = { { "from", "server" }, { "to", "client" },
@@ -62,7 +62,7 @@ bool build_reply(chat_message& message, std::uint8_t kind, std::string_view text
     return build_frame(message, kind, id, pwd, {}, payload.data(), payload.size());
 }
 
-bool build_refusal(chat_message& message, std::uint8_t kind, std::string_view refusal)
+bool build_refusal(frame_buffer& message, std::uint8_t kind, std::string_view refusal)
 {
     return build_frame(message, kind, {}, {}, {}, refusal.data(), refusal.size());
 }

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace wstd {
+namespace text_search {
 
 kmp_search::kmp_search(const unsigned char* pattern, std::size_t length)
     : table_(new std::uint64_t[max_pattern]())
@@ -66,4 +66,4 @@ std::size_t kmp_search::find(const unsigned char* text, std::size_t length) cons
     return npos;
 }
 
-} // namespace wstd
+} // namespace text_search

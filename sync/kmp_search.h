@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace wstd {
+namespace text_search {
 
 class kmp_search {
 public:
@@ -32,4 +32,4 @@ private:
     std::size_t length_ = 0;
 };
 
-} // namespace wstd
+} // namespace text_search

@@ -33,6 +33,7 @@ void append_file_entries(const std::string& path, std::vector<server_entry>& ser
         return; // the file is optional
     const auto json = nlohmann::json::parse(file, nullptr, false);
     if (json.is_discarded() || !json.is_object()) {
+        // The log line keeps its established wording, misspelling included.
         wire::log_error("Catch json unknow exception!");
         return;
     }

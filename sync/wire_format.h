@@ -3,6 +3,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 
 namespace wire {
 
@@ -54,6 +56,16 @@ inline void store_le64(unsigned char* p, std::uint64_t v)
         p[i] = static_cast<unsigned char>(v & 0xff);
         v >>= 8;
     }
+}
+
+// A text field up to its first zero byte, and never past the field even when a sender left
+// none.
+inline std::string_view field_text(const char* field, std::size_t size)
+{
+    const void* zero = std::memchr(field, 0, size);
+    const std::size_t length
+        = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - field) : size;
+    return { field, length };
 }
 
 } // namespace wire

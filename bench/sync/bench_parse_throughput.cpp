@@ -1,7 +1,7 @@
 // Throughput of the stream parser on full frames (1163 bytes) arriving in reads of 2048 bytes,
 // each frame copied into the received record as the connection does.
-#include "sync/chat_content.h"
 #include "sync/frame_builder.h"
+#include "sync/frame_parser.h"
 #include "sync/wire_kinds.h"
 
 #include <algorithm>
@@ -20,7 +20,7 @@ int main()
     std::string stream;
     stream.reserve(frames * wire::max_frame);
     for (std::size_t i = 0; i < frames; ++i) {
-        chat_message m;
+        frame_buffer m;
         payload[0] = static_cast<char>(i); // vary the frames a little
         if (!wire::build_frame(m, wire::kind_file_chunk, "account",
                 "0123456789abcdef0123456789abcdef", "2content-file-name.png", payload.data(),
@@ -32,8 +32,8 @@ int main()
     double best = 0;
     std::size_t delivered = 0;
     for (int run = 0; run < 7; ++run) {
-        chat_content parser;
-        chat_content received;
+        frame_parser parser;
+        frame_record received;
         std::size_t count = 0;
         const auto start = std::chrono::steady_clock::now();
         for (std::size_t pos = 0; pos < stream.size(); pos += 2048) {

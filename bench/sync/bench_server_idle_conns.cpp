@@ -1,8 +1,8 @@
 // Resident memory of one quillbox-syncd holding 10,000 logged-in connections (anonymous and
 // real accounts) that have sent heartbeats; afterwards every connection must still answer.
 #include "sync/anonymous_account.h"
-#include "sync/chat_content.h"
 #include "sync/frame_builder.h"
+#include "sync/frame_parser.h"
 #include "sync/md5.h"
 #include "tests/sync/server_process.h"
 
@@ -38,15 +38,15 @@ int connect_loopback(std::uint16_t port)
     return fd;
 }
 
-bool send_all(int fd, const chat_message& m)
+bool send_all(int fd, const frame_buffer& m)
 {
     return send(fd, m.data(), m.length(), MSG_NOSIGNAL) == static_cast<ssize_t>(m.length());
 }
 
 // The reply text of the next frame on fd, empty after 10 s or on a closed connection.
-std::string read_reply(int fd, chat_content& parser)
+std::string read_reply(int fd, frame_parser& parser)
 {
-    std::vector<chat_content> out;
+    std::vector<frame_record> out;
     char buffer[2048];
     for (int i = 0; i < 100 && out.empty(); ++i) {
         pollfd p { fd, POLLIN, 0 };
@@ -100,9 +100,9 @@ int main()
 
     {
         const int fd = connect_loopback(port);
-        chat_content parser;
+        frame_parser parser;
         for (int i = 0; i < real_accounts; ++i) {
-            chat_message m;
+            frame_buffer m;
             wire::build_register(m, account_name(i), "pw" + std::to_string(i));
             if (!send_all(fd, m) || read_reply(fd, parser) != "Register success!") {
                 std::fprintf(stderr, "register failed\n");
@@ -113,11 +113,11 @@ int main()
     }
 
     std::vector<int> fds;
-    std::vector<chat_content> parsers(connections);
+    std::vector<frame_parser> parsers(connections);
     auto login_all = [&]() {
         // Every tenth connection logs in with a real account.
         for (int i = 0; i < connections; ++i) {
-            chat_message m;
+            frame_buffer m;
             if (i % 10 == 0) {
                 const int a = (i / 10) % real_accounts;
                 wire::build_login(m, account_name(a), wire::md5_hex("pw" + std::to_string(a)));
@@ -143,7 +143,7 @@ int main()
         fds.push_back(fd);
     }
     const int logged_in = login_all();
-    chat_message heartbeat;
+    frame_buffer heartbeat;
     wire::build_heartbeat(heartbeat, wire::md5_hex(wire::anonymous_password));
     for (int fd : fds)
         send_all(fd, heartbeat);

@@ -1,14 +1,15 @@
-// Records the connection events posted on the bus and the wire log lines, with their time,
-// for the client tests. Both arrive on the connection's threads.
+// Records the connection events posted on the bus and the wire log lines, in the order they
+// happen, for the client tests. Both arrive on the connection's threads.
 #pragma once
 
 #include "core/message_bus.h"
 #include "core/message_ids.h"
-#include "sync/chat_content.h"
+#include "sync/frame_record.h"
 #include "tests/sync/wire_test_support.h"
 
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -16,15 +17,17 @@
 
 class bus_recorder {
 public:
-    using clock = std::chrono::steady_clock;
     static constexpr std::int64_t log_line = -1; // the id log lines are recorded under
+    // Recorded once the handlers registered before record_failures_handled have all returned
+    // from a msg_net_failed post.
+    static constexpr std::int64_t failure_handled = -2;
 
     struct event {
         std::int64_t id;
         std::string
             text; // the log line, the reply of msg_net_received, the account of msg_login_ok
         std::string digest; // the pwd of msg_login_ok
-        clock::time_point at;
+        std::size_t seq = 0; // its place among all recorded events
     };
 
     // Registers before the connection's own handlers, as the login page does.
@@ -34,8 +37,8 @@ public:
                  msg_login_failed, msg_client_quit })
             tokens_.push_back(
                 bus::Register(id, [this](std::int64_t id, std::int64_t a, std::int64_t) {
-                    event e { id, {}, {}, clock::now() };
-                    const auto* record = reinterpret_cast<const chat_content*>(a);
+                    event e { id, {}, {}, 0 };
+                    const auto* record = reinterpret_cast<const frame_record*>(a);
                     if (record && id == msg_login_ok) {
                         e.text = std::string(record->id_text());
                         e.digest = std::string(record->pwd_text());
@@ -46,8 +49,18 @@ public:
                     return 0;
                 }));
         wire::set_log_handler([this](wire::log_level, const std::string& line) {
-            add({ log_line, line, {}, clock::now() });
+            add({ log_line, line, {}, 0 });
         });
+    }
+    // Call after the connection registered its handlers: the bus calls handlers in
+    // registration order on the poster's thread, so this one runs when theirs have returned.
+    void record_failures_handled()
+    {
+        tokens_.push_back(
+            bus::Register(msg_net_failed, [this](std::int64_t, std::int64_t, std::int64_t) {
+                add({ failure_handled, {}, {}, 0 });
+                return 0;
+            }));
     }
     ~bus_recorder()
     {
@@ -89,6 +102,7 @@ private:
     void add(event e)
     {
         std::lock_guard<std::mutex> lock(mutex_);
+        e.seq = events_.size();
         events_.push_back(std::move(e));
         changed_.notify_all();
     }

@@ -1,5 +1,5 @@
 // Frame sizes and the byte layout the server and older clients rely on.
-#include "sync/chat_content.h"
+#include "sync/frame_parser.h"
 #include "sync/md5.h"
 #include "sync/wire_kinds.h"
 #include "tests/sync/wire_test_support.h"
@@ -10,7 +10,7 @@ namespace {
 
 TEST(FrameLayout, SizesOfEachMessage)
 {
-    chat_message login, heartbeat, reg, chunk, end;
+    frame_buffer login, heartbeat, reg, chunk, end;
     const std::string digest = wire::md5_hex("secret"), data(1024, 'x');
     ASSERT_TRUE(wire::build_login(login, "someone@example.org", digest));
     ASSERT_TRUE(wire::build_heartbeat(heartbeat, digest));
@@ -42,8 +42,8 @@ TEST(FrameLayout, EveryByteAtItsOffsetAndBack)
         + padded("\x2c\x01", 8) + payload + "\xae\xbe\xce\xde\x0a\x0b\x0c\x0d";
     EXPECT_EQ(make_frame(7, payload, "acc", "dig", "1name.txt"), expected);
 
-    chat_content parser;
-    std::vector<chat_content> out;
+    frame_parser parser;
+    std::vector<frame_record> out;
     ASSERT_TRUE(parser.parse_data(expected.data(), expected.size(), out));
     EXPECT_EQ(out[0].kind, 7);
     EXPECT_EQ(out[0].id_text(), "acc");
@@ -56,7 +56,7 @@ TEST(FrameLayout, OversizeTextOrPayloadIsNotSent)
 {
     captured_log log;
     const std::string t32(32, 'a'), t33(33, 'a'), t34(34, 'a'), data(1025, 'z');
-    chat_message message;
+    frame_buffer message;
     EXPECT_TRUE(wire::build_frame(message, 7, t32, t32, t33, data.data(), 1024));
     const struct {
         std::string id, pwd, tag;
@@ -64,12 +64,12 @@ TEST(FrameLayout, OversizeTextOrPayloadIsNotSent)
     } too_long[] = { { t33, "p", "", 0 }, { "i", t33, "", 0 }, { "i", "p", t34, 0 },
         { "i", "p", "", 1025 } };
     for (const auto& c : too_long) {
-        chat_message m;
+        frame_buffer m;
         EXPECT_FALSE(wire::build_frame(m, 7, c.id, c.pwd, c.tag, data.data(), c.length));
         EXPECT_EQ(m.length(), 0u);
     }
     EXPECT_FALSE(wire::build_register(message, t33, "pw"));
-    EXPECT_FALSE(chat_content::pack(nullptr, data.data(), 3, "i", "p", "", 7));
+    EXPECT_FALSE(frame_record::pack(nullptr, data.data(), 3, "i", "p", "", 7));
     EXPECT_TRUE(log.contains("too long"));
     EXPECT_TRUE(log.contains("exceeds 1024"));
 }
@@ -78,21 +78,21 @@ TEST(FrameLayout, OversizeTextOrPayloadIsNotSent)
 // nor may the missing payload buffer of a moved-from record.
 TEST(FrameLayout, NullViewsAndMovedFromRecords)
 {
-    chat_message message;
+    frame_buffer message;
     ASSERT_TRUE(wire::build_frame(
         message, 10, std::string_view {}, std::string_view {}, std::string_view {}, nullptr, 0));
     EXPECT_EQ(message.length(), 139u);
     EXPECT_EQ(bytes_of(message).substr(18, 100), std::string(100, '\0'));
-    chat_content moved_from;
-    chat_content target = std::move(moved_from);
-    chat_content copy;
+    frame_record moved_from;
+    frame_record target = std::move(moved_from);
+    frame_record copy;
     copy.copy_from(moved_from);
     EXPECT_EQ(copy.payload_view().size(), 0u);
 }
 
-TEST(FrameLayout, PackageLengthNeverAbove2048)
+TEST(FrameLayout, BufferLengthNeverAbove2048)
 {
-    chat_message message;
+    frame_buffer message;
     EXPECT_EQ(message.length(), 0u);
     for (const auto& [asked, kept] : { std::pair<std::size_t, std::size_t> { 1163, 1163 },
              { 2048, 2048 }, { 2049, 2048 }, { 5000, 2048 } }) {

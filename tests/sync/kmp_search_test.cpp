@@ -15,7 +15,7 @@ const unsigned char* bytes(const std::string& s)
 
 std::vector<std::uint64_t> shifts(const std::string& pattern)
 {
-    wstd::kmp_search search(bytes(pattern), pattern.size());
+    text_search::kmp_search search(bytes(pattern), pattern.size());
     std::vector<std::uint64_t> out;
     for (std::size_t j = 0; j < pattern.size(); ++j)
         out.push_back(search.shift(j));
@@ -24,7 +24,7 @@ std::vector<std::uint64_t> shifts(const std::string& pattern)
 
 std::size_t find(const std::string& pattern, const std::string& text)
 {
-    return wstd::kmp_search(bytes(pattern), pattern.size()).find(bytes(text), text.size());
+    return text_search::kmp_search(bytes(pattern), pattern.size()).find(bytes(text), text.size());
 }
 
 TEST(KmpSearch, ShiftTable)
@@ -42,12 +42,13 @@ TEST(KmpSearch, MatchMustLieInsideTheRange)
 {
     EXPECT_EQ(find("abcabd", "abcabcabd"), 3u);
     for (const char* text : { "xxabc", "abc", "" })
-        EXPECT_EQ(find("abcd", text), wstd::kmp_search::npos) << text;
-    EXPECT_EQ(wstd::kmp_search(bytes("ab"), 2).find(nullptr, 5), wstd::kmp_search::npos);
+        EXPECT_EQ(find("abcd", text), text_search::kmp_search::npos) << text;
+    EXPECT_EQ(
+        text_search::kmp_search(bytes("ab"), 2).find(nullptr, 5), text_search::kmp_search::npos);
     // Empty and over-long patterns find nothing.
-    EXPECT_EQ(find("", "abc"), wstd::kmp_search::npos);
-    const std::string longer(wstd::kmp_search::max_pattern + 1, 'a');
-    EXPECT_EQ(wstd::kmp_search(bytes(longer), longer.size()).pattern_length(), 0u);
+    EXPECT_EQ(find("", "abc"), text_search::kmp_search::npos);
+    const std::string longer(text_search::kmp_search::max_pattern + 1, 'a');
+    EXPECT_EQ(text_search::kmp_search(bytes(longer), longer.size()).pattern_length(), 0u);
 }
 
 TEST(KmpSearch, AgreesWithPlainSearchOnEveryShortText)
@@ -55,7 +56,7 @@ TEST(KmpSearch, AgreesWithPlainSearchOnEveryShortText)
     // All texts over {a,b} up to length 10 against patterns with borders.
     for (const std::string pattern :
         { "a", "aba", "abab", "abaab", "aab", "aaab", "bbab", "aabaaab" }) {
-        wstd::kmp_search search(bytes(pattern), pattern.size());
+        text_search::kmp_search search(bytes(pattern), pattern.size());
         for (int length = 0; length <= 10; ++length)
             for (int bits = 0; bits < (1 << length); ++bits) {
                 std::string text;
@@ -63,7 +64,7 @@ TEST(KmpSearch, AgreesWithPlainSearchOnEveryShortText)
                     text += (bits >> i) & 1 ? 'b' : 'a';
                 const auto expected = text.find(pattern);
                 ASSERT_EQ(search.find(bytes(text), text.size()),
-                    expected == std::string::npos ? wstd::kmp_search::npos : expected)
+                    expected == std::string::npos ? text_search::kmp_search::npos : expected)
                     << pattern << " in " << text;
             }
     }

@@ -1,7 +1,7 @@
 // Helpers shared by the sync tests: frames built through the real builder, captured log lines.
 #pragma once
 
-#include "sync/chat_message.h"
+#include "sync/frame_buffer.h"
 #include "sync/frame_builder.h"
 #include "sync/wire_log.h"
 
@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-inline std::string bytes_of(const chat_message& message)
+inline std::string bytes_of(const frame_buffer& message)
 {
     return std::string(message.data(), message.length());
 }
@@ -17,7 +17,7 @@ inline std::string bytes_of(const chat_message& message)
 inline std::string make_frame(std::uint8_t kind, const std::string& payload,
     const std::string& id = "user", const std::string& pwd = "pwd", const std::string& tag = "")
 {
-    chat_message message;
+    frame_buffer message;
     const bool ok = wire::build_frame(message, kind, id, pwd, tag, payload.data(), payload.size());
     return ok ? bytes_of(message) : std::string();
 }

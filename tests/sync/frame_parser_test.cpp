@@ -1,5 +1,5 @@
 // Cutting frames out of a byte stream: splits, batches, garbage and the overflow rules.
-#include "sync/chat_content.h"
+#include "sync/frame_parser.h"
 #include "tests/sync/wire_test_support.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +9,9 @@ namespace {
 using texts = std::vector<std::string>;
 
 // Feeds the reads one after another; the payloads of the frames they yield, in order.
-texts payloads(chat_content& parser, const texts& reads)
+texts payloads(frame_parser& parser, const texts& reads)
 {
-    std::vector<chat_content> out;
+    std::vector<frame_record> out;
     for (const auto& read : reads) {
         parser.parse_data(read.data(), read.size(), out);
         EXPECT_LE(parser.buffered(), 4096u);
@@ -22,19 +22,19 @@ texts payloads(chat_content& parser, const texts& reads)
     return result;
 }
 
-TEST(StreamParser, FrameSplitOverTwoReadsIsDeliveredOnceAfterTheSecond)
+TEST(FrameParser, FrameSplitOverTwoReadsIsDeliveredOnceAfterTheSecond)
 {
     const std::string frame = make_frame(3, std::string(93, 'h'));
     // Every split point, including inside both markers.
     for (std::size_t cut = 1; cut < frame.size(); ++cut) {
-        chat_content parser;
+        frame_parser parser;
         EXPECT_EQ(payloads(parser, { frame.substr(0, cut) }), texts {}) << "cut " << cut;
         EXPECT_EQ(payloads(parser, { frame.substr(cut) }), texts { std::string(93, 'h') });
         EXPECT_EQ(parser.buffered(), 0u);
     }
 }
 
-TEST(StreamParser, SeveralFramesInOneReadOrByteByByteKeepTheirOrder)
+TEST(FrameParser, SeveralFramesInOneReadOrByteByByteKeepTheirOrder)
 {
     std::string stream;
     texts expected, single_bytes;
@@ -44,14 +44,14 @@ TEST(StreamParser, SeveralFramesInOneReadOrByteByByteKeepTheirOrder)
     }
     for (char c : stream)
         single_bytes.push_back(std::string(1, c));
-    chat_content at_once, byte_by_byte;
+    frame_parser at_once, byte_by_byte;
     EXPECT_EQ(payloads(at_once, { stream }), expected);
     EXPECT_EQ(payloads(byte_by_byte, single_bytes), expected);
 }
 
-TEST(StreamParser, GarbageWithAndWithoutAMarker)
+TEST(FrameParser, GarbageWithAndWithoutAMarker)
 {
-    chat_content parser;
+    frame_parser parser;
     // Garbage, even with part of a start marker, is dropped up to the marker; the bytes after
     // the frame wait for one.
     EXPECT_EQ(
@@ -64,13 +64,13 @@ TEST(StreamParser, GarbageWithAndWithoutAMarker)
     EXPECT_EQ(parser.buffered(), 0u);
 }
 
-TEST(StreamParser, EndMarkerInsideThePayloadDropsThatFrameOnly)
+TEST(FrameParser, EndMarkerInsideThePayloadDropsThatFrameOnly)
 {
     captured_log log;
     const std::string marker("\xae\xbe\xce\xde\x0a\x0b\x0c\x0d", 8);
     const std::string stream = make_frame(7, "before" + marker + "after") + make_frame(7, "next");
     for (std::size_t cut : { 0, 140, 145, 160 }) {
-        chat_content parser;
+        frame_parser parser;
         // The frame ends at the first marker, where its data_length cannot end; the rest of
         // it is garbage in front of the next start marker.
         EXPECT_EQ(payloads(parser, { stream.substr(0, cut), stream.substr(cut) }), texts { "next" })
@@ -80,7 +80,7 @@ TEST(StreamParser, EndMarkerInsideThePayloadDropsThatFrameOnly)
     EXPECT_TRUE(log.contains("does not end at its end marker"));
 }
 
-TEST(StreamParser, BrokenFrameIsDroppedAndTheNextKept)
+TEST(FrameParser, BrokenFrameIsDroppedAndTheNextKept)
 {
     const auto with_length = [](std::string frame, const std::string& length) {
         frame.replace(123, 8, length + std::string(8 - length.size(), '\0'));
@@ -102,7 +102,7 @@ TEST(StreamParser, BrokenFrameIsDroppedAndTheNextKept)
     };
     for (const auto& c : cases) {
         captured_log log;
-        chat_content parser;
+        frame_parser parser;
         EXPECT_EQ(payloads(parser, { c.bytes + whole }), texts { std::string(500, 'w') }) << c.what;
         EXPECT_TRUE(log.contains(c.logged)) << c.what;
         EXPECT_EQ(parser.buffered(), 0u) << c.what;
@@ -111,7 +111,7 @@ TEST(StreamParser, BrokenFrameIsDroppedAndTheNextKept)
 
 // Bytes that would overflow the 4096-byte stream buffer drop the oldest ones up to the next
 // start marker, or, without one, all but what may be the first part of a marker.
-TEST(StreamParser, OverflowDropsTheOldestBytesAndKeepsTheFramesAfter)
+TEST(FrameParser, OverflowDropsTheOldestBytesAndKeepsTheFramesAfter)
 {
     const std::string frame = make_frame(7, std::string(1000, 'f')), g(1000, 'g');
     std::string many;
@@ -132,7 +132,7 @@ TEST(StreamParser, OverflowDropsTheOldestBytesAndKeepsTheFramesAfter)
     };
     for (const auto& c : cases) {
         captured_log log;
-        chat_content parser;
+        frame_parser parser;
         const texts got = payloads(parser, c.reads);
         ASSERT_EQ(got.size(), c.frames) << c.what;
         EXPECT_EQ(got.back(), c.frames == 1 ? std::string(1000, 'f') : std::string(1024, 'a' + 19))
@@ -141,9 +141,9 @@ TEST(StreamParser, OverflowDropsTheOldestBytesAndKeepsTheFramesAfter)
     }
 }
 
-TEST(StreamParser, ReleasedIdleBufferIsRebuiltOnDemand)
+TEST(FrameParser, ReleasedIdleBufferIsRebuiltOnDemand)
 {
-    chat_content parser;
+    frame_parser parser;
     const std::string frame = make_frame(2, "x");
     payloads(parser, { frame.substr(0, 50) });
     parser.release_idle_buffer(); // ignored while bytes are pending
@@ -152,21 +152,21 @@ TEST(StreamParser, ReleasedIdleBufferIsRebuiltOnDemand)
     EXPECT_EQ(payloads(parser, { frame.substr(0, 50), frame.substr(50) }), texts { "x" });
 }
 
-TEST(StreamParser, MalformedInputStaysInBounds)
+TEST(FrameParser, MalformedInputStaysInBounds)
 {
     // Text fields without a terminator end at their width.
     std::string frame = make_frame(2, "");
     for (std::size_t i = 18; i < 118; ++i)
         frame[i] = 'z';
-    chat_content parser;
-    std::vector<chat_content> out;
+    frame_parser parser;
+    std::vector<frame_record> out;
     ASSERT_TRUE(parser.parse_data(frame.data(), frame.size(), out));
     EXPECT_EQ(out[0].id_text().size(), 33u);
     EXPECT_EQ(out[0].pwd_text().size(), 33u);
     EXPECT_EQ(out[0].tag_text().size(), 34u);
 
     captured_log log;
-    std::vector<chat_content> none;
+    std::vector<frame_record> none;
     EXPECT_FALSE(parser.parse_data(nullptr, 10, none));
     EXPECT_TRUE(log.contains("parse_data"));
 }

@@ -1,6 +1,7 @@
-// The frame record and the stream parser that cuts frames out of received bytes.
+// The stream parser that cuts frames out of received bytes, and its view of one frame.
 #pragma once
 
+#include "sync/frame_record.h"
 #include "sync/wire_format.h"
 
 #include <cstddef>
@@ -33,48 +34,17 @@ private:
     std::string_view field(std::size_t offset, std::size_t size) const;
 };
 
-class chat_content {
+class frame_parser {
 public:
-    chat_content();
-    ~chat_content();
-    chat_content(chat_content&&) noexcept;
-    chat_content& operator=(chat_content&&) noexcept;
-    chat_content(const chat_content&) = delete;
-    chat_content& operator=(const chat_content&) = delete;
-
-    // Frame fields, in wire order and width.
-    unsigned char head_magic[wire::head_size];
-    std::uint8_t kind;
-    std::uint8_t reserved_byte;
-    char id[wire::id_field];
-    char pwd[wire::pwd_field];
-    char tag[wire::tag_field];
-    unsigned char mark[4];
-    std::uint8_t format_byte;
-    std::uint64_t data_length;
-    std::uint64_t tail_magic;
-
-    // The 1024-byte payload buffer; null only in a moved-from record.
-    char* payload() { return payload_.get(); }
-    const char* payload() const { return payload_.get(); }
-    std::string_view payload_view() const;
-    std::string_view id_text() const;
-    std::string_view pwd_text() const;
-    std::string_view tag_text() const;
-
-    // Takes over the fields and payload of a parsed frame.
-    void assign(const frame_view& frame);
-    void copy_from(const chat_content& other);
-
-    // Writes the complete frame of 139 + length bytes to dest, which must hold wire::max_frame
-    // bytes. Returns false, writing nothing, when dest or src is missing, a text does not fit
-    // its field or length exceeds 1024.
-    static bool pack(char* dest, const char* src, std::uint64_t length, std::string_view id,
-        std::string_view pwd, std::string_view tag, std::uint8_t kind);
+    frame_parser() = default;
+    frame_parser(frame_parser&&) noexcept = default;
+    frame_parser& operator=(frame_parser&&) noexcept = default;
+    frame_parser(const frame_parser&) = delete;
+    frame_parser& operator=(const frame_parser&) = delete;
 
     // Appends received bytes to the stream and every frame they complete to out, in arrival
     // order. Returns whether out is non-empty.
-    bool parse_data(const char* bytes, std::size_t count, std::vector<chat_content>& out);
+    bool parse_data(const char* bytes, std::size_t count, std::vector<frame_record>& out);
 
     // The same cut without a record per frame: sink(const frame_view&) runs for each frame.
     // Returns the number of frames.
@@ -105,7 +75,6 @@ private:
     unsigned char* stream();
     void drop_oldest();
 
-    std::unique_ptr<char[]> payload_;
     std::unique_ptr<unsigned char[]> stream_; // made on first need
     std::uint64_t fill_ = 0;
 };

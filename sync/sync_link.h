@@ -2,13 +2,15 @@
 // threads, and the bus handler that turns connection events and login replies into state.
 #pragma once
 
-#include "sync/chat_content.h"
-#include "sync/client_warpper.h"
+#include "sync/frame_record.h"
 #include "sync/server_list.h"
+#include "sync/sync_connection.h"
+#include "sync/sync_timing.h"
 
 #include "core/message_bus.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -18,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-class net_warpper {
+class sync_link {
 public:
     enum link_state : int {
         state_lost = 0, // connection lost, a reconnect is under way
@@ -28,23 +30,23 @@ public:
     };
 
     // The one the program uses, created on first use.
-    static net_warpper& instance();
+    static sync_link& instance();
 
-    explicit net_warpper(sync_endpoint endpoint = {});
-    ~net_warpper(); // Shutdown and unregister
+    explicit sync_link(sync_endpoint endpoint = {}, sync_timing timing = {});
+    ~sync_link(); // Shutdown and unregister
 
-    net_warpper(const net_warpper&) = delete;
-    net_warpper& operator=(const net_warpper&) = delete;
+    sync_link(const sync_link&) = delete;
+    sync_link& operator=(const sync_link&) = delete;
 
     // Registers OnMessage for msg_net_connected, msg_net_received and msg_net_failed, in this
     // order. Called once, after the login page registered its own handler.
     void RegisterHandlers();
 
-    // Stores the credentials, state connecting, a new connection after 1 s.
+    // Stores the credentials, state connecting, a new connection after the connect delay.
     void Connect(const std::string& account, const std::string& digest);
-    // A detached connection thread: stops the current connection, waits delay seconds,
-    // builds the next one and runs its heartbeat loop.
-    void Reconnect(int delay_seconds);
+    // A detached connection thread: stops the current connection, waits delay, builds the
+    // next one and runs its heartbeat loop.
+    void Reconnect(std::chrono::milliseconds delay);
 
     // Only while logged in; false when nothing was queued.
     bool Send(const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind);
@@ -58,22 +60,23 @@ public:
     void Shutdown();
 
     int LinkState() const { return link_state_.load(); }
-    std::shared_ptr<client_warpper> Current() const;
+    std::shared_ptr<sync_connection> Current() const;
 
     // Received file chunks (kind 7) go here; set before connecting.
-    void SetFileChunkHandler(std::function<void(const chat_content&)> handler);
+    void SetFileChunkHandler(std::function<void(const frame_record&)> handler);
 
 private:
-    void ConnectionThread(
-        std::uint64_t generation, int delay_seconds, std::string account, std::string digest);
+    void ConnectionThread(std::uint64_t generation, std::chrono::milliseconds delay,
+        std::string account, std::string digest);
     void StopCurrent();
-    // Sleeps in steps of 100 ms; false when quitting or a newer connection thread started.
-    bool Sleep(int tenths, std::uint64_t generation);
+    // False when quitting or a newer connection thread started meanwhile.
+    bool Sleep(std::chrono::milliseconds duration, std::uint64_t generation);
     void ThreadDone();
 
     sync_endpoint endpoint_;
+    sync_timing timing_;
     mutable std::mutex mutex_; // guards current_, the credentials and the generation
-    std::shared_ptr<client_warpper> current_;
+    std::shared_ptr<sync_connection> current_;
     std::string account_;
     std::string digest_;
     std::uint64_t generation_ = 0;
@@ -86,7 +89,7 @@ private:
     std::condition_variable threads_done_;
     std::size_t threads_ = 0;
 
-    chat_content login_record_; // msg_login_ok points here; used on the I/O thread only
-    std::function<void(const chat_content&)> file_chunk_handler_;
+    frame_record login_record_; // msg_login_ok points here; used on the I/O thread only
+    std::function<void(const frame_record&)> file_chunk_handler_;
     std::vector<bus::Token> tokens_;
 };

@@ -1,9 +1,10 @@
 // One connection attempt and its lifetime: picks a server, connects, runs the I/O thread,
-// logs in once and sends a heartbeat every 20 seconds until it is stopped.
+// logs in once and sends a heartbeat at each interval until it is stopped.
 #pragma once
 
-#include "sync/chat_client.h"
 #include "sync/server_list.h"
+#include "sync/sync_socket.h"
+#include "sync/sync_timing.h"
 
 #include <asio.hpp>
 
@@ -16,15 +17,15 @@
 #include <thread>
 #include <vector>
 
-class client_warpper {
+class sync_connection {
 public:
     // server_index picks the entry of the server list, wrapping around, so that each new
     // attempt after a failure can try the next server.
-    client_warpper(sync_endpoint endpoint, std::size_t server_index);
-    ~client_warpper();
+    sync_connection(sync_endpoint endpoint, std::size_t server_index, sync_timing timing = {});
+    ~sync_connection();
 
-    client_warpper(const client_warpper&) = delete;
-    client_warpper& operator=(const client_warpper&) = delete;
+    sync_connection(const sync_connection&) = delete;
+    sync_connection& operator=(const sync_connection&) = delete;
 
     // Begins the asynchronous connect. Its outcome, a failure to find a server included, is
     // posted on the bus once Run has started the I/O thread.
@@ -50,21 +51,20 @@ public:
     // "host:port" of the server this attempt went to; empty when there was none.
     std::string server() const { return server_; }
 
-    static constexpr int heartbeat_seconds = 20;
-
 private:
-    // Waits in steps of 100 ms; false when the running flag was cleared meanwhile.
-    bool Wait(int tenths);
+    // False when the running flag was cleared meanwhile.
+    bool Wait(std::chrono::milliseconds duration);
     void StopLoop();
 
     sync_endpoint endpoint_;
     std::size_t server_index_;
+    sync_timing timing_;
     std::string server_;
     std::string account_;
     std::string digest_;
     std::shared_ptr<asio::io_context> io_;
     std::unique_ptr<asio::executor_work_guard<asio::io_context::executor_type>> work_;
-    std::unique_ptr<chat_client> client_;
+    std::unique_ptr<sync_socket> socket_;
     std::thread io_thread_;
     std::atomic<bool> created_ { false };
     std::atomic<bool> running_ { false };

@@ -1,4 +1,4 @@
-#include "sync/net_warpper.h"
+#include "sync/sync_link.h"
 
 #include "core/message_ids.h"
 #include "sync/frame_builder.h"
@@ -9,25 +9,26 @@
 #include <chrono>
 #include <thread>
 
-net_warpper& net_warpper::instance()
+sync_link& sync_link::instance()
 {
-    static net_warpper the_instance;
+    static sync_link the_instance;
     return the_instance;
 }
 
-net_warpper::net_warpper(sync_endpoint endpoint)
+sync_link::sync_link(sync_endpoint endpoint, sync_timing timing)
     : endpoint_(std::move(endpoint))
+    , timing_(timing)
 {
 }
 
-net_warpper::~net_warpper()
+sync_link::~sync_link()
 {
     Shutdown();
     for (auto token : tokens_)
         bus::Unregister(token);
 }
 
-void net_warpper::RegisterHandlers()
+void sync_link::RegisterHandlers()
 {
     auto handler
         = [this](std::int64_t id, std::int64_t a, std::int64_t b) { return OnMessage(id, a, b); };
@@ -35,7 +36,7 @@ void net_warpper::RegisterHandlers()
         tokens_.push_back(bus::Register(id, handler));
 }
 
-void net_warpper::Connect(const std::string& account, const std::string& digest)
+void sync_link::Connect(const std::string& account, const std::string& digest)
 {
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -43,10 +44,10 @@ void net_warpper::Connect(const std::string& account, const std::string& digest)
         digest_ = digest;
     }
     link_state_ = state_connecting;
-    Reconnect(1);
+    Reconnect(timing_.connect_delay);
 }
 
-void net_warpper::Reconnect(int delay_seconds)
+void sync_link::Reconnect(std::chrono::milliseconds delay)
 {
     if (quit_)
         return;
@@ -64,8 +65,8 @@ void net_warpper::Reconnect(int delay_seconds)
         ++threads_;
     }
     try {
-        std::thread([this, generation, delay_seconds, account, digest] {
-            ConnectionThread(generation, delay_seconds, account, digest);
+        std::thread([this, generation, delay, account, digest] {
+            ConnectionThread(generation, delay, account, digest);
             ThreadDone();
         }).detach();
     } catch (const std::exception& e) {
@@ -74,26 +75,22 @@ void net_warpper::Reconnect(int delay_seconds)
     }
 }
 
-void net_warpper::ThreadDone()
+void sync_link::ThreadDone()
 {
     std::lock_guard<std::mutex> lock(threads_mutex_);
     --threads_;
     threads_done_.notify_all();
 }
 
-bool net_warpper::Sleep(int tenths, std::uint64_t generation)
+bool sync_link::Sleep(std::chrono::milliseconds duration, std::uint64_t generation)
 {
-    for (int i = 0; i < tenths; ++i) {
-        if (quit_ || latest_generation_ != generation)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return !quit_ && latest_generation_ == generation;
+    return sleep_while(
+        duration, [this, generation] { return !quit_ && latest_generation_ == generation; });
 }
 
-void net_warpper::StopCurrent()
+void sync_link::StopCurrent()
 {
-    std::shared_ptr<client_warpper> current;
+    std::shared_ptr<sync_connection> current;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         current = current_;
@@ -102,32 +99,33 @@ void net_warpper::StopCurrent()
         current->Stop();
 }
 
-void net_warpper::ConnectionThread(
-    std::uint64_t generation, int delay_seconds, std::string account, std::string digest)
+void sync_link::ConnectionThread(std::uint64_t generation, std::chrono::milliseconds delay,
+    std::string account, std::string digest)
 {
     try {
         StopCurrent();
-        if (!Sleep(delay_seconds * 10, generation))
+        if (!Sleep(delay, generation))
             return; // a newer Connect or Reconnect took over
-        auto client = std::make_shared<client_warpper>(endpoint_, server_index_.load());
-        client->Start(account, digest);
+        auto connection
+            = std::make_shared<sync_connection>(endpoint_, server_index_.load(), timing_);
+        connection->Start(account, digest);
         {
             std::lock_guard<std::mutex> lock(mutex_);
             // Two threads may overlap; only the newest one may install its connection.
             if (quit_ || generation != generation_)
                 return;
-            current_ = client;
+            current_ = connection;
         }
-        if (client->created()) {
-            client->SetRunning();
-            client->Run(account, digest);
+        if (connection->created()) {
+            connection->SetRunning();
+            connection->Run(account, digest);
         }
     } catch (const std::exception& e) {
         wire::log_error(std::string("Exception: ") + e.what());
     }
 }
 
-bool net_warpper::Send(
+bool sync_link::Send(
     const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind)
 {
     if (link_state_ != state_logged_in)
@@ -136,25 +134,25 @@ bool net_warpper::Send(
     return current && current->SendFrame(payload, length, tag, kind);
 }
 
-bool net_warpper::SendRegister(std::string_view account, std::string_view password)
+bool sync_link::SendRegister(std::string_view account, std::string_view password)
 {
     const auto current = Current();
     return current && current->SendRegister(account, password);
 }
 
-std::shared_ptr<client_warpper> net_warpper::Current() const
+std::shared_ptr<sync_connection> sync_link::Current() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return current_;
 }
 
-void net_warpper::SetFileChunkHandler(std::function<void(const chat_content&)> handler)
+void sync_link::SetFileChunkHandler(std::function<void(const frame_record&)> handler)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     file_chunk_handler_ = std::move(handler);
 }
 
-std::int64_t net_warpper::OnMessage(std::int64_t id, std::int64_t a, std::int64_t)
+std::int64_t sync_link::OnMessage(std::int64_t id, std::int64_t a, std::int64_t)
 {
     if (quit_)
         return 0;
@@ -169,15 +167,14 @@ std::int64_t net_warpper::OnMessage(std::int64_t id, std::int64_t a, std::int64_
             wire::log_info("reset link now...");
             // The next attempt goes to the next server of the list.
             ++server_index_;
-            Reconnect(1);
+            Reconnect(timing_.connect_delay);
             // Holding the I/O thread delays the new connection (it waits for this thread),
             // so a server that drops everyone is not hammered.
-            for (int i = 0; i < 50 && !quit_; ++i)
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            sleep_while(timing_.failure_hold, [this] { return !quit_.load(); });
         } else if (id == msg_net_received && a != 0) {
-            const auto& record = *reinterpret_cast<const chat_content*>(a);
+            const auto& record = *reinterpret_cast<const frame_record*>(a);
             if (record.kind == wire::kind_file_chunk) {
-                std::function<void(const chat_content&)> handler;
+                std::function<void(const frame_record&)> handler;
                 {
                     std::lock_guard<std::mutex> lock(mutex_);
                     handler = file_chunk_handler_;
@@ -210,7 +207,7 @@ std::int64_t net_warpper::OnMessage(std::int64_t id, std::int64_t a, std::int64_
     return 0;
 }
 
-void net_warpper::Shutdown()
+void sync_link::Shutdown()
 {
     quit_ = true;
     link_state_ = state_lost;

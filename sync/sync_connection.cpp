@@ -1,4 +1,4 @@
-#include "sync/client_warpper.h"
+#include "sync/sync_connection.h"
 
 #include "core/message_bus.h"
 #include "core/message_ids.h"
@@ -7,21 +7,23 @@
 
 #include <chrono>
 
-client_warpper::client_warpper(sync_endpoint endpoint, std::size_t server_index)
+sync_connection::sync_connection(
+    sync_endpoint endpoint, std::size_t server_index, sync_timing timing)
     : endpoint_(std::move(endpoint))
     , server_index_(server_index)
+    , timing_(timing)
     , io_(std::make_shared<asio::io_context>(1))
 {
 }
 
-client_warpper::~client_warpper()
+sync_connection::~sync_connection()
 {
     Stop();
     StopLoop(); // Run may never have been called; the I/O thread must not outlive us
-    client_.reset();
+    socket_.reset();
 }
 
-void client_warpper::Start(const std::string& account, const std::string& digest)
+void sync_connection::Start(const std::string& account, const std::string& digest)
 {
     connected_ = -1;
     running_ = false;
@@ -29,7 +31,7 @@ void client_warpper::Start(const std::string& account, const std::string& digest
     created_ = false;
     account_ = account;
     digest_ = digest;
-    client_ = std::make_unique<chat_client>(*io_, [this] { SetConnected(); });
+    socket_ = std::make_unique<sync_socket>(*io_, [this] { SetConnected(); });
 
     const auto servers = server_list::LoadServers(endpoint_);
     bool started = false;
@@ -44,7 +46,7 @@ void client_warpper::Start(const std::string& account, const std::string& digest
         if (error) {
             wire::log_error("cannot resolve " + server_ + ": " + error.message());
         } else {
-            client_->Connect(endpoints);
+            socket_->Connect(endpoints);
             started = true;
         }
     }
@@ -54,14 +56,12 @@ void client_warpper::Start(const std::string& account, const std::string& digest
     created_ = true;
 }
 
-bool client_warpper::Wait(int tenths)
+bool sync_connection::Wait(std::chrono::milliseconds duration)
 {
-    for (int i = 0; i < tenths && running_; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    return running_;
+    return sleep_while(duration, [this] { return running_.load(); });
 }
 
-void client_warpper::Run(const std::string& account, const std::string& digest)
+void sync_connection::Run(const std::string& account, const std::string& digest)
 {
     if (loop_active_.exchange(true))
         return;
@@ -75,16 +75,16 @@ void client_warpper::Run(const std::string& account, const std::string& digest)
                 wire::log_error(std::string("Exception: ") + e.what());
             }
         });
-        // Login once, if the connection is up a second after the start.
-        if (Wait(10)) {
-            chat_message login;
+        // Login once, if the connection is up when the login delay has passed.
+        if (Wait(timing_.login_delay)) {
+            frame_buffer login;
             if (wire::build_login(login, account, digest) && connected_ == 1)
-                client_->Write(login);
+                socket_->Write(login);
         }
-        while (Wait(heartbeat_seconds * 10)) {
-            chat_message heartbeat;
+        while (Wait(timing_.heartbeat_interval)) {
+            frame_buffer heartbeat;
             if (wire::build_heartbeat(heartbeat, digest) && connected_ == 1)
-                client_->Write(heartbeat);
+                socket_->Write(heartbeat);
         }
     } catch (const std::exception& e) {
         wire::log_error(std::string("Exception: ") + e.what());
@@ -92,10 +92,10 @@ void client_warpper::Run(const std::string& account, const std::string& digest)
     StopLoop();
 }
 
-void client_warpper::StopLoop()
+void sync_connection::StopLoop()
 {
-    if (client_)
-        client_->Close();
+    if (socket_)
+        socket_->Close();
     work_.reset();
     io_->stop();
     if (io_thread_.joinable()) {
@@ -109,14 +109,14 @@ void client_warpper::StopLoop()
     io_->stop();
 }
 
-void client_warpper::SetRunning()
+void sync_connection::SetRunning()
 {
     std::lock_guard<std::mutex> lock(stop_mutex_);
     if (!stopped_)
         running_ = true;
 }
 
-void client_warpper::Stop()
+void sync_connection::Stop()
 {
     std::lock_guard<std::mutex> lock(stop_mutex_);
     stopped_ = true;
@@ -126,25 +126,25 @@ void client_warpper::Stop()
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
 }
 
-bool client_warpper::SendFrame(
+bool sync_connection::SendFrame(
     const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind)
 {
-    if (connected_ != 1 || !client_)
+    if (connected_ != 1 || !socket_)
         return false;
-    chat_message message;
+    frame_buffer message;
     if (!wire::build_frame(message, kind, account_, digest_, tag, payload, length))
         return false;
-    client_->Write(message);
+    socket_->Write(message);
     return true;
 }
 
-bool client_warpper::SendRegister(std::string_view account, std::string_view password)
+bool sync_connection::SendRegister(std::string_view account, std::string_view password)
 {
-    if (connected_ != 1 || !client_)
+    if (connected_ != 1 || !socket_)
         return false;
-    chat_message message;
+    frame_buffer message;
     if (!wire::build_register(message, account, password))
         return false;
-    client_->Write(message);
+    socket_->Write(message);
     return true;
 }

@@ -1,17 +1,17 @@
-#include "sync/chat_client.h"
+#include "sync/sync_socket.h"
 
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "sync/reply_texts.h"
 
-chat_client::chat_client(asio::io_context& io, std::function<void()> on_connected)
+sync_socket::sync_socket(asio::io_context& io, std::function<void()> on_connected)
     : io_(io)
     , socket_(io)
     , on_connected_(std::move(on_connected))
 {
 }
 
-void chat_client::Connect(const asio::ip::tcp::resolver::results_type& endpoints)
+void sync_socket::Connect(const asio::ip::tcp::resolver::results_type& endpoints)
 {
     asio::async_connect(
         socket_, endpoints, [this](const asio::error_code& error, const asio::ip::tcp::endpoint&) {
@@ -28,7 +28,7 @@ void chat_client::Connect(const asio::ip::tcp::resolver::results_type& endpoints
         });
 }
 
-void chat_client::Write(const chat_message& message)
+void sync_socket::Write(const frame_buffer& message)
 {
     std::lock_guard<std::mutex> lock(write_mutex_);
     asio::post(io_, [this, message] {
@@ -39,7 +39,7 @@ void chat_client::Write(const chat_message& message)
     });
 }
 
-void chat_client::Close()
+void sync_socket::Close()
 {
     closing_ = true;
     asio::post(io_, [this] {
@@ -48,7 +48,7 @@ void chat_client::Close()
     });
 }
 
-void chat_client::DoRead()
+void sync_socket::DoRead()
 {
     socket_.async_read_some(asio::buffer(read_buffer_, read_size),
         [this](const asio::error_code& error, std::size_t n) {
@@ -68,9 +68,9 @@ void chat_client::DoRead()
         });
 }
 
-void chat_client::DoWrite()
+void sync_socket::DoWrite()
 {
-    const chat_message& front = write_queue_.front();
+    const frame_buffer& front = write_queue_.front();
     asio::async_write(socket_, asio::buffer(front.data(), front.length()),
         [this](const asio::error_code& error, std::size_t) {
             if (closing_)
@@ -85,7 +85,7 @@ void chat_client::DoWrite()
         });
 }
 
-void chat_client::Fail(bool check_refusal)
+void sync_socket::Fail(bool check_refusal)
 {
     closing_ = true;
     asio::error_code ignored;
