@@ -1,29 +1,29 @@
 #include "app/mainwindow.h"
 
+#include "actions/alertwidget.h"
 #include "actions/hover_preview.h"
 #include "actions/imagepreview.h"
 #include "actions/list_context_menu.h"
 #include "actions/promptwidget.h"
 #include "app/autorun.h"
+#include "app/shell_actions.h"
+#include "app/termination_signals.h"
+#include "app/window_placement.h"
 #include "core/message_ids.h"
 #include "core/program_file.h"
 #include "core/settings_record.h"
-#include "app/shell_actions.h"
-#include "app/termination_signals.h"
-#include "widgets/theme_sheets.h"
-#include "history/view_choice.h"
-#include "app/window_placement.h"
 #include "history/clipboard_snapshot.h"
 #include "history/file_digest.h"
 #include "history/history_list.h"
 #include "history/search_matcher.h"
+#include "history/view_choice.h"
 #include "history/view_filter.h"
-#include "actions/alertwidget.h"
 #include "platform/platform.h"
 #include "resources/images.h"
 #include "widgets/chrome_painter.h"
 #include "widgets/imagetabwidget.h"
 #include "widgets/switchbutton.h"
+#include "widgets/theme_sheets.h"
 #include "widgets/window_chrome.h"
 
 #include <QAction>
@@ -303,7 +303,7 @@ void MainWindow::PlaceWindow()
     const QSize size = window_placement::DefaultSize(available);
     setMinimumWidth(380);
     setMinimumHeight(480);
-    platform::Platform& os = platform::Current();
+    platform::layer& os = platform::Current();
     Settings().folded_now = false;
     const auto saved = window_placement::ParsePosition(Settings().position);
     if (saved && saved->width() - 1 < 500 && Settings().auto_fold)
@@ -428,9 +428,9 @@ void MainWindow::SystemTrayIconClicked(int reason)
         ShowMainWindow();
 }
 
-settings_store::WindowState MainWindow::CurrentWindowState() const
+settings_store::window_state MainWindow::CurrentWindowState() const
 {
-    settings_store::WindowState state;
+    settings_store::window_state state;
     // During a slide the window is away from its place; the place is saved.
     state.frame = frameGeometry();
     if ((animation_timer_ && animation_timer_->isActive()) || slid_away_)

@@ -5,10 +5,10 @@
 #include "actions/list_menu_entries.h"
 #include "actions/paste_engine.h"
 #include "app/bubble_decoration.h"
-#include "core/message_bus.h"
-#include "core/settings_store.h"
 #include "app/title_drag.h"
 #include "app/window_animation.h"
+#include "core/message_bus.h"
+#include "core/settings_store.h"
 #include "history/clipboard_capture.h"
 #include "history/content_history.h"
 #include "platform/platform.h"
@@ -133,7 +133,7 @@ private:
     void SetDarkMode(bool dark);
     void UpdateStatusLine();
     void PaintHint(QPainter& painter);
-    settings_store::WindowState CurrentWindowState() const;
+    settings_store::window_state CurrentWindowState() const;
     void ScheduleSettingsSave();
     void BuildListMenu();
     void RunListAction(list_action action);

@@ -1,9 +1,9 @@
 // The bare main window: settings and autorun at start, where it is placed,
 // Escape and close hiding it to the tray, the tray's way back.
+#include "app/window_placement.h"
 #include "core/message_bus.h"
 #include "core/message_ids.h"
-#include "app/window_placement.h"
-#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_layer.h"
 #include "tests/widgets/support/main_window_fixture.h"
 
 #include <QAction>
@@ -36,7 +36,7 @@ protected:
         f.open(QIODevice::ReadOnly);
         return QJsonDocument::fromJson(f.readAll()).object();
     }
-    platform::FakePlatform& fake = static_cast<platform::FakePlatform&>(platform::Current());
+    platform::fake_layer& fake = static_cast<platform::fake_layer&>(platform::Current());
 };
 
 TEST_F(MainWindowTest, ConstructionLoadsSettingsAppliesAutorunAndShows)
