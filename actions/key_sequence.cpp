@@ -58,8 +58,8 @@ key_sequence ReleasePasteKeys(bool auto_paste, bool auto_return)
     return keys;
 }
 
-void PlayKeys(const key_sequence& keys, platform::Platform& platform,
-    const std::function<void(int ms)>& sleep)
+void PlayKeys(
+    const key_sequence& keys, platform::layer& platform, const std::function<void(int ms)>& sleep)
 {
     for (const key_step& step : keys) {
         if (step.virtual_key != 0)

@@ -31,5 +31,5 @@ key_sequence ReleasePasteKeys(bool auto_paste, bool auto_return);
 int VirtualKeyOf(int qt_key);
 
 // Sends the keys through the platform, sleeping between them.
-void PlayKeys(const key_sequence& keys, platform::Platform& platform,
-    const std::function<void(int ms)>& sleep);
+void PlayKeys(
+    const key_sequence& keys, platform::layer& platform, const std::function<void(int ms)>& sleep);

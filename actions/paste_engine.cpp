@@ -44,7 +44,7 @@ void paste_engine::AutoPasteContent(bool must, bool switch_flag)
 
 void paste_engine::SendKeys(const key_sequence& keys)
 {
-    platform::Platform& platform = platform::Current();
+    platform::layer& platform = platform::Current();
     PlayKeys(keys, platform, sleep_);
     // Keys that went to another window never come back.
     if (!hooks_.own_window || platform.ForegroundWindow() != hooks_.own_window())
@@ -170,7 +170,7 @@ void paste_engine::ArmHotkeyRelease()
 
 void paste_engine::PasteOnHotkeyRelease()
 {
-    platform::Platform& platform = platform::Current();
+    platform::layer& platform = platform::Current();
     // The Windows key does not hold the paste back.
     if (platform.HeldModifiers()
         & (platform::mod::ctrl | platform::mod::alt | platform::mod::shift))

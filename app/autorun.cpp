@@ -7,7 +7,7 @@
 
 namespace autorun {
 
-void Apply(platform::Platform& os, bool auto_run, const QString& program_folder)
+void Apply(platform::layer& os, bool auto_run, const QString& program_folder)
 {
     const std::string name = QFileInfo(program_folder).baseName().toStdString();
     if (!auto_run) {

@@ -9,6 +9,6 @@ namespace autorun {
 
 // The entry is named after the base name of the program's folder and runs the
 // program file there with "-startup".
-void Apply(platform::Platform& os, bool auto_run, const QString& program_folder);
+void Apply(platform::layer& os, bool auto_run, const QString& program_folder);
 
 } // namespace autorun

@@ -118,7 +118,7 @@ private:
     void UpdateStatusLine();
     void UpdateCounters();
     void PaintHint(QPainter& painter);
-    settings_store::WindowState CurrentWindowState() const;
+    settings_store::window_state CurrentWindowState() const;
     void ScheduleSettingsSave();
     void BuildListMenu();
     void RunListAction(list_action action);

@@ -104,7 +104,7 @@ std::string PositionString(const QRect& frame)
         + std::to_string(frame.width()) + "," + std::to_string(frame.height()) + ",";
 }
 
-LoadResult Load(settings_record& record, const QString& path, const WindowState& window)
+LoadResult Load(settings_record& record, const QString& path, const window_state& window)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -146,7 +146,7 @@ LoadResult Load(settings_record& record, const QString& path, const WindowState&
     return LoadResult::loaded;
 }
 
-bool Save(settings_record& record, const QString& path, bool flag, const WindowState& window)
+bool Save(settings_record& record, const QString& path, bool flag, const window_state& window)
 {
     QJsonObject json;
     json.insert(QLatin1String("flag"), flag);

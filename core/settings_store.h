@@ -10,7 +10,7 @@
 namespace settings_store {
 
 // What Save takes from the main window, when there is one.
-struct WindowState {
+struct window_state {
     std::optional<QRect> frame; // frameGeometry(), stored as "position"
     std::optional<bool> recording_on; // the recording button's state, stored as start_paster
 };
@@ -22,11 +22,11 @@ QString ConfigPath();
 
 // A missing file is created from the record (Save(true)); an unparsable one
 // leaves the record as it was.
-LoadResult Load(settings_record& record, const QString& path, const WindowState& window);
+LoadResult Load(settings_record& record, const QString& path, const window_state& window);
 
 // Writes the whole record, replacing the file atomically. "flag" is true for
 // user-initiated saves and false when written together with the history.
-bool Save(settings_record& record, const QString& path, bool flag, const WindowState& window);
+bool Save(settings_record& record, const QString& path, bool flag, const window_state& window);
 
 // x, y, width, height, each followed by a comma: "12,40,700,900,".
 std::string PositionString(const QRect& frame);

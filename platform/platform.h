@@ -14,20 +14,20 @@ namespace platform {
 // HWND on Windows, an X window id on X11; 0 means "no window".
 using WindowId = std::uint64_t;
 
-struct Rect {
+struct rect {
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
-    bool operator==(const Rect& o) const
+    bool operator==(const rect& o) const
     {
         return x == o.x && y == o.y && width == o.width && height == o.height;
     }
 };
 
-struct TopLevelWindow {
+struct top_level_window {
     WindowId id = 0;
-    Rect rect;
+    rect bounds;
     std::string class_name;
 };
 
@@ -49,9 +49,9 @@ constexpr int alt = 4;
 constexpr int meta = 8;
 } // namespace mod
 
-class Platform {
+class layer {
 public:
-    virtual ~Platform() = default;
+    virtual ~layer() = default;
 
     // "x11", "win", "fake" or "none" (X11 build running without xcb).
     virtual std::string Name() const = 0;
@@ -73,11 +73,11 @@ public:
 
     // Full-screen check: monitor rectangles and visible top-level windows,
     // topmost first.
-    virtual std::vector<Rect> Monitors() = 0;
-    virtual std::vector<TopLevelWindow> VisibleTopLevelWindows() = 0;
+    virtual std::vector<rect> Monitors() = 0;
+    virtual std::vector<top_level_window> VisibleTopLevelWindows() = 0;
 
     // Place a window above all others without activating it; show or hide it too.
-    virtual void SetTopmost(WindowId window, const Rect& frame, bool show) = 0;
+    virtual void SetTopmost(WindowId window, const rect& frame, bool show) = 0;
     // Clicking the window does not take the keyboard focus.
     virtual void SetNoActivate(WindowId window) = 0;
     // Integer screen scale: logical DPI / 96, at least 1.
@@ -99,11 +99,11 @@ public:
 
 // The implementation in use. Without Install it is the native one for a
 // program without a display ("none"), so plain tests never touch the desktop.
-Platform& Current();
+layer& Current();
 // Replaces the implementation in use; the previous one is destroyed.
-void Install(std::unique_ptr<Platform> implementation);
+void Install(std::unique_ptr<layer> implementation);
 // The implementation for this OS. qt_platform_name is the Qt platform plugin
 // name ("xcb", "windows", "offscreen"...); X11 needs "xcb".
-std::unique_ptr<Platform> CreateNative(const std::string& qt_platform_name);
+std::unique_ptr<layer> CreateNative(const std::string& qt_platform_name);
 
 } // namespace platform

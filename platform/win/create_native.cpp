@@ -1,11 +1,11 @@
 #include "platform/platform.h"
-#include "platform/win/win_platform.h"
+#include "platform/win/win_layer.h"
 
 namespace platform {
 
-std::unique_ptr<Platform> CreateNative(const std::string&)
+std::unique_ptr<layer> CreateNative(const std::string&)
 {
-    return std::make_unique<WinPlatform>();
+    return std::make_unique<win_layer>();
 }
 
 } // namespace platform

@@ -1,6 +1,6 @@
 // Bringing the paste target back and keeping pinned windows from taking the
 // focus, on Windows.
-#include "platform/win/win_platform.h"
+#include "platform/win/win_layer.h"
 
 #include <cstdint>
 #include <windows.h>
@@ -15,7 +15,7 @@ HWND Handle(WindowId window)
 
 } // namespace
 
-WindowId WinPlatform::FocusedChild(WindowId window)
+WindowId win_layer::FocusedChild(WindowId window)
 {
     HWND target = Handle(window);
     if (!target)
@@ -32,13 +32,13 @@ WindowId WinPlatform::FocusedChild(WindowId window)
     return static_cast<WindowId>(reinterpret_cast<std::uintptr_t>(focus));
 }
 
-bool WinPlatform::BringToFront(WindowId window)
+bool win_layer::BringToFront(WindowId window)
 {
     HWND target = Handle(window);
     return target && SetForegroundWindow(target) != 0;
 }
 
-void WinPlatform::SetNoActivate(WindowId window)
+void win_layer::SetNoActivate(WindowId window)
 {
     HWND target = Handle(window);
     if (!target)

@@ -1,5 +1,5 @@
 // Synthesised keys and the modifiers held right now, on Windows.
-#include "platform/win/win_platform.h"
+#include "platform/win/win_layer.h"
 
 #include <windows.h>
 
@@ -13,12 +13,12 @@ bool Held(int key)
 
 } // namespace
 
-void WinPlatform::SendKey(int virtual_key, bool down)
+void win_layer::SendKey(int virtual_key, bool down)
 {
     keybd_event(static_cast<BYTE>(virtual_key), 0, down ? 0 : KEYEVENTF_KEYUP, 0);
 }
 
-int WinPlatform::HeldModifiers()
+int win_layer::HeldModifiers()
 {
     int held = 0;
     if (Held(VK_SHIFT))

@@ -1,12 +1,12 @@
 // Keeping a window above all others on Windows without activating it.
-#include "platform/win/win_platform.h"
+#include "platform/win/win_layer.h"
 
 #include <cstdint>
 #include <windows.h>
 
 namespace platform {
 
-void WinPlatform::SetTopmost(WindowId window, const Rect& frame, bool show)
+void win_layer::SetTopmost(WindowId window, const rect& frame, bool show)
 {
     HWND target = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
     if (!target)

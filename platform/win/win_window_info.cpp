@@ -1,6 +1,6 @@
 // The source window of a copy on Windows: the foreground window, its title,
 // and the small shell icon of its program's executable as PNG (GDI+).
-#include "platform/win/win_platform.h"
+#include "platform/win/win_layer.h"
 #include "platform/win/win_text.h"
 #include "platform/window_title_text.h"
 
@@ -63,9 +63,9 @@ bool SaveIconPng(HICON icon, const std::wstring& path)
             && bitmap.bmBitsPixel == 32) {
             Gdiplus::Bitmap source(info.hbmColor, nullptr);
             Gdiplus::BitmapData data {};
-            Gdiplus::Rect rect(
+            Gdiplus::Rect bounds(
                 0, 0, static_cast<INT>(source.GetWidth()), static_cast<INT>(source.GetHeight()));
-            if (source.LockBits(&rect, Gdiplus::ImageLockModeRead, source.GetPixelFormat(), &data)
+            if (source.LockBits(&bounds, Gdiplus::ImageLockModeRead, source.GetPixelFormat(), &data)
                 == Gdiplus::Ok) {
                 Gdiplus::Bitmap alpha(static_cast<INT>(data.Width), static_cast<INT>(data.Height),
                     data.Stride, PixelFormat32bppARGB, static_cast<BYTE*>(data.Scan0));
@@ -86,12 +86,12 @@ bool SaveIconPng(HICON icon, const std::wstring& path)
 
 } // namespace
 
-WindowId WinPlatform::ForegroundWindow()
+WindowId win_layer::ForegroundWindow()
 {
     return reinterpret_cast<WindowId>(GetForegroundWindow());
 }
 
-std::string WinPlatform::WindowTitle(WindowId window)
+std::string win_layer::WindowTitle(WindowId window)
 {
     wchar_t buffer[kMaxTitleUnits + 1] = {};
     const int length = GetWindowTextW(
@@ -101,7 +101,7 @@ std::string WinPlatform::WindowTitle(WindowId window)
     return Utf16ToUtf8(reinterpret_cast<const char16_t*>(buffer), static_cast<std::size_t>(length));
 }
 
-bool WinPlatform::SaveWindowIconPng(WindowId window, const std::string& path)
+bool win_layer::SaveWindowIconPng(WindowId window, const std::string& path)
 {
     StartGdiplus();
     DWORD process_id = 0;

@@ -1,7 +1,7 @@
 // Bringing the paste target back and keeping pinned windows from taking the
 // focus, on X11.
-#include "platform/x11/x11_error_trap.h"
-#include "platform/x11/x11_platform.h"
+#include "platform/x11/scoped_error_trap.h"
+#include "platform/x11/x11_layer.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -9,10 +9,6 @@
 
 namespace platform {
 namespace {
-
-// The target may have closed since it was remembered: requests to it run
-// under an error trap.
-using ErrorTrap = ScopedErrorTrap;
 
 // An EWMH window manager announces itself through a check window on the root.
 bool HasEwmhManager(Display* display)
@@ -54,11 +50,13 @@ bool IsInside(Display* display, Window child, Window ancestor)
 
 } // namespace
 
-WindowId X11Platform::FocusedChild(WindowId window)
+// The target may have closed since it was remembered: requests to it run
+// under an error trap.
+WindowId x11_layer::FocusedChild(WindowId window)
 {
     if (!display_ || window == 0)
         return 0;
-    ErrorTrap trap(display_);
+    scoped_error_trap trap(display_);
     Window focus = None;
     int revert = 0;
     XGetInputFocus(display_, &focus, &revert);
@@ -68,11 +66,11 @@ WindowId X11Platform::FocusedChild(WindowId window)
     return inside && !trap.failed() ? focus : 0;
 }
 
-bool X11Platform::BringToFront(WindowId window)
+bool x11_layer::BringToFront(WindowId window)
 {
     if (!display_ || window == 0)
         return false;
-    ErrorTrap trap(display_);
+    scoped_error_trap trap(display_);
     const Window target = static_cast<Window>(window);
     if (HasEwmhManager(display_)) {
         // The window manager decides about activation; source 2 (a pager)
@@ -94,11 +92,11 @@ bool X11Platform::BringToFront(WindowId window)
     return !trap.failed();
 }
 
-void X11Platform::SetNoActivate(WindowId window)
+void x11_layer::SetNoActivate(WindowId window)
 {
     if (!display_ || window == 0)
         return;
-    ErrorTrap trap(display_);
+    scoped_error_trap trap(display_);
     const Window target = static_cast<Window>(window);
     XWMHints* existing = XGetWMHints(display_, target);
     XWMHints hints = existing ? *existing : XWMHints {};

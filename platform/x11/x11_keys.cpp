@@ -1,5 +1,5 @@
 // Synthesised keys through XTest, and the modifiers held right now.
-#include "platform/x11/x11_platform.h"
+#include "platform/x11/x11_layer.h"
 
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -40,7 +40,7 @@ unsigned long KeysymForVirtualKey(int virtual_key)
     return 0;
 }
 
-void X11Platform::SendKey(int virtual_key, bool down)
+void x11_layer::SendKey(int virtual_key, bool down)
 {
     if (!display_)
         return;
@@ -53,7 +53,7 @@ void X11Platform::SendKey(int virtual_key, bool down)
     XFlush(display_);
 }
 
-int X11Platform::HeldModifiers()
+int x11_layer::HeldModifiers()
 {
     if (!display_)
         return 0;

@@ -1,7 +1,7 @@
 // Keeping a window above all others on X11 without giving it the focus: the
 // EWMH "above" state, asked of the window manager.
-#include "platform/x11/x11_error_trap.h"
-#include "platform/x11/x11_platform.h"
+#include "platform/x11/scoped_error_trap.h"
+#include "platform/x11/x11_layer.h"
 
 #include <algorithm>
 #include <X11/Xatom.h>
@@ -68,7 +68,7 @@ bool HasState(Display* d, Window w, Atom state, Atom wanted)
 
 // The manager places a new window where its size hints say only when they
 // name the position as the user's own choice.
-void HintPlace(Display* d, Window w, const Rect& frame)
+void HintPlace(Display* d, Window w, const rect& frame)
 {
     XSizeHints hints {};
     long supplied = 0;
@@ -98,12 +98,12 @@ void DeclineFocusOnMap(Display* d, Window w)
 
 } // namespace
 
-void X11Platform::SetTopmost(WindowId window, const Rect& frame, bool show)
+void x11_layer::SetTopmost(WindowId window, const rect& frame, bool show)
 {
     if (!display_ || window == 0)
         return;
     Display* d = display_;
-    ScopedErrorTrap trap(d);
+    scoped_error_trap trap(d);
     const Window w = static_cast<Window>(window);
     XWindowAttributes attributes {};
     if (!XGetWindowAttributes(d, w, &attributes) || trap.failed())

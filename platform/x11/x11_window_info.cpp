@@ -1,8 +1,8 @@
 // The source window of a copy on X11: the EWMH active window, its title and
 // its icon.
 #include "platform/window_title_text.h"
-#include "platform/x11/x11_error_trap.h"
-#include "platform/x11/x11_platform.h"
+#include "platform/x11/scoped_error_trap.h"
+#include "platform/x11/x11_layer.h"
 
 #include <cstring>
 #include <QImage>
@@ -81,12 +81,12 @@ QImage PickIcon(const long* values, unsigned long count)
 
 } // namespace
 
-WindowId X11Platform::ForegroundWindow()
+WindowId x11_layer::ForegroundWindow()
 {
-    Display* d = display();
+    Display* d = display_;
     if (!d)
         return 0;
-    ScopedErrorTrap trap(d);
+    scoped_error_trap trap(d);
     const property active = ReadProperty(
         d, DefaultRootWindow(d), XInternAtom(d, "_NET_ACTIVE_WINDOW", False), XA_WINDOW, 1);
     if (active.items < 1 || active.format != 32 || trap.failed())
@@ -96,12 +96,12 @@ WindowId X11Platform::ForegroundWindow()
     return static_cast<WindowId>(static_cast<unsigned long>(window));
 }
 
-std::string X11Platform::WindowTitle(WindowId window)
+std::string x11_layer::WindowTitle(WindowId window)
 {
-    Display* d = display();
+    Display* d = display_;
     if (!d || !window)
         return {};
-    ScopedErrorTrap trap(d);
+    scoped_error_trap trap(d);
     const Window w = static_cast<Window>(window);
     const property name = ReadProperty(
         d, w, XInternAtom(d, "_NET_WM_NAME", False), XInternAtom(d, "UTF8_STRING", False), 4096);
@@ -124,14 +124,14 @@ std::string X11Platform::WindowTitle(WindowId window)
     return trap.failed() ? std::string() : LimitTitle(title);
 }
 
-bool X11Platform::SaveWindowIconPng(WindowId window, const std::string& path)
+bool x11_layer::SaveWindowIconPng(WindowId window, const std::string& path)
 {
-    Display* d = display();
+    Display* d = display_;
     if (!d || !window)
         return false;
     QImage icon;
     {
-        ScopedErrorTrap trap(d);
+        scoped_error_trap trap(d);
         // Up to 4 M values: any sensible icon set fits.
         const property icons = ReadProperty(d, static_cast<Window>(window),
             XInternAtom(d, "_NET_WM_ICON", False), XA_CARDINAL, 1L << 22);

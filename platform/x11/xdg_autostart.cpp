@@ -81,7 +81,7 @@ bool MakeFolders(const std::string& path)
 
 } // namespace
 
-std::string XdgAutostart::Folder()
+std::string xdg_autostart::Folder()
 {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     if (config && *config == '/')
@@ -92,7 +92,7 @@ std::string XdgAutostart::Folder()
     return {};
 }
 
-std::string XdgAutostart::EntryPath(const std::string& name)
+std::string xdg_autostart::EntryPath(const std::string& name)
 {
     const std::string folder = Folder();
     if (folder.empty() || !IsPlainName(name))
@@ -100,12 +100,12 @@ std::string XdgAutostart::EntryPath(const std::string& name)
     return folder + "/" + name + ".desktop";
 }
 
-std::string XdgAutostart::ExecLine(const std::string& program, const std::string& argument)
+std::string xdg_autostart::ExecLine(const std::string& program, const std::string& argument)
 {
     return QuoteArgument(program) + " " + PlainOrQuoted(argument);
 }
 
-std::optional<std::string> XdgAutostart::Read(const std::string& name)
+std::optional<std::string> xdg_autostart::Read(const std::string& name)
 {
     const std::string path = EntryPath(name);
     if (path.empty())
@@ -124,7 +124,7 @@ std::optional<std::string> XdgAutostart::Read(const std::string& name)
     return std::nullopt;
 }
 
-bool XdgAutostart::Write(
+bool xdg_autostart::Write(
     const std::string& name, const std::string& program, const std::string& argument)
 {
     const std::string path = EntryPath(name);
@@ -159,7 +159,7 @@ bool XdgAutostart::Write(
     return true;
 }
 
-bool XdgAutostart::Remove(const std::string& name)
+bool xdg_autostart::Remove(const std::string& name)
 {
     const std::string path = EntryPath(name);
     return !path.empty() && std::remove(path.c_str()) == 0;

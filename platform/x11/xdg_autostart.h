@@ -7,7 +7,7 @@
 
 namespace platform {
 
-class XdgAutostart {
+class xdg_autostart {
 public:
     // The autostart folder; empty when neither XDG_CONFIG_HOME nor HOME is set.
     static std::string Folder();

@@ -1,5 +1,5 @@
 #include "app/autorun.h"
-#include "platform/x11/x11_platform.h"
+#include "platform/x11/x11_layer.h"
 #include "platform/x11/xdg_autostart.h"
 #include "tests/unit/unit_files.h"
 
@@ -24,7 +24,7 @@ protected:
 
     const QByteArray saved_ = qgetenv("XDG_CONFIG_HOME");
     QTemporaryDir dir_;
-    platform::X11Platform os { false };
+    platform::x11_layer os { false };
 };
 
 // The entry is named after the program folder's base name (up to the first dot)
@@ -47,7 +47,7 @@ TEST_F(XdgAutostartFile, ReservedCharactersAreEscapedUnsafeNamesAndPathsRefused)
 {
     // Inside quotes " ` $ \ get a backslash, which the string escaping of
     // desktop entries doubles; % is written %%.
-    EXPECT_EQ(platform::XdgAutostart::ExecLine(
+    EXPECT_EQ(platform::xdg_autostart::ExecLine(
                   "/a b/\"q\"/$HOME/`x`/back\\slash/100%/quillbox", "-startup"),
         "\"/a b/\\\\\"q\\\\\"/\\\\$HOME/\\\\`x\\\\`/back\\\\\\\\slash/100%%/quillbox\" "
         "-startup");

@@ -26,7 +26,7 @@ protected:
 
     QTemporaryDir dir;
     settings_record record;
-    settings_store::WindowState window { QRect(12, 40, 700, 900), std::nullopt };
+    settings_store::window_state window { QRect(12, 40, 700, 900), std::nullopt };
 };
 
 TEST_F(SettingsFile, FirstStartCreatesTheFileWithWriteDefaultsAndSavesRoundTrip)

@@ -3,7 +3,7 @@
 #include "app/window_placement.h"
 #include "core/message_bus.h"
 #include "core/message_ids.h"
-#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_layer.h"
 #include "tests/widgets/support/main_window_fixture.h"
 
 #include <QAction>
@@ -36,7 +36,7 @@ protected:
         f.open(QIODevice::ReadOnly);
         return QJsonDocument::fromJson(f.readAll()).object();
     }
-    platform::FakePlatform& fake = static_cast<platform::FakePlatform&>(platform::Current());
+    platform::fake_layer& fake = static_cast<platform::fake_layer&>(platform::Current());
 };
 
 TEST_F(MainWindowTest, ConstructionLoadsSettingsAppliesAutorunAndShows)

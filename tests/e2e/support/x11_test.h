@@ -3,7 +3,7 @@
 // no Qt).
 #pragma once
 
-#include "platform/x11/x11_platform.h"
+#include "platform/x11/x11_layer.h"
 #include "tests/e2e/support/wait.h"
 #include "tests/e2e/support/x_session.h"
 
@@ -22,7 +22,7 @@ protected:
         qputenv("DISPLAY", x.display().toLatin1());
         display = XOpenDisplay(nullptr);
         ASSERT_NE(display, nullptr);
-        platform = std::make_unique<platform::X11Platform>(true);
+        platform = std::make_unique<platform::x11_layer>(true);
     }
     void TearDown() override
     {
@@ -60,7 +60,7 @@ protected:
 
     XSession x;
     Display* display = nullptr;
-    std::unique_ptr<platform::X11Platform> platform;
+    std::unique_ptr<platform::x11_layer> platform;
 };
 
 } // namespace e2e

@@ -1,7 +1,7 @@
 #include "history/base_name.h"
 #include "history/clipboard_capture.h"
 #include "history/file_digest.h"
-#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_layer.h"
 #include "tests/unit/history/history_fixture.h"
 
 #include <QImage>
@@ -35,7 +35,7 @@ protected:
     void SetUp() override
     {
         HistoryFixture::SetUp();
-        auto fake = std::make_unique<platform::FakePlatform>();
+        auto fake = std::make_unique<platform::fake_layer>();
         fake->titles[42] = "编辑器 — notes.txt";
         fake->icon_png[42] = "PNGBYTES";
         platform::Install(std::move(fake));
@@ -44,7 +44,7 @@ protected:
     void TearDown() override
     {
         capture.reset();
-        platform::Install(std::make_unique<platform::FakePlatform>());
+        platform::Install(std::make_unique<platform::fake_layer>());
         HistoryFixture::TearDown();
     }
     outcome Copy(const clipboard_snapshot& s) { return capture->Capture(s, 42); }

@@ -4,7 +4,7 @@
 #include "actions/paste_engine.h"
 #include "core/settings_record.h"
 #include "history/clipboard_capture.h"
-#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_layer.h"
 
 #include <gtest/gtest.h>
 
@@ -89,7 +89,7 @@ protected:
     }
     static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
 
-    platform::FakePlatform& fake = dynamic_cast<platform::FakePlatform&>(platform::Current());
+    platform::fake_layer& fake = dynamic_cast<platform::fake_layer&>(platform::Current());
     lines log;
     std::vector<content_item> view;
     std::vector<std::int64_t> selected;

@@ -10,7 +10,7 @@
 #include "actions/textpreview.h"
 #include "core/message_ids.h"
 #include "core/settings_record.h"
-#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_layer.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +71,7 @@ protected:
         fake.ClearCalls();
     }
     void TearDown() override { Settings().dark_mode = false; }
-    platform::FakePlatform& fake = static_cast<platform::FakePlatform&>(platform::Current());
+    platform::fake_layer& fake = static_cast<platform::fake_layer&>(platform::Current());
     QTemporaryDir dir;
     const QString path = Picture(dir, "wide.png", { 1000, 500 });
     QWidget anchor;

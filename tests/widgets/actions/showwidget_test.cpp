@@ -5,7 +5,7 @@
 #include "actions/promptwidget.h"
 #include "actions/showwidget.h"
 #include "core/message_ids.h"
-#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_layer.h"
 #include "tests/widgets/support/bus_log.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +63,7 @@ protected:
     {
         anchor.setGeometry(100, 50, 900, 700);
         anchor.show();
-        static_cast<platform::FakePlatform&>(platform::Current()).ClearCalls();
+        static_cast<platform::fake_layer&>(platform::Current()).ClearCalls();
         popup.resize(260, 160);
     }
     QWidget anchor;
@@ -86,7 +86,7 @@ TEST_F(ShowWidget, ShowFadesInBelowTheCentreEndsTopmostAndFadesOutFromItsShownPo
     const QPoint shown(420, 323);
     EXPECT_EQ(popup.pos(), shown);
     EXPECT_DOUBLE_EQ(popup.windowOpacity(), 1.0);
-    const auto calls = static_cast<platform::FakePlatform&>(platform::Current()).Calls();
+    const auto calls = static_cast<platform::fake_layer&>(platform::Current()).Calls();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back().rfind("SetTopmost", 0), 0u) << calls.back();
 

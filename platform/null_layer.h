@@ -1,12 +1,12 @@
-// A platform that does nothing: the base of the native implementations and
-// what a program without a desktop session gets.
+// A layer that does nothing: what the program has until a native layer is
+// installed, so plain tests and tools never touch the desktop.
 #pragma once
 
 #include "platform/platform.h"
 
 namespace platform {
 
-class NullPlatform : public Platform {
+class null_layer : public layer {
 public:
     std::string Name() const override { return "none"; }
     WindowId ForegroundWindow() override { return 0; }
@@ -16,9 +16,9 @@ public:
     bool SaveWindowIconPng(WindowId, const std::string&) override { return false; }
     void SendKey(int, bool) override { }
     int HeldModifiers() override { return 0; }
-    std::vector<Rect> Monitors() override { return {}; }
-    std::vector<TopLevelWindow> VisibleTopLevelWindows() override { return {}; }
-    void SetTopmost(WindowId, const Rect&, bool) override { }
+    std::vector<rect> Monitors() override { return {}; }
+    std::vector<top_level_window> VisibleTopLevelWindows() override { return {}; }
+    void SetTopmost(WindowId, const rect&, bool) override { }
     void SetNoActivate(WindowId) override { }
     int DpiScale() override { return 1; }
     std::optional<std::string> ReadAutorun(const std::string&) override { return std::nullopt; }

@@ -1,4 +1,4 @@
-// A platform for tests: records every call as a line of text and answers from
+// A layer for tests: records every call as a line of text and answers from
 // fields the test sets.
 #pragma once
 
@@ -9,7 +9,7 @@
 
 namespace platform {
 
-class FakePlatform : public Platform {
+class fake_layer : public layer {
 public:
     // Scripted answers.
     WindowId foreground = 0;
@@ -17,8 +17,8 @@ public:
     std::map<WindowId, WindowId> focused_children;
     std::map<WindowId, std::string> icon_png; // bytes written by SaveWindowIconPng
     int held_modifiers = 0;
-    std::vector<Rect> monitors;
-    std::vector<TopLevelWindow> windows;
+    std::vector<rect> monitors;
+    std::vector<top_level_window> windows;
     int dpi_scale = 1;
     std::map<std::string, std::string> autorun; // name -> stored command line
     bool refuse_hotkeys = false;
@@ -37,9 +37,9 @@ public:
     bool SaveWindowIconPng(WindowId window, const std::string& path) override;
     void SendKey(int virtual_key, bool down) override;
     int HeldModifiers() override;
-    std::vector<Rect> Monitors() override;
-    std::vector<TopLevelWindow> VisibleTopLevelWindows() override;
-    void SetTopmost(WindowId window, const Rect& frame, bool show) override;
+    std::vector<rect> Monitors() override;
+    std::vector<top_level_window> VisibleTopLevelWindows() override;
+    void SetTopmost(WindowId window, const rect& frame, bool show) override;
     void SetNoActivate(WindowId window) override;
     int DpiScale() override;
     std::optional<std::string> ReadAutorun(const std::string& name) override;
@@ -50,7 +50,7 @@ public:
     void UnregisterHotkey(int id) override;
 
 private:
-    struct Hotkey {
+    struct registered_hotkey {
         int modifiers;
         int virtual_key;
         std::function<void()> activated;
@@ -59,7 +59,7 @@ private:
 
     mutable std::mutex mutex_;
     std::vector<std::string> calls_;
-    std::map<int, Hotkey> hotkeys_;
+    std::map<int, registered_hotkey> hotkeys_;
     int next_hotkey_ = 1;
 };
 

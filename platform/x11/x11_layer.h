@@ -1,21 +1,21 @@
-// The platform on an X11 desktop. Uses its own Xlib connection, so it does not
+// The layer on an X11 desktop. Uses its own Xlib connection, so it does not
 // depend on Qt's internals; without a reachable X server (or when Qt runs on
 // another platform plugin) the window operations do nothing.
 #pragma once
 
-#include "platform/null_platform.h"
+#include "platform/platform.h"
 
 struct _XDisplay;
 
 namespace platform {
 
-class X11Platform : public NullPlatform {
+class x11_layer : public layer {
 public:
     // with_display false: Qt is not on xcb, X calls would reach the wrong server.
-    explicit X11Platform(bool with_display);
-    ~X11Platform() override;
-    X11Platform(const X11Platform&) = delete;
-    X11Platform& operator=(const X11Platform&) = delete;
+    explicit x11_layer(bool with_display);
+    ~x11_layer() override;
+    x11_layer(const x11_layer&) = delete;
+    x11_layer& operator=(const x11_layer&) = delete;
 
     std::string Name() const override { return display_ ? "x11" : "none"; }
     // The source window of a copy (x11_window_info.cpp).
@@ -30,15 +30,17 @@ public:
     void SendKey(int virtual_key, bool down) override;
     int HeldModifiers() override;
     // Above all other windows, never focused (x11_topmost.cpp).
-    void SetTopmost(WindowId window, const Rect& frame, bool show) override;
+    void SetTopmost(WindowId window, const rect& frame, bool show) override;
     int DpiScale() override;
     std::optional<std::string> ReadAutorun(const std::string& name) override;
     bool SetAutorun(
         const std::string& name, const std::string& program, const std::string& argument) override;
     bool RemoveAutorun(const std::string& name) override;
-
-protected:
-    _XDisplay* display() const { return display_; }
+    // Not implemented yet: each logs once and answers "nothing" (x11_layer.cpp).
+    std::vector<rect> Monitors() override;
+    std::vector<top_level_window> VisibleTopLevelWindows() override;
+    int RegisterHotkey(int modifiers, int virtual_key, std::function<void()> activated) override;
+    void UnregisterHotkey(int id) override;
 
 private:
     _XDisplay* display_ = nullptr;

@@ -1,4 +1,4 @@
-#include "platform/x11/x11_error_trap.h"
+#include "platform/x11/scoped_error_trap.h"
 
 #include <X11/Xlib.h>
 
@@ -15,7 +15,7 @@ int NoteError(Display*, XErrorEvent*)
 
 } // namespace
 
-ScopedErrorTrap::ScopedErrorTrap(Display* display)
+scoped_error_trap::scoped_error_trap(Display* display)
     : display_(display)
 {
     XSync(display_, False);
@@ -23,13 +23,13 @@ ScopedErrorTrap::ScopedErrorTrap(Display* display)
     previous_ = reinterpret_cast<void (*)()>(XSetErrorHandler(&NoteError));
 }
 
-ScopedErrorTrap::~ScopedErrorTrap()
+scoped_error_trap::~scoped_error_trap()
 {
     XSync(display_, False);
     XSetErrorHandler(reinterpret_cast<XErrorHandler>(previous_));
 }
 
-bool ScopedErrorTrap::failed() const
+bool scoped_error_trap::failed() const
 {
     XSync(display_, False);
     return failed_since_trap;

@@ -7,12 +7,12 @@ struct _XDisplay;
 
 namespace platform {
 
-class ScopedErrorTrap {
+class scoped_error_trap {
 public:
-    explicit ScopedErrorTrap(_XDisplay* display);
-    ~ScopedErrorTrap();
-    ScopedErrorTrap(const ScopedErrorTrap&) = delete;
-    ScopedErrorTrap& operator=(const ScopedErrorTrap&) = delete;
+    explicit scoped_error_trap(_XDisplay* display);
+    ~scoped_error_trap();
+    scoped_error_trap(const scoped_error_trap&) = delete;
+    scoped_error_trap& operator=(const scoped_error_trap&) = delete;
 
     // Whether any request made since the trap was set has failed.
     bool failed() const;

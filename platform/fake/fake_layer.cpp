@@ -1,28 +1,28 @@
-#include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_layer.h"
 
 #include <fstream>
 
 namespace platform {
 
-std::vector<std::string> FakePlatform::Calls() const
+std::vector<std::string> fake_layer::Calls() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return calls_;
 }
 
-void FakePlatform::ClearCalls()
+void fake_layer::ClearCalls()
 {
     std::lock_guard<std::mutex> lock(mutex_);
     calls_.clear();
 }
 
-void FakePlatform::Record(std::string call)
+void fake_layer::Record(std::string call)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     calls_.push_back(std::move(call));
 }
 
-bool FakePlatform::PressHotkey(int modifiers, int virtual_key)
+bool fake_layer::PressHotkey(int modifiers, int virtual_key)
 {
     std::function<void()> callback;
     {
@@ -37,34 +37,34 @@ bool FakePlatform::PressHotkey(int modifiers, int virtual_key)
     return true;
 }
 
-WindowId FakePlatform::ForegroundWindow()
+WindowId fake_layer::ForegroundWindow()
 {
     Record("ForegroundWindow");
     return foreground;
 }
 
-std::string FakePlatform::WindowTitle(WindowId window)
+std::string fake_layer::WindowTitle(WindowId window)
 {
     Record("WindowTitle " + std::to_string(window));
     auto it = titles.find(window);
     return it == titles.end() ? std::string() : it->second;
 }
 
-WindowId FakePlatform::FocusedChild(WindowId window)
+WindowId fake_layer::FocusedChild(WindowId window)
 {
     Record("FocusedChild " + std::to_string(window));
     auto it = focused_children.find(window);
     return it == focused_children.end() ? 0 : it->second;
 }
 
-bool FakePlatform::BringToFront(WindowId window)
+bool fake_layer::BringToFront(WindowId window)
 {
     Record("BringToFront " + std::to_string(window));
     foreground = window;
     return window != 0;
 }
 
-bool FakePlatform::SaveWindowIconPng(WindowId window, const std::string& path)
+bool fake_layer::SaveWindowIconPng(WindowId window, const std::string& path)
 {
     Record("SaveWindowIconPng " + std::to_string(window) + " " + path);
     auto it = icon_png.find(window);
@@ -75,44 +75,44 @@ bool FakePlatform::SaveWindowIconPng(WindowId window, const std::string& path)
     return static_cast<bool>(out);
 }
 
-void FakePlatform::SendKey(int virtual_key, bool down)
+void fake_layer::SendKey(int virtual_key, bool down)
 {
     Record("SendKey " + std::to_string(virtual_key) + (down ? " down" : " up"));
 }
 
-int FakePlatform::HeldModifiers()
+int fake_layer::HeldModifiers()
 {
     return held_modifiers;
 }
 
-std::vector<Rect> FakePlatform::Monitors()
+std::vector<rect> fake_layer::Monitors()
 {
     return monitors;
 }
 
-std::vector<TopLevelWindow> FakePlatform::VisibleTopLevelWindows()
+std::vector<top_level_window> fake_layer::VisibleTopLevelWindows()
 {
     return windows;
 }
 
-void FakePlatform::SetTopmost(WindowId window, const Rect& frame, bool show)
+void fake_layer::SetTopmost(WindowId window, const rect& frame, bool show)
 {
     Record("SetTopmost " + std::to_string(window) + " " + std::to_string(frame.x) + ","
         + std::to_string(frame.y) + "," + std::to_string(frame.width) + ","
         + std::to_string(frame.height) + (show ? " show" : " hide"));
 }
 
-void FakePlatform::SetNoActivate(WindowId window)
+void fake_layer::SetNoActivate(WindowId window)
 {
     Record("SetNoActivate " + std::to_string(window));
 }
 
-int FakePlatform::DpiScale()
+int fake_layer::DpiScale()
 {
     return dpi_scale;
 }
 
-std::optional<std::string> FakePlatform::ReadAutorun(const std::string& name)
+std::optional<std::string> fake_layer::ReadAutorun(const std::string& name)
 {
     auto it = autorun.find(name);
     if (it == autorun.end())
@@ -120,7 +120,7 @@ std::optional<std::string> FakePlatform::ReadAutorun(const std::string& name)
     return it->second;
 }
 
-bool FakePlatform::SetAutorun(
+bool fake_layer::SetAutorun(
     const std::string& name, const std::string& program, const std::string& argument)
 {
     const std::string command = "\"" + program + "\" " + argument;
@@ -129,24 +129,24 @@ bool FakePlatform::SetAutorun(
     return true;
 }
 
-bool FakePlatform::RemoveAutorun(const std::string& name)
+bool fake_layer::RemoveAutorun(const std::string& name)
 {
     Record("RemoveAutorun " + name);
     return autorun.erase(name) > 0;
 }
 
-int FakePlatform::RegisterHotkey(int modifiers, int virtual_key, std::function<void()> activated)
+int fake_layer::RegisterHotkey(int modifiers, int virtual_key, std::function<void()> activated)
 {
     Record("RegisterHotkey " + std::to_string(modifiers) + " " + std::to_string(virtual_key));
     if (refuse_hotkeys)
         return 0;
     std::lock_guard<std::mutex> lock(mutex_);
     const int id = next_hotkey_++;
-    hotkeys_[id] = Hotkey { modifiers, virtual_key, std::move(activated) };
+    hotkeys_[id] = registered_hotkey { modifiers, virtual_key, std::move(activated) };
     return id;
 }
 
-void FakePlatform::UnregisterHotkey(int id)
+void fake_layer::UnregisterHotkey(int id)
 {
     Record("UnregisterHotkey " + std::to_string(id));
     std::lock_guard<std::mutex> lock(mutex_);

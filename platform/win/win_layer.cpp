@@ -1,7 +1,9 @@
-#include "platform/win/win_platform.h"
+#include "platform/win/win_layer.h"
 
+#include "platform/log_once.h"
 #include "platform/win/win_text.h"
 
+#include <atomic>
 #include <windows.h>
 
 namespace platform {
@@ -9,6 +11,12 @@ namespace {
 
 // The machine-wide Run key, in the 32-bit registry view.
 constexpr const wchar_t* kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+constexpr const char* kFullScreenReason
+    = "monitors and top-level windows are not available yet on Windows; no full-screen check";
+constexpr const char* kHotkeysReason = "global hotkeys are not available yet on Windows";
+std::atomic<bool> full_screen_said { false };
+std::atomic<bool> hotkeys_said { false };
 
 HKEY OpenRunKey(REGSAM access)
 {
@@ -22,7 +30,7 @@ HKEY OpenRunKey(REGSAM access)
 
 } // namespace
 
-int WinPlatform::DpiScale()
+int win_layer::DpiScale()
 {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
@@ -31,7 +39,7 @@ int WinPlatform::DpiScale()
     return scale < 1 ? 1 : scale;
 }
 
-std::optional<std::string> WinPlatform::ReadAutorun(const std::string& name)
+std::optional<std::string> win_layer::ReadAutorun(const std::string& name)
 {
     HKEY key = OpenRunKey(KEY_QUERY_VALUE);
     if (!key)
@@ -54,7 +62,7 @@ std::optional<std::string> WinPlatform::ReadAutorun(const std::string& name)
     return result;
 }
 
-bool WinPlatform::SetAutorun(
+bool win_layer::SetAutorun(
     const std::string& name, const std::string& program, const std::string& argument)
 {
     HKEY key = OpenRunKey(KEY_SET_VALUE);
@@ -69,7 +77,7 @@ bool WinPlatform::SetAutorun(
     return ok;
 }
 
-bool WinPlatform::RemoveAutorun(const std::string& name)
+bool win_layer::RemoveAutorun(const std::string& name)
 {
     HKEY key = OpenRunKey(KEY_SET_VALUE);
     if (!key)
@@ -77,6 +85,33 @@ bool WinPlatform::RemoveAutorun(const std::string& name)
     const bool ok = RegDeleteValueW(key, Widen(name).c_str()) == ERROR_SUCCESS;
     RegCloseKey(key);
     return ok;
+}
+
+// The full-screen check and global hotkeys are not written yet for this OS.
+// Saying so once beats a silent no-op; the answers are those of a desktop
+// with nothing to report, so callers carry on unchanged.
+std::vector<rect> win_layer::Monitors()
+{
+    LogOnce(full_screen_said, kFullScreenReason);
+    return {};
+}
+
+std::vector<top_level_window> win_layer::VisibleTopLevelWindows()
+{
+    LogOnce(full_screen_said, kFullScreenReason);
+    return {};
+}
+
+int win_layer::RegisterHotkey(int, int, std::function<void()>)
+{
+    LogOnce(hotkeys_said, kHotkeysReason);
+    return 0;
+}
+
+// No id is ever handed out, so there is nothing to release.
+void win_layer::UnregisterHotkey(int)
+{
+    LogOnce(hotkeys_said, kHotkeysReason);
 }
 
 } // namespace platform

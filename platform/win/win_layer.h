@@ -1,11 +1,11 @@
-// The platform on Windows, through user32, gdi32, shell32 and the registry.
+// The layer on Windows, through user32, gdi32, shell32 and the registry.
 #pragma once
 
-#include "platform/null_platform.h"
+#include "platform/platform.h"
 
 namespace platform {
 
-class WinPlatform : public NullPlatform {
+class win_layer : public layer {
 public:
     std::string Name() const override { return "win"; }
     // The source window of a copy (win_window_info.cpp).
@@ -20,12 +20,17 @@ public:
     void SendKey(int virtual_key, bool down) override;
     int HeldModifiers() override;
     // Above all other windows, never activated (win_topmost.cpp).
-    void SetTopmost(WindowId window, const Rect& frame, bool show) override;
+    void SetTopmost(WindowId window, const rect& frame, bool show) override;
     int DpiScale() override;
     std::optional<std::string> ReadAutorun(const std::string& name) override;
     bool SetAutorun(
         const std::string& name, const std::string& program, const std::string& argument) override;
     bool RemoveAutorun(const std::string& name) override;
+    // Not implemented yet: each logs once and answers "nothing" (win_layer.cpp).
+    std::vector<rect> Monitors() override;
+    std::vector<top_level_window> VisibleTopLevelWindows() override;
+    int RegisterHotkey(int modifiers, int virtual_key, std::function<void()> activated) override;
+    void UnregisterHotkey(int id) override;
 };
 
 } // namespace platform

@@ -1,0 +1,106 @@
+#include "platform/x11/x11_layer.h"
+
+#include "platform/log_once.h"
+#include "platform/x11/xdg_autostart.h"
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <X11/Xlib.h>
+
+namespace platform {
+namespace {
+
+constexpr const char* kFullScreenReason
+    = "monitors and top-level windows are not available yet on X11; no full-screen check";
+constexpr const char* kHotkeysReason = "global hotkeys are not available yet on X11";
+std::atomic<bool> full_screen_said { false };
+std::atomic<bool> hotkeys_said { false };
+
+} // namespace
+
+x11_layer::x11_layer(bool with_display)
+{
+    if (!with_display)
+        return;
+    display_ = XOpenDisplay(nullptr);
+    if (!display_)
+        std::fprintf(stderr, "platform: cannot open the X display; window operations are off\n");
+}
+
+x11_layer::~x11_layer()
+{
+    if (display_)
+        XCloseDisplay(display_);
+}
+
+int DpiScaleFromResources(const char* resource_manager)
+{
+    if (!resource_manager)
+        return 1;
+    const char* key = "Xft.dpi:";
+    const char* at = resource_manager;
+    while ((at = std::strstr(at, key)) != nullptr) {
+        // Only at the start of a line: "Foo.Xft.dpi" is another resource.
+        if (at == resource_manager || at[-1] == '\n') {
+            const double dpi = std::strtod(at + std::strlen(key), nullptr);
+            const int scale = dpi > 0 && dpi < 10000 ? static_cast<int>(dpi) / 96 : 1;
+            return scale < 1 ? 1 : scale;
+        }
+        at += std::strlen(key);
+    }
+    return 1;
+}
+
+int x11_layer::DpiScale()
+{
+    if (!display_)
+        return 1;
+    return DpiScaleFromResources(XResourceManagerString(display_));
+}
+
+std::optional<std::string> x11_layer::ReadAutorun(const std::string& name)
+{
+    return xdg_autostart::Read(name);
+}
+
+bool x11_layer::SetAutorun(
+    const std::string& name, const std::string& program, const std::string& argument)
+{
+    return xdg_autostart::Write(name, program, argument);
+}
+
+bool x11_layer::RemoveAutorun(const std::string& name)
+{
+    return xdg_autostart::Remove(name);
+}
+
+// The full-screen check and global hotkeys are not written yet for this OS.
+// Saying so once beats a silent no-op; the answers are those of a desktop
+// with nothing to report, so callers carry on unchanged.
+std::vector<rect> x11_layer::Monitors()
+{
+    LogOnce(full_screen_said, kFullScreenReason);
+    return {};
+}
+
+std::vector<top_level_window> x11_layer::VisibleTopLevelWindows()
+{
+    LogOnce(full_screen_said, kFullScreenReason);
+    return {};
+}
+
+int x11_layer::RegisterHotkey(int, int, std::function<void()>)
+{
+    LogOnce(hotkeys_said, kHotkeysReason);
+    return 0;
+}
+
+// No id is ever handed out, so there is nothing to release.
+void x11_layer::UnregisterHotkey(int)
+{
+    LogOnce(hotkeys_said, kHotkeysReason);
+}
+
+} // namespace platform
