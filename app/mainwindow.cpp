@@ -13,17 +13,8 @@
 #include "core/message_ids.h"
 #include "core/program_file.h"
 #include "core/settings_record.h"
-<<<<<<< HEAD
 #include "history/history_list.h"
 #include "history/view_choice.h"
-=======
-#include "history/clipboard_snapshot.h"
-#include "history/file_digest.h"
-#include "history/history_list.h"
-#include "history/search_matcher.h"
-#include "history/view_choice.h"
-#include "history/view_filter.h"
->>>>>>> h-platform
 #include "platform/platform.h"
 #include "resources/images.h"
 #include "widgets/chrome_painter.h"
@@ -343,13 +334,7 @@ void MainWindow::PlaceWindow()
 {
     const QSize available = AvailableArea();
     const QSize size = window_placement::DefaultSize(available);
-<<<<<<< HEAD
-    platform::Platform& os = platform::Current();
-=======
-    setMinimumWidth(380);
-    setMinimumHeight(480);
     platform::layer& os = platform::Current();
->>>>>>> h-platform
     Settings().folded_now = false;
     const auto saved = window_placement::ParsePosition(Settings().position);
     if (saved && saved->width() - 1 < 500 && Settings().auto_fold)
