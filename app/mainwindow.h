@@ -28,6 +28,7 @@ class hover_preview;
 class list_context_menu;
 class promptwidget;
 class imagetabwidget;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -101,6 +102,8 @@ private:
     void HideToTray();
     void Quit();
     void BuildWidgets();
+    QHBoxLayout* BuildTitleRow(QWidget* central);
+    QHBoxLayout* BuildToolRow(QWidget* central);
     void BuildTray();
     void PlaceWindow();
     // The fade-and-slide; quit_after ends the process when it completes.
