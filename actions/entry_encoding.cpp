@@ -13,15 +13,15 @@ namespace {
 encoding_result Done(const QString& text, std::size_t type)
 {
     const QString name = type == encoding_md5 ? QStringLiteral("md5") : QStringLiteral("base64");
-    const QString copied = QCoreApplication::translate("MainWindow", "编码已复制");
+    const QString copied = QCoreApplication::translate("main_window", "编码已复制");
     return { text, { QStringLiteral("  ") + name + copied, name + copied } };
 }
 
 encoding_result Refused(const char* status, const char* notice)
 {
     return { std::nullopt,
-        { QCoreApplication::translate("MainWindow", status),
-            QCoreApplication::translate("MainWindow", notice) } };
+        { QCoreApplication::translate("main_window", status),
+            QCoreApplication::translate("main_window", notice) } };
 }
 
 } // namespace
@@ -56,11 +56,11 @@ encoding_result EncodeEntry(const content_item& item, std::size_t type)
     if (urls.isEmpty())
         return {};
     if (urls.size() > 1)
-        return Refused(QT_TRANSLATE_NOOP("MainWindow", "  无法对多个文件编码"),
-            QT_TRANSLATE_NOOP("MainWindow", "无法对多个文件编码"));
+        return Refused(QT_TRANSLATE_NOOP("main_window", "  无法对多个文件编码"),
+            QT_TRANSLATE_NOOP("main_window", "无法对多个文件编码"));
     if (type == encoding_base64)
-        return Refused(QT_TRANSLATE_NOOP("MainWindow", "  暂时无法对文件base64"),
-            QT_TRANSLATE_NOOP("MainWindow", "暂时无法对文件base64"));
+        return Refused(QT_TRANSLATE_NOOP("main_window", "  暂时无法对文件base64"),
+            QT_TRANSLATE_NOOP("main_window", "暂时无法对文件base64"));
     // toLocalFile keeps the leading "/" of a Linux path that cutting the
     // "file:///" prefix would lose; on Windows both give "C:/...".
     return Done(GetFileMd5(urls.front().toLocalFile()), type);

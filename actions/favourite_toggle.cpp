@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kBatch = 30;
 
-void PostCollected(bool last)
+void PostFavouriteNames(bool last)
 {
     bus::Post(msg_records_collected, reinterpret_cast<std::int64_t>(collected_names.c_str()),
         last ? 1 : 0);
@@ -21,7 +21,7 @@ void PostCollected(bool last)
 
 } // namespace
 
-favourite_changes CollectRows(content_history& history, std::vector<std::int64_t> rows,
+favourite_changes ToggleFavouriteRows(content_history& history, std::vector<std::int64_t> rows,
     const std::map<std::int64_t, std::int64_t>& row_to_record)
 {
     std::sort(rows.begin(), rows.end(), std::greater<std::int64_t>());
@@ -34,23 +34,23 @@ favourite_changes CollectRows(content_history& history, std::vector<std::int64_t
             continue;
         const size_t i = static_cast<size_t>(found->second);
         content_record& record = history.records[i];
-        const std::int64_t mark = record.collect == collect_mark ? 0 : collect_mark;
+        const std::int64_t mark = record.collect == favourite_mark ? 0 : favourite_mark;
         record.collect = mark;
         if (i < history.items.size())
             history.items[i].collect = mark;
-        ++(mark == collect_mark ? changes.added : changes.removed);
+        ++(mark == favourite_mark ? changes.added : changes.removed);
         const size_t slash = record.content.rfind('/');
         if (slash == std::string::npos)
             continue;
-        collected_names += (mark == collect_mark ? "1" : "0") + std::to_string(record.type)
+        collected_names += (mark == favourite_mark ? "1" : "0") + std::to_string(record.type)
             + record.content.substr(slash + 1) + ",";
         if (++in_batch == kBatch) {
-            PostCollected(false);
+            PostFavouriteNames(false);
             in_batch = 0;
         }
     }
     history.SaveContent();
-    PostCollected(true);
+    PostFavouriteNames(true);
     return changes;
 }
 
@@ -58,15 +58,15 @@ QString FavouriteNoticeText(const favourite_changes& changes)
 {
     QString text;
     if (changes.removed > 0)
-        text
-            += QCoreApplication::translate("MainWindow", "移除") + QString::number(changes.removed);
+        text += QCoreApplication::translate("main_window", "移除")
+            + QString::number(changes.removed);
     if (changes.added > 0) {
         if (!text.isEmpty())
             text += QLatin1Char(',');
-        text += QCoreApplication::translate("MainWindow", "增加") + QString::number(changes.added);
+        text += QCoreApplication::translate("main_window", "增加") + QString::number(changes.added);
     }
     if (!text.isEmpty())
-        text += QCoreApplication::translate("MainWindow", "条收藏");
+        text += QCoreApplication::translate("main_window", "条收藏");
     return text;
 }
 

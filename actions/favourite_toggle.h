@@ -1,4 +1,4 @@
-// CollectNowSelectContent: the favourite mark of the selected rows toggled,
+// FavouriteNowSelectContent: the favourite mark of the selected rows toggled,
 // and the changes handed to the sync service in batches of 30.
 #pragma once
 
@@ -21,7 +21,7 @@ struct favourite_changes {
 
 // Toggles, posts every 30 items with b = 0, saves the history, posts the
 // rest with b = 1. The caller rebuilds the list.
-favourite_changes CollectRows(content_history& history, std::vector<std::int64_t> rows,
+favourite_changes ToggleFavouriteRows(content_history& history, std::vector<std::int64_t> rows,
     const std::map<std::int64_t, std::int64_t>& row_to_record);
 
 // "移除2,增加3条收藏"; empty when nothing changed.

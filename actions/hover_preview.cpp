@@ -1,6 +1,6 @@
 #include "actions/hover_preview.h"
 
-#include "actions/imagepreview.h"
+#include "actions/image_preview.h"
 #include "actions/preview_geometry.h"
 #include "core/settings_record.h"
 #include "platform/platform.h"
@@ -53,7 +53,7 @@ void hover_preview::Show(
         pixmap_ = QPixmap(path);
     }
     if (!window_)
-        window_ = new imagepreview(anchor_, 0);
+        window_ = new image_preview(anchor_, 0);
     const QRect geometry = PreviewGeometry(pixmap_.size(), scale, pointer, screen);
     window_->resize(geometry.size());
     window_->setPixmap(pixmap_);

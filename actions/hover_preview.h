@@ -14,7 +14,7 @@
 #include <QString>
 #include <vector>
 
-class imagepreview;
+class image_preview;
 class QAbstractItemView;
 class QWidget;
 
@@ -37,13 +37,13 @@ public:
 
     bool visible() const;
     // Null until the first show.
-    imagepreview* window() const { return window_; }
+    image_preview* window() const { return window_; }
 
 private:
     void Show(const QString& path, std::int64_t scale, const QPoint& pointer, const QSize& screen);
 
     QWidget* anchor_;
-    QPointer<imagepreview> window_;
+    QPointer<image_preview> window_;
     // The picture of the last path: a tick every 100 ms must not decode the
     // same file each time.
     QString path_;

@@ -65,7 +65,7 @@ void list_context_menu::PrepareFor(std::int64_t content_type)
     QAction* pin = action(list_action::pin);
     menu_->removeAction(pin);
     if (content_type <= 1)
-        menu_->insertAction(action(list_action::collect), pin);
+        menu_->insertAction(action(list_action::favourite), pin);
 }
 
 void list_context_menu::ShowFor(std::int64_t content_type, const QPoint& global)

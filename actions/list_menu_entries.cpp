@@ -30,7 +30,7 @@ const std::vector<list_menu_entry>& Entries()
             false },
         { list_action::pin, QT_TRANSLATE_NOOP("list_context_menu", "钉住"), "CTRL+H",
             QT_TRANSLATE_NOOP("list_context_menu", "以顶层窗口显示图片文件"), "", false },
-        { list_action::collect, QT_TRANSLATE_NOOP("list_context_menu", "收藏"), "CTRL+X",
+        { list_action::favourite, QT_TRANSLATE_NOOP("list_context_menu", "收藏"), "CTRL+X",
             QT_TRANSLATE_NOOP(
                 "list_context_menu", "给选中内容打上收藏标记\n只在收藏页面可以被删除"),
             "", false },
@@ -80,7 +80,7 @@ std::optional<list_action> ActionForKey(
     case Qt::Key_H:
         return list_action::pin;
     case Qt::Key_X:
-        return list_action::collect;
+        return list_action::favourite;
     case Qt::Key_D:
         return list_action::remove;
     case Qt::Key_S:

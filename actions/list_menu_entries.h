@@ -13,7 +13,7 @@ enum class list_action {
     flip_paste,
     preview,
     pin,
-    collect,
+    favourite,
     remove,
     md5,
     base64,

@@ -1,7 +1,7 @@
 #include "actions/pin_entry.h"
 
-#include "actions/imagepreview.h"
-#include "actions/textpreview.h"
+#include "actions/image_preview.h"
+#include "actions/text_preview.h"
 
 #include <QFile>
 
@@ -9,7 +9,7 @@ QWidget* PinEntry(QWidget* anchor, const content_item& entry)
 {
     const QString path = QString::fromStdString(entry.content);
     if (entry.type == content_image)
-        return imagepreview::Pin(anchor, path);
+        return image_preview::Pin(anchor, path);
     if (entry.type != content_text)
         return nullptr;
     QFile file(path);
@@ -17,5 +17,5 @@ QWidget* PinEntry(QWidget* anchor, const content_item& entry)
     // An unreadable file pins an empty text rather than nothing.
     if (file.open(QIODevice::ReadOnly | QIODevice::Text))
         text = QString::fromUtf8(file.readAll());
-    return textpreview::Pin(anchor, text);
+    return text_preview::Pin(anchor, text);
 }

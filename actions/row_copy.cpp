@@ -26,8 +26,8 @@ action_report CopyRowContent(const std::vector<content_item>& view, std::int64_t
         own_write.Mark();
         // The row keeps only its small picture; the clipboard gets the whole image.
         clipboard.setImage(item.pixmap ? item.pixmap->Full() : QImage());
-        return { QCoreApplication::translate("MainWindow", "  图片已复制至剪贴板"),
-            QCoreApplication::translate("MainWindow", "图片已经复制到剪贴板") };
+        return { QCoreApplication::translate("main_window", "  图片已复制至剪贴板"),
+            QCoreApplication::translate("main_window", "图片已经复制到剪贴板") };
     }
     if (item.type != content_text && item.type != content_file)
         return {};
@@ -35,12 +35,12 @@ action_report CopyRowContent(const std::vector<content_item>& view, std::int64_t
     if (item.type == content_text) {
         const QString text = QString::fromStdString(item.text);
         clipboard.setText(reverse_text ? FlipText(text) : text);
-        return { QCoreApplication::translate("MainWindow", "  文本已复制至剪贴板"),
-            QCoreApplication::translate("MainWindow", "文本已经复制到剪贴板") };
+        return { QCoreApplication::translate("main_window", "  文本已复制至剪贴板"),
+            QCoreApplication::translate("main_window", "文本已经复制到剪贴板") };
     }
     auto* data = new QMimeData;
     data->setUrls(FileEntryUrls(item.text));
     clipboard.setMimeData(data); // the clipboard owns it
-    return { QCoreApplication::translate("MainWindow", "  文件已复制至剪贴板"),
-        QCoreApplication::translate("MainWindow", "文件已经复制到剪贴板") };
+    return { QCoreApplication::translate("main_window", "  文件已复制至剪贴板"),
+        QCoreApplication::translate("main_window", "文件已经复制到剪贴板") };
 }

@@ -1,4 +1,4 @@
-#include "app/mainwindow.h"
+#include "app/main_window.h"
 #include "app/single_instance.h"
 #include "platform/platform.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
 
     int code = 0;
     {
-        MainWindow window(nullptr);
+        main_window window(nullptr);
         code = QApplication::exec();
     }
     SingleInstance().Close();

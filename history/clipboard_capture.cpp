@@ -39,7 +39,7 @@ clipboard_capture::clipboard_capture(content_history& history)
 
 bool clipboard_capture::FavouritesView() const
 {
-    return Settings().show_content_type == content_collect;
+    return Settings().show_content_type == content_favourite;
 }
 
 clipboard_capture::outcome clipboard_capture::Capture(

@@ -25,7 +25,7 @@ constexpr int kDeletionBatch = 30;
 
 QString Tr(const char* text)
 {
-    return QCoreApplication::translate("MainWindow", text);
+    return QCoreApplication::translate("main_window", text);
 }
 
 QString FileName(const std::string& path)
@@ -220,7 +220,7 @@ int content_history::DeleteRecords(
         const content_record& record = records[i];
         if (record.content.find('/') == std::string::npos)
             continue;
-        if (record.collect == collect_mark && !favourites_view)
+        if (record.collect == favourite_mark && !favourites_view)
             continue;
         RemoveEntryFilesLater(record);
         deleted_names += FileName(record.content).toStdString() + ",";
@@ -267,7 +267,7 @@ int content_history::RemoveDuplicates(const QString& md5, bool favourites_view)
         return 0;
     std::vector<std::int64_t> indexes;
     for (size_t i = 0; i < records.size(); ++i) {
-        if (records[i].md5 == wanted && (records[i].collect != collect_mark || favourites_view))
+        if (records[i].md5 == wanted && (records[i].collect != favourite_mark || favourites_view))
             indexes.push_back(static_cast<std::int64_t>(i));
     }
     if (indexes.empty())
@@ -275,13 +275,13 @@ int content_history::RemoveDuplicates(const QString& md5, bool favourites_view)
     return DeleteRecords(std::move(indexes), favourites_view, false);
 }
 
-void content_history::ReplaceDeleteCollect()
+void content_history::TrimToMaxSparingFavourites()
 {
     const std::int64_t max = MaxCount();
     if (static_cast<std::int64_t>(items.size()) <= max || items.empty())
         return;
     const size_t last = items.size() - 1;
-    if (items[last].collect != collect_mark) {
+    if (items[last].collect != favourite_mark) {
         // The record paired with the trimmed item (the last record, unless
         // records beyond max_save_count are still held).
         RemoveEntryFilesLater(records[last]);
@@ -292,7 +292,7 @@ void content_history::ReplaceDeleteCollect()
     if (max <= 1)
         return;
     for (size_t j = last; j-- > 0;) {
-        if (items[j].collect == collect_mark)
+        if (items[j].collect == favourite_mark)
             continue;
         const std::string content = items[j].content;
         items.erase(items.begin() + static_cast<std::ptrdiff_t>(j));
@@ -319,7 +319,7 @@ void content_history::InsertFront(const content_record& record, content_item ite
 
 void content_history::FinishInsertion()
 {
-    ReplaceDeleteCollect();
+    TrimToMaxSparingFavourites();
     SaveContent();
     if (hooks_.changed)
         hooks_.changed();
@@ -336,7 +336,7 @@ content_history::image_file_result content_history::InsertImageFile(const QStrin
         return image_file_result::unreadable;
     const QString digest = GetFileMd5(source);
     const int removed = from_capture
-        ? RemoveDuplicates(digest, Settings().show_content_type == content_collect)
+        ? RemoveDuplicates(digest, Settings().show_content_type == content_favourite)
         : 0;
     // Still there: a favourite that stays.
     if (FindRecordByMd5(digest) >= 0) {
@@ -396,7 +396,7 @@ void content_history::InsertSyncedRecords(const QStringList& names, const QStrin
         qDebug() << "synced type refused:" << types.front();
         return;
     }
-    const std::int64_t collect = code > 9 ? collect_mark : 0;
+    const std::int64_t collect = code > 9 ? favourite_mark : 0;
     const std::int64_t type = code > 9 ? code - 10 : code;
     const QString path = folder_ + QLatin1Char('/') + name;
 

@@ -64,7 +64,7 @@ public:
     int RemoveDuplicates(const QString& md5, bool favourites_view);
 
     // Trims one entry when the items exceed max_save_count, sparing favourites.
-    void ReplaceDeleteCollect();
+    void TrimToMaxSparingFavourites();
 
     void InsertFront(const content_record& record, content_item item);
 

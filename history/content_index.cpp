@@ -41,7 +41,7 @@ void DecodeType(const QString& text, std::int64_t* type, std::int64_t* collect)
     const std::int64_t value = text.trimmed().toLongLong();
     if (value >= 10) {
         *type = value - 10;
-        *collect = collect_mark;
+        *collect = favourite_mark;
     } else {
         *type = value;
         *collect = 0;
@@ -50,7 +50,7 @@ void DecodeType(const QString& text, std::int64_t* type, std::int64_t* collect)
 
 QString EncodeType(std::int64_t type, std::int64_t collect)
 {
-    return QString::number(collect == collect_mark ? type + 10 : type);
+    return QString::number(collect == favourite_mark ? type + 10 : type);
 }
 
 bool IsPlainFileName(const QString& name)

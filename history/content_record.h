@@ -9,10 +9,10 @@ constexpr std::int64_t content_text = 0;
 constexpr std::int64_t content_image = 1;
 constexpr std::int64_t content_file = 2;
 constexpr std::int64_t content_all = 3;
-constexpr std::int64_t content_collect = 4;
+constexpr std::int64_t content_favourite = 4;
 
 // The value of `collect` for a favourite.
-constexpr std::int64_t collect_mark = 4;
+constexpr std::int64_t favourite_mark = 4;
 
 struct content_record {
     std::int64_t type = content_text;

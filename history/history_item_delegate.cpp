@@ -135,7 +135,7 @@ void history_item_delegate::paint(
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, painter, widget);
 
     const bool compact = model->compact();
-    const bool favourite = item->collect == collect_mark;
+    const bool favourite = item->collect == favourite_mark;
     const QPixmap& flag = item->type == content_image ? image_flag_
         : item->type == content_file                  ? file_flag_
                                                       : text_flag_;

@@ -67,7 +67,7 @@ void DropFileScheme(QString& text)
 
 QString Tr(const char* text)
 {
-    return QCoreApplication::translate("MainWindow", text);
+    return QCoreApplication::translate("main_window", text);
 }
 
 QString Details(const content_item& item, const QString& path)

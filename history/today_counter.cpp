@@ -15,6 +15,6 @@ std::uint64_t today_counter::Count(const QDate& today)
 
 QString today_counter::StatusText() const
 {
-    return QCoreApplication::translate("MainWindow", "今天已复制 ") + QString::number(today_count_)
-        + QCoreApplication::translate("MainWindow", " 次");
+    return QCoreApplication::translate("main_window", "今天已复制 ") + QString::number(today_count_)
+        + QCoreApplication::translate("main_window", " 次");
 }

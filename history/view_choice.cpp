@@ -8,7 +8,7 @@ namespace {
 
 QString Tr(const char* text)
 {
-    return QCoreApplication::translate("MainWindow", text);
+    return QCoreApplication::translate("main_window", text);
 }
 
 } // namespace

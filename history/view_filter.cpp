@@ -23,8 +23,8 @@ view_rows FilterItems(const std::vector<content_item>& items, std::int64_t show_
     const bool searching = search && !search->empty();
     for (size_t i = 0; i < items.size() && static_cast<std::int64_t>(i) < max_save_count; ++i) {
         const content_item& item = items[i];
-        const bool shown = show_content_type == content_collect
-            ? item.collect == collect_mark
+        const bool shown = show_content_type == content_favourite
+            ? item.collect == favourite_mark
             : show_content_type == content_all || item.type == show_content_type;
         if (!shown)
             continue;
@@ -33,7 +33,7 @@ view_rows FilterItems(const std::vector<content_item>& items, std::int64_t show_
             continue;
         indexes.push_back(static_cast<std::int64_t>(i));
     }
-    if (show_content_type == content_collect && collect_sort_type > 0 && collect_sort_type < 7) {
+    if (show_content_type == content_favourite && collect_sort_type > 0 && collect_sort_type < 7) {
         std::vector<std::int64_t> grouped;
         for (std::int64_t type : kGroupOrders[collect_sort_type]) {
             for (std::int64_t i : indexes) {

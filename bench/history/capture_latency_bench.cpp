@@ -1,7 +1,7 @@
 // capture_latency: a 1 KB text copy to the entry saved and in items, with 500
 // entries in the history, through the real main window and clipboard
 // notification (offscreen platform: the X11 transfer, about 2 ms, is not in it).
-#include "app/mainwindow.h"
+#include "app/main_window.h"
 #include "bench/history/history_fixture.h"
 #include "core/program_file.h"
 #include "core/settings_record.h"
@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     bench_history::MakeHistory(folder.path(), 500, 1000000);
     SetProgramFolderForTest(folder.path());
-    MainWindow window;
+    main_window window;
     if (window.history().items.size() != 500) {
         std::fprintf(stderr, "history not loaded: %zu entries\n", window.history().items.size());
         return 1;

@@ -2,7 +2,7 @@
 // 500 entries of which 100 are 1920x1080 PNG screenshots. Each start is a
 // fresh process; time from launch to the window shown, resident memory once
 // the rows of the first screen have their pictures.
-#include "app/mainwindow.h"
+#include "app/main_window.h"
 #include "bench/history/history_fixture.h"
 #include "core/program_file.h"
 
@@ -37,7 +37,7 @@ int Child(int argc, char** argv, const QString& folder)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     SetProgramFolderForTest(folder);
-    MainWindow window;
+    main_window window;
     QCoreApplication::processEvents();
     if (!window.isVisible())
         return 1;

@@ -1,7 +1,7 @@
 // search_rebuild_500: one search keystroke in the real main window with 500
 // entries (5-line texts, file lists, images with their row pictures made):
 // text changed, filter applied, list rebuilt and its viewport painted once.
-#include "app/mainwindow.h"
+#include "app/main_window.h"
 #include "core/program_file.h"
 #include "history/content_index.h"
 #include "history/history_list.h"
@@ -65,7 +65,7 @@ void MakeHistory(const QString& program_folder)
             file.open(QIODevice::WriteOnly);
             file.write(body);
         }
-        record.collect = i % 7 == 0 ? collect_mark : 0;
+        record.collect = i % 7 == 0 ? favourite_mark : 0;
         records.push_back(record);
     }
     QFile index(folder + QStringLiteral("/content.json"));
@@ -83,7 +83,7 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     MakeHistory(folder.path());
     SetProgramFolderForTest(folder.path());
-    MainWindow window;
+    main_window window;
     for (const content_item& item : window.history().items)
         if (item.pixmap)
             window.history().row_images().Request(item.pixmap);

@@ -1,4 +1,4 @@
-#include "app/mainwindow.h"
+#include "app/main_window.h"
 #include "app/shell_actions.h"
 #include "app/single_instance.h"
 #include "core/message_bus.h"
@@ -101,7 +101,7 @@ TEST(UpdatePrompt, DecliningEndsTheProcessWithoutSaving)
     Write(config, R"({"language": 4})");
     EXPECT_EXIT(
         {
-            MainWindow window;
+            main_window window;
             Settings().language = 2; // would show in the file if anything saved
             bus::Post(msg_update_declined, 0, 0);
             std::exit(7);

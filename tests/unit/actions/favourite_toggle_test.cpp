@@ -23,11 +23,11 @@ protected:
 TEST_F(FavouriteToggle, TwoRemovalsAndThreeAdditionsInOneNotice)
 {
     for (int i : { 1, 3 })
-        history->records[i].collect = history->items[i].collect = collect_mark;
-    const favourite_changes changes = CollectRows(*history, { 0, 1, 2, 3, 4 }, rows);
+        history->records[i].collect = history->items[i].collect = favourite_mark;
+    const favourite_changes changes = ToggleFavouriteRows(*history, { 0, 1, 2, 3, 4 }, rows);
     EXPECT_EQ(FavouriteNoticeText(changes), QStringLiteral("移除2,增加3条收藏"));
     for (int i = 0; i < 5; ++i) {
-        const std::int64_t expected = (i == 1 || i == 3) ? 0 : collect_mark;
+        const std::int64_t expected = (i == 1 || i == 3) ? 0 : favourite_mark;
         EXPECT_EQ(history->records[i].collect, expected) << i;
         EXPECT_EQ(history->items[i].collect, expected) << i;
     }
@@ -36,7 +36,7 @@ TEST_F(FavouriteToggle, TwoRemovalsAndThreeAdditionsInOneNotice)
         (std::vector<batch> { { "114.txt,003.txt,122.txt,011.txt,100.txt,", 1 } }));
     EXPECT_TRUE(collected_names.empty());
     history->LoadContent(); // saved: the marks are read back
-    EXPECT_EQ(history->records.at(0).collect, collect_mark);
+    EXPECT_EQ(history->records.at(0).collect, favourite_mark);
     EXPECT_EQ(history->records.at(1).collect, 0);
 }
 
@@ -45,7 +45,7 @@ TEST_F(FavouriteToggle, ThirtyFiveChangesGoInBatchesOfThirtyAndFive)
     std::vector<std::int64_t> changed { 99 }; // no such row: skipped
     for (int i = 0; i < 35; ++i)
         changed.push_back(i);
-    EXPECT_EQ(CollectRows(*history, changed, rows).added, 35);
+    EXPECT_EQ(ToggleFavouriteRows(*history, changed, rows).added, 35);
     std::string thirty, five;
     for (int r = 34; r >= 0; --r)
         (r >= 5 ? thirty : five) += "1" + std::to_string(r % 3) + std::to_string(r) + ".txt,";

@@ -62,7 +62,10 @@ protected:
         const QString path = dir.path() + "/" + name;
         return image.save(path, format) ? path : QString();
     }
-    void MarkFavourite() { history->records[0].collect = history->items[0].collect = collect_mark; }
+    void MarkFavourite()
+    {
+        history->records[0].collect = history->items[0].collect = favourite_mark;
+    }
     const content_record& First() const { return history->records.at(0); }
 
     std::unique_ptr<clipboard_capture> capture;
@@ -97,8 +100,8 @@ TEST_F(Capture, TheSameTextAgainReplacesItsEntryUnlessAFavouriteOutsideTheFavour
     MarkFavourite();
     Copy(Text("same"));
     ASSERT_EQ(history->records.size(), 2u);
-    EXPECT_EQ(history->records[1].collect, collect_mark);
-    Settings().show_content_type = content_collect;
+    EXPECT_EQ(history->records[1].collect, favourite_mark);
+    Settings().show_content_type = content_favourite;
     Copy(Text("same"));
     ASSERT_EQ(history->records.size(), 1u);
     EXPECT_EQ(First().collect, 0);
@@ -148,7 +151,7 @@ TEST_F(Capture, AFavouriteImageFileStaysAndItsPlainTwinGoes)
 
     EXPECT_EQ(Copy(Files({ photo })), outcome::kept_favourite);
     ASSERT_EQ(history->records.size(), 1u);
-    EXPECT_EQ(First().collect, collect_mark);
+    EXPECT_EQ(First().collect, favourite_mark);
     EXPECT_FALSE(QFile::exists(Content("twin.png")));
     EXPECT_FALSE(ReadFile(history->IndexPath()).contains("twin.png"));
 }

@@ -44,7 +44,7 @@ TEST_F(Store, LoadKeepsRecordsPairedWithItemsWhateverTheirFiles)
     // An unknown type shows as text; its record keeps the stored code.
     EXPECT_EQ(history->items[1].type, content_text);
     EXPECT_EQ(history->records[1].type, 7);
-    EXPECT_EQ(history->records[1].collect, collect_mark);
+    EXPECT_EQ(history->records[1].collect, favourite_mark);
     // A missing image: the entry stays, with nothing to show.
     ASSERT_TRUE(history->items[2].pixmap);
     EXPECT_TRUE(history->items[2].pixmap->Size().isEmpty());
@@ -160,7 +160,7 @@ TEST_F(Deletion, FavouritesGoOnlyFromTheirViewWhereRowsOfGroupsFindTheirOwnEntri
     EXPECT_TRUE(notices.isEmpty());
     EXPECT_EQ(Posts(), (std::vector<batch> { { "", 1 } })); // the final batch, empty
     // Favourites grouped images first: row order is not index order; row 7 is not in the view.
-    const view_rows view = FilterItems(history->items, content_collect, 3, 500);
+    const view_rows view = FilterItems(history->items, content_favourite, 3, 500);
     EXPECT_EQ(history->DeleteSelectIndex({ 0, 1, 7 }, view.row_to_record, true), 2);
     EXPECT_EQ(Listed(), QStringList({ "other.txt", "file.txt" }));
     EXPECT_EQ(Posts().back(), batch("img.png,text.txt,", 1));
@@ -186,7 +186,7 @@ TEST_F(Trimming, TheOldestEntryGoesSilentlyWithItsFilesButNeverAFavourite)
     Settings().max_save_count = 2;
     for (const char* name : { "a.txt", "b.txt", "c.txt" })
         AddText(name, "x");
-    history->ReplaceDeleteCollect();
+    history->TrimToMaxSparingFavourites();
     EXPECT_EQ(Listed(), QStringList({ "c.txt", "b.txt" }));
     history->SaveContent();
     EXPECT_FALSE(QFile::exists(Content("a.txt")));
@@ -196,11 +196,11 @@ TEST_F(Trimming, TheOldestEntryGoesSilentlyWithItsFilesButNeverAFavourite)
     history->items = {};
     for (const char* name : { "a.txt", "b.txt", "c.txt" })
         AddText(name, "x", true);
-    history->ReplaceDeleteCollect();
+    history->TrimToMaxSparingFavourites();
     EXPECT_EQ(history->items.size(), 3u);
     Settings().max_save_count = 1;
     AddText("d.txt", "x");
-    history->ReplaceDeleteCollect();
+    history->TrimToMaxSparingFavourites();
     EXPECT_EQ(history->items.size(), 4u);
     EXPECT_TRUE(Posts().empty());
 }
@@ -212,7 +212,7 @@ TEST_F(Trimming, FavouritesAtTheEndAreSparedAndTheOldestOtherGoes)
     AddText("fav2.txt", "2", true);
     AddText("plain.txt", "p");
     AddText("new.txt", "n");
-    history->ReplaceDeleteCollect();
+    history->TrimToMaxSparingFavourites();
     EXPECT_EQ(Listed(), QStringList({ "new.txt", "fav2.txt", "fav1.txt" }));
     EXPECT_EQ(Posts(), (std::vector<batch> { { "plain.txt,", 0 }, { "", 1 } }));
 }
@@ -224,7 +224,7 @@ TEST_F(Synced, TextEntryIsInsertedOnceAndPutOnTheClipboard)
     ASSERT_TRUE(WriteFile(Content("s1.txt"), "from the cloud"));
     history->InsertSyncedRecords({ "s1.txt" }, { "10" });
     ASSERT_EQ(history->records.size(), 1u);
-    EXPECT_EQ(history->records[0].collect, collect_mark);
+    EXPECT_EQ(history->records[0].collect, favourite_mark);
     EXPECT_EQ(history->records[0].type, content_text);
     EXPECT_EQ(history->items[0].text, "from the cloud");
     EXPECT_EQ(notices, QStringList { "本地列表已与云上同步" });

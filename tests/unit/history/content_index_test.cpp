@@ -13,7 +13,7 @@ content_record Record(std::int64_t type, bool favourite, const std::string& name
 {
     content_record r;
     r.type = type;
-    r.collect = favourite ? collect_mark : 0;
+    r.collect = favourite ? favourite_mark : 0;
     r.content = "/app/content/" + name;
     r.md5 = "0123456789abcdef0123456789abcdef";
     r.icons = "/app/content/" + name.substr(0, name.find('.')) + "icon.png";
@@ -57,7 +57,7 @@ TEST(ContentIndex, LoadToleratesOddElementsButNotDisagreeingArrays)
         md5s.push_back(r.md5);
     }
     EXPECT_EQ(types, (std::vector<std::int64_t> { 0, 1, -3, 7 })); // "x" is 0; 7 is no string
-    EXPECT_EQ(odd.records[1].collect, collect_mark);
+    EXPECT_EQ(odd.records[1].collect, favourite_mark);
     EXPECT_EQ(odd.records[1].content, "/f/b.png");
     EXPECT_EQ(md5s, (std::vector<std::string> { "m0", "", "", "" })); // no string, too short
     EXPECT_EQ(odd.records[3].exe_title, "t3");

@@ -80,7 +80,7 @@ protected:
         ASSERT_TRUE(WriteFile(Content(name), text) && WriteFile(Content(name + "icon.png"), "i"));
         content_item item;
         item.type = type;
-        item.collect = favourite ? collect_mark : 0;
+        item.collect = favourite ? favourite_mark : 0;
         item.content = ContentPath(name);
         item.md5 = name.toStdString() + "-digest";
         item.icons = ContentPath(name + "icon.png");

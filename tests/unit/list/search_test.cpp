@@ -15,7 +15,7 @@ std::vector<content_item> Entries(
         content_item item;
         item.type = type;
         item.text = text;
-        item.collect = items.size() < favourites ? collect_mark : 0;
+        item.collect = items.size() < favourites ? favourite_mark : 0;
         items.push_back(item);
     }
     return items;
@@ -63,15 +63,15 @@ TEST(Search, HonoursTheTypeTabAndTheFavouritesOrder)
                                    { content_image, "/c/key.png" }, { content_text, "t2 key" },
                                    { content_file, "file:///key/f2" } },
         3);
-    EXPECT_EQ(Shown(items, "key", content_collect), (texts { "t1 key", "file:///key/f1" }));
+    EXPECT_EQ(Shown(items, "key", content_favourite), (texts { "t1 key", "file:///key/f1" }));
     // Files before texts (order 5), favourites only.
-    EXPECT_EQ(Shown(items, "key", content_collect, 5), (texts { "file:///key/f1", "t1 key" }));
+    EXPECT_EQ(Shown(items, "key", content_favourite, 5), (texts { "file:///key/f1", "t1 key" }));
     EXPECT_EQ(Shown(items, "key", content_file), (texts { "file:///key/f1", "file:///key/f2" }));
     // The image tab lists nothing while anything is typed.
     EXPECT_EQ(Shown(items, "key", content_image), texts {});
     EXPECT_EQ(Shown(items, QString(), content_image), (texts { "/c/key.png" }));
     // Without a search: favourites grouped images, texts, files.
-    EXPECT_EQ(Shown(items, QString(), content_collect, 3),
+    EXPECT_EQ(Shown(items, QString(), content_favourite, 3),
         (texts { "/c/key.png", "t1 key", "file:///key/f1" }));
     // Only the first max_save_count entries are looked at.
     EXPECT_EQ(Shown(items, "key", content_all, 0, 1), (texts { "t1 key" }));

@@ -4,10 +4,10 @@
 // the border resize, the close button in its corner, deletion once closed,
 // the size of a pinned picture and the text's theme.
 #include "actions/hover_preview.h"
-#include "actions/imagepreview.h"
+#include "actions/image_preview.h"
 #include "actions/pin_entry.h"
 #include "actions/popup_frame.h"
-#include "actions/textpreview.h"
+#include "actions/text_preview.h"
 #include "core/message_ids.h"
 #include "core/settings_record.h"
 #include "platform/fake/fake_layer.h"
@@ -89,7 +89,7 @@ TEST_F(HoverPreview, OneTopmostWindowBesideThePointerThatHidesOffImageRowsOrUnde
     preview.Tick(inactive, path, 1, QPoint(100, 100), screen);
     EXPECT_EQ(preview.window(), nullptr);
     preview.Tick(ImageRow(), path, 3, QPoint(100, 100), screen);
-    imagepreview* first = preview.window();
+    image_preview* first = preview.window();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(preview.visible());
     EXPECT_EQ(first->geometry(), QRect(110, 100, 400, 200));
@@ -147,8 +147,8 @@ TEST_F(HoverPreview, TickOverFindsTheImageRowUnderThePointer)
 
 TEST_F(PinnedWindows, PinnedImageIsSizedToItsPictureAndNeverActivates)
 {
-    std::unique_ptr<imagepreview> pin(
-        imagepreview::Pin(&anchor, Picture(dir, "a.png", { 120, 30 })));
+    std::unique_ptr<image_preview> pin(
+        image_preview::Pin(&anchor, Picture(dir, "a.png", { 120, 30 })));
     EXPECT_EQ(pin->size(), QSize(352, 88));
     EXPECT_EQ(pin->pixmap().size(), QSize(120, 30));
     EXPECT_TRUE(pin->isVisible());
@@ -160,14 +160,14 @@ TEST_F(PinnedWindows, PinnedImageIsSizedToItsPictureAndNeverActivates)
     EXPECT_EQ(pin->close_button()->pos(), QPoint(352 - 42, 14)); // in its corner
 
     // An unreadable picture: an empty window of the minimum size.
-    pin.reset(imagepreview::Pin(&anchor, dir.filePath("missing.png")));
+    pin.reset(image_preview::Pin(&anchor, dir.filePath("missing.png")));
     EXPECT_TRUE(pin->pixmap().isNull());
     EXPECT_EQ(pin->size(), QSize(44, 44));
 }
 
 TEST_F(PinnedWindows, BordersResizeDownTo44By44TheTopStripDragsAndTheCloseButtonFollows)
 {
-    imagepreview pin(&anchor, popup_frame::no_title_bar);
+    image_preview pin(&anchor, popup_frame::no_title_bar);
     pin.setGeometry(100, 100, 300, 200);
     pin.show();
     // The move reaches the border resize as a hover move of its own.
@@ -191,14 +191,14 @@ TEST_F(PinnedWindows, BordersResizeDownTo44By44TheTopStripDragsAndTheCloseButton
 
 TEST_F(PinnedWindows, CloseButtonOrWindowSystemCloseDeletesThePin)
 {
-    imagepreview* image = imagepreview::Pin(&anchor, Picture(dir, "b.png", { 200, 100 }));
+    image_preview* image = image_preview::Pin(&anchor, Picture(dir, "b.png", { 200, 100 }));
     QPointer<QWidget> pin = image;
     ASSERT_TRUE(QTest::qWaitFor([image] { return !image->animating(); }, 5000));
     QTest::mouseClick(image->close_button(), Qt::LeftButton);
     EXPECT_TRUE(pin->isVisible()); // fading out first
     EXPECT_TRUE(WaitDeleted(pin));
 
-    pin = textpreview::Pin(&anchor, QStringLiteral("hello"));
+    pin = text_preview::Pin(&anchor, QStringLiteral("hello"));
     EXPECT_TRUE(pin->close());
     EXPECT_TRUE(WaitDeleted(pin));
     // Its theme handler went with it.
@@ -219,7 +219,7 @@ TEST_F(PinnedWindows, PinEntryPinsTextsShownAsTextInTheThemeAndPicturesButNotFil
     entry.type = content_text;
     entry.content = file.fileName().toStdString();
     std::unique_ptr<QWidget> text(PinEntry(&anchor, entry));
-    auto* pinned_text = qobject_cast<textpreview*>(text.get());
+    auto* pinned_text = qobject_cast<text_preview*>(text.get());
     ASSERT_NE(pinned_text, nullptr);
     QTextEdit* edit = pinned_text->text_edit();
     EXPECT_EQ(edit->toPlainText(), QStringLiteral("<b>你好</b> 😀"));
@@ -233,7 +233,7 @@ TEST_F(PinnedWindows, PinEntryPinsTextsShownAsTextInTheThemeAndPicturesButNotFil
     entry.type = content_image;
     entry.content = Picture(dir, "c.png", { 60, 50 }).toStdString();
     std::unique_ptr<QWidget> image(PinEntry(&anchor, entry));
-    ASSERT_NE(qobject_cast<imagepreview*>(image.get()), nullptr);
+    ASSERT_NE(qobject_cast<image_preview*>(image.get()), nullptr);
     EXPECT_EQ(image->size(), QSize(60, 50));
 }
 

@@ -1,7 +1,7 @@
-// The title row's buttons: a switchbutton reports its state on each click, a
+// The title row's buttons: a switch_button reports its state on each click, a
 // counter_button cycles through its labels and reports the new index.
 #include "widgets/counter_button.h"
-#include "widgets/switchbutton.h"
+#include "widgets/switch_button.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,8 @@ std::vector<int> Reported(const QSignalSpy& spy)
 
 TEST(SwitchButton, ASelfAdvancingSwitchReportsOneZeroOneAnotherItsUnchangedState)
 {
-    switchbutton button(kTips, kImages, true);
-    QSignalSpy toggled(&button, &switchbutton::toggled);
+    switch_button button(kTips, kImages, true);
+    QSignalSpy toggled(&button, &switch_button::toggled);
     button.click();
     button.click();
     button.click();
@@ -31,8 +31,8 @@ TEST(SwitchButton, ASelfAdvancingSwitchReportsOneZeroOneAnotherItsUnchangedState
     EXPECT_EQ(button.toolTip(), QStringLiteral("pause"));
     EXPECT_TRUE(button.styleSheet().contains(QStringLiteral("url(:/image/on.png)")));
 
-    switchbutton language(kTips, kImages, false);
-    QSignalSpy language_toggled(&language, &switchbutton::toggled);
+    switch_button language(kTips, kImages, false);
+    QSignalSpy language_toggled(&language, &switch_button::toggled);
     language.setState(1); // the owner's word, not a click: reports nothing
     language.click();
     language.click();
@@ -41,8 +41,8 @@ TEST(SwitchButton, ASelfAdvancingSwitchReportsOneZeroOneAnotherItsUnchangedState
 
 TEST(SwitchButton, AStateWithoutAnImageKeepsTheLookAndAdvancesBackToZero)
 {
-    switchbutton button(kTips, kImages, true);
-    QSignalSpy toggled(&button, &switchbutton::toggled);
+    switch_button button(kTips, kImages, true);
+    QSignalSpy toggled(&button, &switch_button::toggled);
     const QString sheet = button.styleSheet();
     button.setState(-1);
     EXPECT_EQ(button.styleSheet(), sheet);
@@ -52,8 +52,8 @@ TEST(SwitchButton, AStateWithoutAnImageKeepsTheLookAndAdvancesBackToZero)
     EXPECT_EQ(button.toolTip(), QStringLiteral("start"));
     // 5 + 1 is past the end: the cycle restarts rather than running on.
     button.click();
-    switchbutton bare({}, {}, true);
-    QSignalSpy bare_toggled(&bare, &switchbutton::toggled);
+    switch_button bare({}, {}, true);
+    QSignalSpy bare_toggled(&bare, &switch_button::toggled);
     bare.click();
     EXPECT_EQ(Reported(toggled), (std::vector<int> { 0 }));
     EXPECT_EQ(Reported(bare_toggled), (std::vector<int> { 0 }));

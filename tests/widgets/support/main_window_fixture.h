@@ -2,8 +2,8 @@
 // history is filled straight into its records.
 #pragma once
 
-#include "actions/alertwidget.h"
-#include "app/mainwindow.h"
+#include "actions/alert_widget.h"
+#include "app/main_window.h"
 #include "core/program_file.h"
 #include "core/settings_record.h"
 #include "history/history_list.h"
@@ -34,10 +34,10 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    MainWindow& Open()
+    main_window& Open()
     {
         window.reset();
-        window = std::make_unique<MainWindow>();
+        window = std::make_unique<main_window>();
         return *window;
     }
 
@@ -49,7 +49,7 @@ protected:
         QDir().mkpath(history.ContentFolder());
         for (const char* text : texts) {
             content_item item;
-            item.collect = *text == '*' ? collect_mark : 0;
+            item.collect = *text == '*' ? favourite_mark : 0;
             item.text = text + (item.collect ? 1 : 0);
             item.type = item.text.rfind("file:", 0) == 0 ? content_file : content_text;
             const QString path = history.ContentFolder()
@@ -75,9 +75,9 @@ protected:
     QString Notice() const
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const auto notices = window->findChildren<alertwidget*>();
+        const auto notices = window->findChildren<alert_widget*>();
         return notices.isEmpty() ? QString() : notices.back()->text();
     }
 
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<main_window> window;
 };

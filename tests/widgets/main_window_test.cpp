@@ -42,7 +42,7 @@ protected:
 TEST_F(MainWindowTest, ConstructionLoadsSettingsAppliesAutorunAndShows)
 {
     WriteConfig(R"({"position": "30,40,600,500,", "dark_mode": true, "auto_run": true})");
-    MainWindow& window = Open();
+    main_window& window = Open();
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(Settings().dark_mode);
     EXPECT_EQ(window.geometry(), QRect(30, 40, 600, 500));
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, SavedPositionIsKeptUpTo44AboveTheTopElseTheDefaultIsCentr
 TEST_F(MainWindowTest, EscapeButtonSavesWithFlagAndHidesAndTheWindowComesBackWhereItWas)
 {
     WriteConfig(R"({"position": "100,200,600,500,"})");
-    MainWindow& window = Open();
+    main_window& window = Open();
     QFile::remove(ConfigPath());
     auto* close = window.findChild<QPushButton*>(QStringLiteral("close_button"));
     ASSERT_NE(close, nullptr);
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, EscapeButtonSavesWithFlagAndHidesAndTheWindowComesBackWhe
 
 TEST_F(MainWindowTest, ClosingOnlyHidesAndTheBusOrTheTrayBringItBack)
 {
-    MainWindow& window = Open();
+    main_window& window = Open();
     window.close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 2000));
     bus::Post(msg_show_window, 0, 0);

@@ -5,14 +5,14 @@
 #include <QPushButton>
 #include <QStringList>
 
-class switchbutton : public QPushButton {
+class switch_button : public QPushButton {
     Q_OBJECT
 public:
     // images: one name per state under ":/image/"; tooltips: one per state,
     // their count is the number of states. A self-advancing switch steps to
     // the next state (wrapping to 0) before it reports a click; the other
     // kind reports its unchanged state and leaves the stepping to its owner.
-    switchbutton(const QStringList& tooltips, const QStringList& images, bool self_advance,
+    switch_button(const QStringList& tooltips, const QStringList& images, bool self_advance,
         QWidget* parent = nullptr);
 
     // Shows the image and tool tip of the state; a state without an image is

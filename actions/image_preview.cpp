@@ -1,18 +1,18 @@
-#include "actions/imagepreview.h"
+#include "actions/image_preview.h"
 
 #include "actions/popup_frame.h"
 
 #include <QPainter>
 
-imagepreview::imagepreview(QWidget* anchor, int button_mask)
-    : pinnedwidget(anchor, button_mask, button_mask == popup_frame::no_title_bar)
+image_preview::image_preview(QWidget* anchor, int button_mask)
+    : pinned_widget(anchor, button_mask, button_mask == popup_frame::no_title_bar)
 {
 }
 
-imagepreview* imagepreview::Pin(QWidget* anchor, const QString& path)
+image_preview* image_preview::Pin(QWidget* anchor, const QString& path)
 {
     QPixmap pixmap(path);
-    auto* window = new imagepreview(anchor, popup_frame::no_title_bar);
+    auto* window = new image_preview(anchor, popup_frame::no_title_bar);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setPixmap(pixmap);
     window->resize(popup_frame::PinnedImageSize(pixmap.size()));
@@ -20,13 +20,13 @@ imagepreview* imagepreview::Pin(QWidget* anchor, const QString& path)
     return window;
 }
 
-void imagepreview::setPixmap(const QPixmap& pixmap)
+void image_preview::setPixmap(const QPixmap& pixmap)
 {
     pixmap_ = pixmap;
     update();
 }
 
-void imagepreview::paintEvent(QPaintEvent*)
+void image_preview::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -1,19 +1,19 @@
 // A text pinned on screen in a window of its own, in the current theme.
 #pragma once
 
-#include "actions/pinnedwidget.h"
+#include "actions/pinned_widget.h"
 #include "core/message_bus.h"
 
 class QTextEdit;
 
-class textpreview : public pinnedwidget {
+class text_preview : public pinned_widget {
     Q_OBJECT
 public:
-    textpreview(QWidget* anchor, int button_mask);
-    ~textpreview() override;
+    text_preview(QWidget* anchor, int button_mask);
+    ~text_preview() override;
 
     // A pinned text: deleted once closed, 400 x 600, shown over anchor.
-    static textpreview* Pin(QWidget* anchor, const QString& text);
+    static text_preview* Pin(QWidget* anchor, const QString& text);
 
     void setText(const QString& text);
     QTextEdit* text_edit() const { return edit_; }

@@ -1,4 +1,4 @@
-#include "actions/pinnedwidget.h"
+#include "actions/pinned_widget.h"
 
 #include "platform/platform.h"
 #include "widgets/window_chrome.h"
@@ -13,14 +13,14 @@ window_chrome::options PinnedChrome()
     window_chrome::options options;
     options.main_window = false;
     options.setup_frame = false;
-    options.minimum_size = { pinnedwidget::minimum_side, pinnedwidget::minimum_side };
+    options.minimum_size = { pinned_widget::minimum_side, pinned_widget::minimum_side };
     return options;
 }
 
 } // namespace
 
-pinnedwidget::pinnedwidget(QWidget* anchor, int button_mask, bool with_close_button)
-    : showwidget(button_mask, anchor)
+pinned_widget::pinned_widget(QWidget* anchor, int button_mask, bool with_close_button)
+    : show_widget(button_mask, anchor)
     , chrome_(new window_chrome(this, PinnedChrome()))
 {
     setWindowFlags(windowFlags() | Qt::Tool);
@@ -45,24 +45,24 @@ pinnedwidget::pinnedwidget(QWidget* anchor, int button_mask, bool with_close_but
     PlaceCloseButton();
 }
 
-void pinnedwidget::beforeShow()
+void pinned_widget::beforeShow()
 {
     PlaceCloseButton();
 }
 
-bool pinnedwidget::resizing() const
+bool pinned_widget::resizing() const
 {
     return chrome_->resizing();
 }
 
-void pinnedwidget::resizeEvent(QResizeEvent* event)
+void pinned_widget::resizeEvent(QResizeEvent* event)
 {
     // A border resize moves the right edge; the button stays in its corner.
     PlaceCloseButton();
-    showwidget::resizeEvent(event);
+    show_widget::resizeEvent(event);
 }
 
-void pinnedwidget::PlaceCloseButton()
+void pinned_widget::PlaceCloseButton()
 {
     if (close_)
         close_->move(width() - 42, 14);

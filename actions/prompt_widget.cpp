@@ -1,4 +1,4 @@
-#include "actions/promptwidget.h"
+#include "actions/prompt_widget.h"
 
 #include "actions/popup_frame.h"
 #include "core/message_ids.h"
@@ -46,9 +46,9 @@ QString ButtonSheet(bool dark, bool yes)
 
 } // namespace
 
-promptwidget::promptwidget(
+prompt_widget::prompt_widget(
     QWidget* anchor, const QString& text, std::int64_t confirm_id, std::int64_t cancel_id)
-    : showwidget(popup_frame::close, anchor)
+    : show_widget(popup_frame::close, anchor)
     , label_(new QLabel(text, this))
     , yes_(new QPushButton(tr("是"), this))
     , no_(new QPushButton(tr("否"), this))
@@ -76,7 +76,7 @@ promptwidget::promptwidget(
     column->addLayout(row);
     content_layout()->addLayout(column);
 
-    connect(yes_, &QPushButton::clicked, this, &promptwidget::Confirm);
+    connect(yes_, &QPushButton::clicked, this, &prompt_widget::Confirm);
     connect(no_, &QPushButton::clicked, this, [this] { closeWidget(); });
     Restyle(Settings().dark_mode);
 
@@ -89,25 +89,25 @@ promptwidget::promptwidget(
           });
 }
 
-promptwidget::~promptwidget()
+prompt_widget::~prompt_widget()
 {
     bus::Unregister(token_);
 }
 
-void promptwidget::Restyle(bool dark)
+void prompt_widget::Restyle(bool dark)
 {
     yes_->setStyleSheet(ButtonSheet(dark, true));
     no_->setStyleSheet(ButtonSheet(dark, false));
 }
 
-void promptwidget::Confirm()
+void prompt_widget::Confirm()
 {
     bus::Post(confirm_id_, 0, 0);
     // The base close: a confirmed prompt must not also report a cancel.
     CloseAnimated();
 }
 
-void promptwidget::closeWidget()
+void prompt_widget::closeWidget()
 {
     bus::Post(cancel_id_, 0, 0);
     CloseAnimated();

@@ -1,4 +1,4 @@
-#include "widgets/imagetabwidget.h"
+#include "widgets/image_tab_widget.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +25,8 @@ protected:
     {
         strip.resize(250, 30);
         for (const auto& [image, value] : { std::pair { "all", 3 }, { "text", 0 }, { "image", 1 },
-                 { "file", 2 }, { "collect", 4 } })
-            strip.addArea(imagetabwidget::area::Make(
+                 { "file", 2 }, { "favourite", 4 } })
+            strip.addArea(image_tab_widget::area::Make(
                 QStringLiteral(":/image/%1_flag.png").arg(QLatin1String(image)), value));
     }
     Values Chosen() const
@@ -37,8 +37,8 @@ protected:
         return values;
     }
 
-    imagetabwidget strip;
-    QSignalSpy chosen { &strip, &imagetabwidget::chosen };
+    image_tab_widget strip;
+    QSignalSpy chosen { &strip, &image_tab_widget::chosen };
 };
 
 TEST_F(ImageTabWidget, AClickOnABoundaryPixelWithTheRightButtonOrOnAnEmptyStripDoesNothing)
@@ -48,8 +48,8 @@ TEST_F(ImageTabWidget, AClickOnABoundaryPixelWithTheRightButtonOrOnAnEmptyStripD
     Click(strip, 50);
     Click(strip, 100);
     Click(strip, 75, Qt::RightButton);
-    imagetabwidget empty;
-    QSignalSpy empty_chosen(&empty, &imagetabwidget::chosen);
+    image_tab_widget empty;
+    QSignalSpy empty_chosen(&empty, &image_tab_widget::chosen);
     empty.resize(100, 30);
     Click(empty, 50);
     empty.grab(); // nothing to paint
@@ -74,19 +74,19 @@ TEST_F(ImageTabWidget, ClicksReportEachAreaValueOnceButFavouritesEveryTime)
 
 TEST_F(ImageTabWidget, SelectValuePicksTheLastAreaCarryingItAndUnknownIndexesAreIgnored)
 {
-    strip.addArea(imagetabwidget::area::Make(QStringLiteral("extra"), 1, 1));
+    strip.addArea(image_tab_widget::area::Make(QStringLiteral("extra"), 1, 1));
     strip.selectValue(1);
     EXPECT_EQ(strip.currentIndex(), 5u);
     strip.selectValue(99);
     EXPECT_EQ(strip.currentIndex(), 5u);
-    strip.setArea(9, imagetabwidget::area::Make(QStringLiteral("x"), 7, 1));
+    strip.setArea(9, image_tab_widget::area::Make(QStringLiteral("x"), 7, 1));
     EXPECT_EQ(strip.areaCount(), 6u);
 }
 
 TEST_F(ImageTabWidget, AReceiverMayRebuildTheStripWhileItsClickIsReported)
 {
-    QObject::connect(&strip, &imagetabwidget::chosen, &strip,
-        [this] { strip.setArea(2, imagetabwidget::area::Make(QStringLiteral("t"), 5, 1)); });
+    QObject::connect(&strip, &image_tab_widget::chosen, &strip,
+        [this] { strip.setArea(2, image_tab_widget::area::Make(QStringLiteral("t"), 5, 1)); });
     Click(strip, 125);
     EXPECT_EQ(Chosen(), (Values { 1 }));
     EXPECT_EQ(strip.currentIndex(), 2u);

@@ -1,8 +1,8 @@
-#include "widgets/switchbutton.h"
+#include "widgets/switch_button.h"
 
 #include "resources/images.h"
 
-switchbutton::switchbutton(
+switch_button::switch_button(
     const QStringList& tooltips, const QStringList& images, bool self_advance, QWidget* parent)
     : QPushButton(parent)
     , images_(images)
@@ -11,10 +11,10 @@ switchbutton::switchbutton(
 {
     images::Init();
     setState(0);
-    connect(this, &QPushButton::clicked, this, &switchbutton::OnClicked);
+    connect(this, &QPushButton::clicked, this, &switch_button::OnClicked);
 }
 
-void switchbutton::setState(int state)
+void switch_button::setState(int state)
 {
     state_ = state;
     if (state < 0 || state >= images_.size())
@@ -28,7 +28,7 @@ void switchbutton::setState(int state)
         setToolTip(tooltips_[state]);
 }
 
-void switchbutton::OnClicked()
+void switch_button::OnClicked()
 {
     if (self_advance_ && !tooltips_.isEmpty()) {
         int next = state_ + 1;

@@ -8,15 +8,15 @@
 #include <QTimer>
 #include <QWidget>
 
-class alertwidget : public QWidget {
+class alert_widget : public QWidget {
     Q_OBJECT
 public:
     // A child of parent, placed and started at once.
-    alertwidget(QWidget* parent, const QString& text, bool dark);
+    alert_widget(QWidget* parent, const QString& text, bool dark);
 
     // Shows a notice over window, replacing the one it showed before, so a
     // window never stacks notices. Returns the new notice (owned by window).
-    static alertwidget* Show(QWidget* window, const QString& text, bool dark);
+    static alert_widget* Show(QWidget* window, const QString& text, bool dark);
 
     // A theme switched while the notice is up: it fades out in the new one.
     void SetDark(bool dark);

@@ -3,18 +3,18 @@
 // in the top-right corner, and their top 44 pixels to drag them by.
 #pragma once
 
-#include "actions/showwidget.h"
+#include "actions/show_widget.h"
 
 class QPushButton;
 class window_chrome;
 
-class pinnedwidget : public showwidget {
+class pinned_widget : public show_widget {
     Q_OBJECT
 public:
     static constexpr int minimum_side = 44;
 
     // with_close_button: the hover preview, which the pointer never reaches, has none.
-    pinnedwidget(QWidget* anchor, int button_mask, bool with_close_button);
+    pinned_widget(QWidget* anchor, int button_mask, bool with_close_button);
 
     QPushButton* close_button() const { return close_; }
 

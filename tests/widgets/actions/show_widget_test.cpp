@@ -2,8 +2,8 @@
 // end positions, the title-strip drag, Esc, topmost at the end; and the
 // yes/no prompt built on it, with the id each answer posts.
 #include "actions/popup_frame.h"
-#include "actions/promptwidget.h"
-#include "actions/showwidget.h"
+#include "actions/prompt_widget.h"
+#include "actions/show_widget.h"
 #include "core/message_ids.h"
 #include "platform/fake/fake_layer.h"
 #include "tests/widgets/support/bus_log.h"
@@ -20,13 +20,13 @@
 
 namespace {
 
-bool Settle(const showwidget& popup)
+bool Settle(const show_widget& popup)
 {
     return QTest::qWaitFor([&popup] { return !popup.animating(); }, 5000);
 }
 
 // Shows the popup and types the key into it once the fade-in is over.
-void ShowAndPress(showwidget& popup, Qt::Key key)
+void ShowAndPress(show_widget& popup, Qt::Key key)
 {
     popup.ShowPopup();
     ASSERT_TRUE(Settle(popup));
@@ -67,8 +67,8 @@ protected:
         popup.resize(260, 160);
     }
     QWidget anchor;
-    showwidget popup { popup_frame::close, &anchor };
-    promptwidget prompt { &anchor, QStringLiteral("确定删除？"), confirm_id, cancel_id };
+    show_widget popup { popup_frame::close, &anchor };
+    prompt_widget prompt { &anchor, QStringLiteral("确定删除？"), confirm_id, cancel_id };
     bus_log confirmed { confirm_id };
     bus_log cancelled { cancel_id };
 };
@@ -121,7 +121,7 @@ TEST_F(ShowWidget, EscClosesWithTheFadeOut)
 TEST(ShowWidgetAlone, PopupWhoseAnchorIsGoneIsCentredOnTheScreen)
 {
     auto* gone = new QWidget;
-    showwidget popup(1, gone);
+    show_widget popup(1, gone);
     delete gone;
     popup.resize(200, 100);
     popup.ShowPopup();
@@ -168,7 +168,7 @@ TEST_F(PromptWidget, ThemeSwitchesRestyleTheButtonsOtherControlsDoNot)
     bus::Post(msg_control_toggled, control_dark_mode_switch, 0);
     EXPECT_EQ(prompt.no_button()->styleSheet(), light);
     // A deleted prompt no longer hears them (ASan run).
-    delete new promptwidget(&anchor, QStringLiteral("?"), confirm_id, cancel_id);
+    delete new prompt_widget(&anchor, QStringLiteral("?"), confirm_id, cancel_id);
     bus::Post(msg_control_toggled, control_dark_mode_switch, 1);
 }
 

@@ -1,9 +1,9 @@
-#include "actions/alertwidget.h"
+#include "actions/alert_widget.h"
 
 #include <QPainter>
 #include <QPen>
 
-alertwidget::alertwidget(QWidget* parent, const QString& text, bool dark)
+alert_widget::alert_widget(QWidget* parent, const QString& text, bool dark)
     : QWidget(parent)
     , text_(text)
     , dark_(dark)
@@ -14,34 +14,34 @@ alertwidget::alertwidget(QWidget* parent, const QString& text, bool dark)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     Place();
     timer_.setInterval(notice_fade::interval_ms);
-    connect(&timer_, &QTimer::timeout, this, &alertwidget::Tick);
+    connect(&timer_, &QTimer::timeout, this, &alert_widget::Tick);
     timer_.start();
 }
 
-alertwidget* alertwidget::Show(QWidget* window, const QString& text, bool dark)
+alert_widget* alert_widget::Show(QWidget* window, const QString& text, bool dark)
 {
     if (!window)
         return nullptr;
-    for (alertwidget* old :
-        window->findChildren<alertwidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (alert_widget* old :
+        window->findChildren<alert_widget*>(QString(), Qt::FindDirectChildrenOnly)) {
         old->timer_.stop();
         old->hide();
         // Later, in case the caller runs inside the old notice's own tick.
         old->deleteLater();
     }
-    auto* notice = new alertwidget(window, text, dark);
+    auto* notice = new alert_widget(window, text, dark);
     notice->show();
     notice->raise();
     return notice;
 }
 
-void alertwidget::SetDark(bool dark)
+void alert_widget::SetDark(bool dark)
 {
     dark_ = dark;
     update();
 }
 
-void alertwidget::Place()
+void alert_widget::Place()
 {
     QWidget* parent = parentWidget();
     const int parent_width = parent ? parent->width() : notice_width;
@@ -49,7 +49,7 @@ void alertwidget::Place()
         (parent_width - 1 - (notice_width - 1)) / 2, top_offset, notice_width, notice_height);
 }
 
-void alertwidget::Tick()
+void alert_widget::Tick()
 {
     const bool alive = fade_.Tick();
     Place();
@@ -61,7 +61,7 @@ void alertwidget::Tick()
     update();
 }
 
-void alertwidget::paintEvent(QPaintEvent*)
+void alert_widget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

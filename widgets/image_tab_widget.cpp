@@ -1,4 +1,4 @@
-#include "widgets/imagetabwidget.h"
+#include "widgets/image_tab_widget.h"
 
 #include "resources/images.h"
 #include "widgets/tab_strip_geometry.h"
@@ -6,7 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-imagetabwidget::area imagetabwidget::area::Make(const QString& source, std::int64_t value, int mode)
+image_tab_widget::area image_tab_widget::area::Make(
+    const QString& source, std::int64_t value, int mode)
 {
     area a;
     a.value = value;
@@ -18,36 +19,36 @@ imagetabwidget::area imagetabwidget::area::Make(const QString& source, std::int6
     return a;
 }
 
-imagetabwidget::imagetabwidget(QWidget* parent)
+image_tab_widget::image_tab_widget(QWidget* parent)
     : QWidget(parent)
 {
     images::Init();
-    setObjectName(QStringLiteral("imagetabwidget"));
+    setObjectName(QStringLiteral("image_tab_widget"));
     setWindowTitle(QStringLiteral("Form"));
     resize(400, 300);
 }
 
-void imagetabwidget::addArea(const area& a)
+void image_tab_widget::addArea(const area& a)
 {
     areas_.push_back(a);
     update();
 }
 
-void imagetabwidget::setArea(std::size_t index, const area& a)
+void image_tab_widget::setArea(std::size_t index, const area& a)
 {
     if (index < areas_.size())
         areas_[index] = a;
     update();
 }
 
-imagetabwidget::area imagetabwidget::areaAt(std::size_t index) const
+image_tab_widget::area image_tab_widget::areaAt(std::size_t index) const
 {
     if (index < areas_.size())
         return areas_[index];
     return area();
 }
 
-void imagetabwidget::selectValue(std::int64_t value)
+void image_tab_widget::selectValue(std::int64_t value)
 {
     for (std::size_t i = 0; i < areas_.size(); ++i) {
         if (areas_[i].value == value)
@@ -56,13 +57,13 @@ void imagetabwidget::selectValue(std::int64_t value)
     update();
 }
 
-void imagetabwidget::SetDark(bool dark)
+void image_tab_widget::SetDark(bool dark)
 {
     dark_ = dark;
     update();
 }
 
-void imagetabwidget::mousePressEvent(QMouseEvent* event)
+void image_tab_widget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -83,7 +84,7 @@ void imagetabwidget::mousePressEvent(QMouseEvent* event)
     update();
 }
 
-void imagetabwidget::paintEvent(QPaintEvent*)
+void image_tab_widget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(QFont(QStringLiteral("微软雅黑"), 12));

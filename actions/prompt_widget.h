@@ -2,7 +2,7 @@
 // "否", Esc and every other close post the cancel id.
 #pragma once
 
-#include "actions/showwidget.h"
+#include "actions/show_widget.h"
 #include "core/message_bus.h"
 
 #include <cstdint>
@@ -10,12 +10,12 @@
 class QLabel;
 class QPushButton;
 
-class promptwidget : public showwidget {
+class prompt_widget : public show_widget {
     Q_OBJECT
 public:
-    promptwidget(
+    prompt_widget(
         QWidget* anchor, const QString& text, std::int64_t confirm_id, std::int64_t cancel_id);
-    ~promptwidget() override;
+    ~prompt_widget() override;
 
     QPushButton* yes_button() const { return yes_; }
     QPushButton* no_button() const { return no_; }

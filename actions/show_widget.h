@@ -16,13 +16,13 @@ class QHBoxLayout;
 class QPushButton;
 class QTimer;
 
-class showwidget : public QWidget {
+class show_widget : public QWidget {
     Q_OBJECT
 public:
     // button_mask: bits of popup_frame::button, or popup_frame::no_title_bar.
     // anchor: the window the popup is centred over; not its parent.
-    showwidget(int button_mask, QWidget* anchor);
-    ~showwidget() override;
+    show_widget(int button_mask, QWidget* anchor);
+    ~show_widget() override;
 
     // Centred over the anchor, fades in sliding down, then goes topmost.
     void ShowPopup();

@@ -2,14 +2,14 @@
 // the favourites order, the search box, the status line and the theme
 // switches; and the item actions: letter keys on the list, the delete
 // prompt, favourites, encodings and file copies, the keys held while copying.
-#include "actions/promptwidget.h"
-#include "actions/textpreview.h"
+#include "actions/prompt_widget.h"
+#include "actions/text_preview.h"
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "history/clipboard_capture.h"
 #include "tests/widgets/support/main_window_fixture.h"
-#include "widgets/imagetabwidget.h"
-#include "widgets/switchbutton.h"
+#include "widgets/image_tab_widget.h"
+#include "widgets/switch_button.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -53,7 +53,7 @@ protected:
     void TearDown() override
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        while (textpreview* pin = TopLevel<textpreview>())
+        while (text_preview* pin = TopLevel<text_preview>())
             delete pin;
         window.reset();
     }
@@ -70,18 +70,18 @@ protected:
 };
 
 // A click on the tab strip's area, 0 (all) to 4 (favourites).
-void ClickTab(MainWindow& window, int area)
+void ClickTab(main_window& window, int area)
 {
-    imagetabwidget* strip = window.tab_strip();
+    image_tab_widget* strip = window.tab_strip();
     ASSERT_GT(strip->width(), 0);
     const int x = strip->width() * (2 * area + 1) / 10;
     QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(x, strip->height() / 2));
 }
 
 // The title-row switch that shows this tool tip.
-switchbutton* TitleSwitch(MainWindow& window, const QString& tip)
+switch_button* TitleSwitch(main_window& window, const QString& tip)
 {
-    for (switchbutton* button : window.findChildren<switchbutton*>())
+    for (switch_button* button : window.findChildren<switch_button*>())
         if (button->toolTip() == tip)
             return button;
     return nullptr;
@@ -122,7 +122,7 @@ TEST_F(MainWindowList, FavouritesTabWalksOrdersBackToTheDefaultWithOneNotice)
     ClickTab(*window, 4);
     EXPECT_EQ(Settings().collect_sort_type, 0);
     EXPECT_EQ(Notice(), QStringLiteral("已选择显示收藏 - 默认"));
-    EXPECT_EQ(window->findChildren<alertwidget*>().size(), 1);
+    EXPECT_EQ(window->findChildren<alert_widget*>().size(), 1);
 
     ClickTab(*window, 3);
     EXPECT_EQ(Notice(), QStringLiteral("已选择显示文件"));
@@ -159,13 +159,13 @@ TEST_F(MainWindowList, TypingInTheSearchBoxNarrowsTheListOnEveryTabAndTheStatusL
 
 TEST_F(MainWindowList, DayNightAndRecordingButtonsSwitchAndTellTheUser)
 {
-    switchbutton* day_night = TitleSwitch(*window, QStringLiteral("点按此处开启夜间模式"));
+    switch_button* day_night = TitleSwitch(*window, QStringLiteral("点按此处开启夜间模式"));
     ASSERT_NE(day_night, nullptr);
     day_night->click();
     EXPECT_TRUE(Settings().dark_mode);
     EXPECT_EQ(Notice(), QStringLiteral("夜间模式已开启"));
     // Shown before the switch took effect, the notice still fades out dark.
-    EXPECT_TRUE(window->findChildren<alertwidget*>().back()->dark());
+    EXPECT_TRUE(window->findChildren<alert_widget*>().back()->dark());
     auto* max = window->findChild<QPushButton*>(QStringLiteral("max_button"));
     EXPECT_TRUE(max->styleSheet().contains(QStringLiteral("dark_max")));
     bus::Post(msg_control_toggled, control_dark_mode_switch, 0);
@@ -195,10 +195,10 @@ TEST_F(MainWindowList, LetterKeysActOnReleaseExceptInTheSearchBox)
     EXPECT_EQ(list->currentRow(), 0);
 
     QTest::keyRelease(list, Qt::Key_X);
-    EXPECT_EQ(window->history().records[0].collect, collect_mark);
+    EXPECT_EQ(window->history().records[0].collect, favourite_mark);
     window->search_box()->setFocus();
     QTest::keyRelease(window->search_box(), Qt::Key_X);
-    EXPECT_EQ(window->history().records[0].collect, collect_mark);
+    EXPECT_EQ(window->history().records[0].collect, favourite_mark);
 }
 
 TEST_F(MainWindowList, DeleteAsksFirstAndSparesFavouritesOnTheAllPage)
@@ -208,7 +208,7 @@ TEST_F(MainWindowList, DeleteAsksFirstAndSparesFavouritesOnTheAllPage)
     const QString a_file = QString::fromStdString(window->history().records[0].content);
     window->list()->selectAll();
     QTest::keyPress(window->list(), Qt::Key_Delete);
-    auto* prompt = TopLevel<promptwidget>();
+    auto* prompt = TopLevel<prompt_widget>();
     ASSERT_NE(prompt, nullptr);
     EXPECT_EQ(Rows().size(), 4u); // nothing goes before the answer
 
@@ -229,10 +229,10 @@ TEST_F(MainWindowList, FavouriteToggleReportsRemovalsAndAdditionsAtOnce)
 {
     Add({ "*f1", "t1", "*f2", "t2", "t3" });
     window->list()->selectAll();
-    window->CollectNowSelectContent();
+    window->FavouriteNowSelectContent();
     EXPECT_EQ(Notice(), QStringLiteral("移除2,增加3条收藏"));
     EXPECT_EQ(window->history().records[0].collect, 0);
-    EXPECT_EQ(window->history().records[1].collect, collect_mark);
+    EXPECT_EQ(window->history().records[1].collect, favourite_mark);
 }
 
 TEST_F(MainWindowList, EncodingsAndFileCopiesReachTheClipboardUnrecorded)
@@ -264,7 +264,7 @@ TEST_F(MainWindowList, ShiftWhileCopyingPinsTheTextAndCtrlShiftSearchesForIt)
     Settings().even_search = true;
     QTest::keyPress(window.get(), Qt::Key_Shift, Qt::ShiftModifier);
     CopyElsewhere(QStringLiteral("thirty characters of copied tx"));
-    textpreview* pin = TopLevel<textpreview>();
+    text_preview* pin = TopLevel<text_preview>();
     ASSERT_NE(pin, nullptr);
     EXPECT_EQ(pin->text_edit()->toPlainText(), QStringLiteral("thirty characters of copied tx"));
     EXPECT_TRUE(catcher.urls.isEmpty());
@@ -272,7 +272,7 @@ TEST_F(MainWindowList, ShiftWhileCopyingPinsTheTextAndCtrlShiftSearchesForIt)
 
     QTest::keyPress(window.get(), Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier);
     CopyElsewhere(QStringLiteral("search me"));
-    EXPECT_EQ(TopLevel<textpreview>(), nullptr);
+    EXPECT_EQ(TopLevel<text_preview>(), nullptr);
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0].host(), QStringLiteral("www.google.com"));
     EXPECT_EQ(catcher.urls[0].query(QUrl::FullyDecoded), QStringLiteral("q=search me"));
@@ -281,10 +281,10 @@ TEST_F(MainWindowList, ShiftWhileCopyingPinsTheTextAndCtrlShiftSearchesForIt)
     QTest::keyRelease(window.get(), Qt::Key_Control, Qt::ShiftModifier);
     QTest::keyRelease(window.get(), Qt::Key_Shift, Qt::NoModifier);
     CopyElsewhere(QStringLiteral("plain"));
-    EXPECT_EQ(TopLevel<textpreview>(), nullptr);
+    EXPECT_EQ(TopLevel<text_preview>(), nullptr);
     EXPECT_EQ(catcher.urls.size(), 1);
 }
 
 } // namespace
 
-#include "mainwindow_list_test.moc"
+#include "main_window_list_test.moc"

@@ -1,11 +1,11 @@
-#include "app/mainwindow.h"
+#include "app/main_window.h"
 
-#include "actions/alertwidget.h"
+#include "actions/alert_widget.h"
 #include "actions/hover_preview.h"
-#include "actions/imagepreview.h"
+#include "actions/image_preview.h"
 #include "actions/list_context_menu.h"
-#include "actions/promptwidget.h"
-#include "actions/textpreview.h"
+#include "actions/prompt_widget.h"
+#include "actions/text_preview.h"
 #include "app/autorun.h"
 #include "app/shell_actions.h"
 #include "app/termination_signals.h"
@@ -18,8 +18,8 @@
 #include "platform/platform.h"
 #include "resources/images.h"
 #include "widgets/chrome_painter.h"
-#include "widgets/imagetabwidget.h"
-#include "widgets/switchbutton.h"
+#include "widgets/image_tab_widget.h"
+#include "widgets/switch_button.h"
 #include "widgets/theme_sheets.h"
 #include "widgets/window_chrome.h"
 
@@ -52,7 +52,7 @@ QSize AvailableArea()
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+main_window::main_window(QWidget* parent)
     : QMainWindow(parent)
     , history_(ProgramFolder(),
           history_hooks { [this](const QString& text) { ShowNotice(text); },
@@ -69,7 +69,7 @@ MainWindow::MainWindow(QWidget* parent)
     BuildWidgets();
     resize(default_size_);
     setMinimumSize(380, 480);
-    setWindowTitle(QStringLiteral("MainWindow"));
+    setWindowTitle(QStringLiteral("main_window"));
 
     // 2. Shell start.
     QDir::setCurrent(ProgramFolder());
@@ -101,7 +101,7 @@ MainWindow::MainWindow(QWidget* parent)
     ShowMainWindow();
 }
 
-paste_engine::hooks MainWindow::PasteHooks()
+paste_engine::hooks main_window::PasteHooks()
 {
     return { [this] { return shown_.view(); },
         [this] {
@@ -117,7 +117,7 @@ paste_engine::hooks MainWindow::PasteHooks()
         [this] { return static_cast<platform::WindowId>(winId()); } };
 }
 
-void MainWindow::RegisterBusHandlers()
+void main_window::RegisterBusHandlers()
 {
     const auto main
         = [this](std::int64_t i, std::int64_t a, std::int64_t b) { return OnMainMessage(i, a, b); };
@@ -133,7 +133,7 @@ void MainWindow::RegisterBusHandlers()
         bus_tokens_.push_back(bus::Register(id, second));
 }
 
-void MainWindow::LoadSettings()
+void main_window::LoadSettings()
 {
     settings_store::Load(Settings(), settings_store::ConfigPath(), CurrentWindowState());
     Settings().collect_sort_type = view_choice::ValidOrder(Settings().collect_sort_type);
@@ -145,10 +145,10 @@ void MainWindow::LoadSettings()
     tab_strip_->selectValue(Settings().show_content_type);
 }
 
-void MainWindow::ConnectWindowButtons()
+void main_window::ConnectWindowButtons()
 {
     connect(
-        new termination_signals(this), &termination_signals::requested, this, &MainWindow::Quit);
+        new termination_signals(this), &termination_signals::requested, this, &main_window::Quit);
     connect(close_button_, &QPushButton::clicked, this, [this] {
         SaveSettings(true);
         HideToTray();
@@ -158,21 +158,21 @@ void MainWindow::ConnectWindowButtons()
         update();
     });
     connect(min_button_, &QPushButton::clicked, this, &QWidget::showMinimized);
-    connect(settings_button_, &QPushButton::clicked, this, &MainWindow::OpenSettingWidget);
+    connect(settings_button_, &QPushButton::clicked, this, &main_window::OpenSettingWidget);
     connect(search_box_, &QLineEdit::textChanged, this, [this] { ApplyViewFilter(true); });
 }
 
-void MainWindow::ConnectParts()
+void main_window::ConnectParts()
 {
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &capture_reaction_,
         &capture_reaction::ClipboardChanged);
-    connect(&capture_reaction_, &capture_reaction::captured, this, &MainWindow::UpdateCounters);
+    connect(&capture_reaction_, &capture_reaction::captured, this, &main_window::UpdateCounters);
     connect(&capture_reaction_, &capture_reaction::pinText, this,
-        [this](const QString& text) { textpreview::Pin(this, text); });
+        [this](const QString& text) { text_preview::Pin(this, text); });
     connect(&capture_reaction_, &capture_reaction::pinImage, this,
-        [this](const QString& path) { imagepreview::Pin(this, path); });
+        [this](const QString& path) { image_preview::Pin(this, path); });
     connect(list_, &history_list::itemDoubleClicked, &paste_, &paste_engine::ItemDoubleClicked);
-    connect(list_, &history_list::itemSelectionChanged, this, &MainWindow::UpdateStatusLine);
+    connect(list_, &history_list::itemSelectionChanged, this, &main_window::UpdateStatusLine);
     connect(chrome_, &window_chrome::foldChanged, this, [this] { RebuildList(); });
     connect(chrome_, &window_chrome::activated, this, [this] {
         ApplyTheme();
@@ -183,12 +183,12 @@ void MainWindow::ConnectParts()
     for (const auto& [button, control] : { std::pair { language_button_, control_language_button },
              { recording_button_, control_recording_button },
              { day_night_button_, control_day_night_button } })
-        connect(button, &switchbutton::toggled, this,
+        connect(button, &switch_button::toggled, this,
             [control = control](int state) { bus::Post(msg_control_toggled, control, state); });
-    connect(tab_strip_, &imagetabwidget::chosen, this, &MainWindow::OnTypeTabChosen);
+    connect(tab_strip_, &image_tab_widget::chosen, this, &main_window::OnTypeTabChosen);
 }
 
-void MainWindow::ShowStoredHistory()
+void main_window::ShowStoredHistory()
 {
     history_.LoadContent();
     shown_.ShowAll();
@@ -197,13 +197,13 @@ void MainWindow::ShowStoredHistory()
     UpdateCounters();
 }
 
-void MainWindow::UpdateCounters()
+void main_window::UpdateCounters()
 {
     counter_label_->setText(capture_.today().StatusText());
     UpdateStatusLine();
 }
 
-MainWindow::~MainWindow()
+main_window::~main_window()
 {
     // Made on first use and kept for the window's life; it has no parent.
     delete delete_prompt_.data();
@@ -211,7 +211,7 @@ MainWindow::~MainWindow()
         bus::Unregister(token);
 }
 
-void MainWindow::PlaceWindow()
+void main_window::PlaceWindow()
 {
     const QSize available = AvailableArea();
     const QSize size = window_placement::DefaultSize(available);
@@ -240,7 +240,7 @@ void MainWindow::PlaceWindow()
         { frame.x(), frame.y(), frame.width(), frame.height() }, false);
 }
 
-void MainWindow::Animate(bool show, bool quit_after)
+void main_window::Animate(bool show, bool quit_after)
 {
     if (start_up_args_) {
         start_up_args_ = false;
@@ -251,11 +251,11 @@ void MainWindow::Animate(bool show, bool quit_after)
         animation_home_ = frameGeometry().topLeft();
     animation_.Start(show, quit_after, animation_home_);
     animation_timer_ = std::make_shared<QTimer>();
-    connect(animation_timer_.get(), &QTimer::timeout, this, &MainWindow::AnimationTick);
+    connect(animation_timer_.get(), &QTimer::timeout, this, &main_window::AnimationTick);
     animation_timer_->start(20);
 }
 
-void MainWindow::AnimationTick()
+void main_window::AnimationTick()
 {
     const window_animation::tick tick = animation_.Next();
     setWindowOpacity(tick.opacity);
@@ -279,7 +279,7 @@ void MainWindow::AnimationTick()
     }
 }
 
-void MainWindow::ApplyTheme()
+void main_window::ApplyTheme()
 {
     const bool dark = Settings().dark_mode;
     if (const auto sheet
@@ -295,7 +295,7 @@ void MainWindow::ApplyTheme()
         chrome_->SetDark(dark);
     if (tab_strip_)
         tab_strip_->SetDark(dark);
-    for (alertwidget* notice : findChildren<alertwidget*>(QString(), Qt::FindDirectChildrenOnly))
+    for (alert_widget* notice : findChildren<alert_widget*>(QString(), Qt::FindDirectChildrenOnly))
         notice->SetDark(dark);
     if (list_)
         list_->SetLook(dark, Settings().remove_style);
@@ -303,7 +303,7 @@ void MainWindow::ApplyTheme()
         list_menu_->ApplyStyle(dark);
 }
 
-void MainWindow::ShowMainWindow()
+void main_window::ShowMainWindow()
 {
     if (slid_away_ && !isVisible())
         move(animation_home_);
@@ -315,13 +315,13 @@ void MainWindow::ShowMainWindow()
     activateWindow();
 }
 
-void MainWindow::SystemTrayIconClicked(int reason)
+void main_window::SystemTrayIconClicked(int reason)
 {
     if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
         ShowMainWindow();
 }
 
-settings_store::window_state MainWindow::CurrentWindowState() const
+settings_store::window_state main_window::CurrentWindowState() const
 {
     settings_store::window_state state;
     // During a slide the window is away from its place; the place is saved.
@@ -331,17 +331,17 @@ settings_store::window_state MainWindow::CurrentWindowState() const
     return state;
 }
 
-void MainWindow::SaveSettings(bool flag)
+void main_window::SaveSettings(bool flag)
 {
     settings_store::Save(Settings(), settings_store::ConfigPath(), flag, CurrentWindowState());
 }
 
-void MainWindow::HideToTray()
+void main_window::HideToTray()
 {
     Animate(false, false);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
+void main_window::closeEvent(QCloseEvent* event)
 {
     // Closing only hides: the program lives on in the tray.
     if (isVisible())
@@ -349,7 +349,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->ignore();
 }
 
-void MainWindow::Quit()
+void main_window::Quit()
 {
     if (tray_icon_)
         tray_icon_->hide();
@@ -361,7 +361,7 @@ void MainWindow::Quit()
         QCoreApplication::exit(0);
 }
 
-void MainWindow::ApplyEditedSettings(const settings_record* edited)
+void main_window::ApplyEditedSettings(const settings_record* edited)
 {
     if (!edited)
         return;
@@ -381,7 +381,7 @@ void MainWindow::ApplyEditedSettings(const settings_record* edited)
     ApplyViewFilter(true);
 }
 
-std::int64_t MainWindow::OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t b)
+std::int64_t main_window::OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t b)
 {
     switch (id) {
     case msg_settings_applied:
@@ -407,7 +407,7 @@ std::int64_t MainWindow::OnMainMessage(std::int64_t id, std::int64_t a, std::int
     return 0;
 }
 
-void MainWindow::OnControlToggled(std::int64_t control, std::int64_t state)
+void main_window::OnControlToggled(std::int64_t control, std::int64_t state)
 {
     switch (control) {
     case control_recording_button:
@@ -431,7 +431,7 @@ void MainWindow::OnControlToggled(std::int64_t control, std::int64_t state)
     }
 }
 
-void MainWindow::SetDarkMode(bool dark)
+void main_window::SetDarkMode(bool dark)
 {
     Settings().dark_mode = dark;
     ApplyTheme();
@@ -439,7 +439,7 @@ void MainWindow::SetDarkMode(bool dark)
     ApplyViewFilter(true);
 }
 
-std::int64_t MainWindow::OnSecondMessage(std::int64_t id, std::int64_t a, std::int64_t)
+std::int64_t main_window::OnSecondMessage(std::int64_t id, std::int64_t a, std::int64_t)
 {
     switch (id) {
     case msg_delete_confirmed:
@@ -463,7 +463,7 @@ std::int64_t MainWindow::OnSecondMessage(std::int64_t id, std::int64_t a, std::i
     return 0;
 }
 
-void MainWindow::OnTypeTabChosen(std::int64_t code)
+void main_window::OnTypeTabChosen(std::int64_t code)
 {
     const view_choice::choice next
         = view_choice::Choose(code, Settings().show_content_type, Settings().collect_sort_type);
@@ -473,24 +473,24 @@ void MainWindow::OnTypeTabChosen(std::int64_t code)
     ShowNotice(next.notice);
 }
 
-void MainWindow::ShowNotice(const QString& text)
+void main_window::ShowNotice(const QString& text)
 {
     qDebug() << "notice:" << text;
-    alertwidget::Show(this, text, Settings().dark_mode);
+    alert_widget::Show(this, text, Settings().dark_mode);
 }
 
-QString MainWindow::StatusLine() const
+QString main_window::StatusLine() const
 {
     return tr("  当前已选中 ") + QString::number(list_->SelectedRows().size()) + tr(" 项内容")
         + tr(" ，今天已复制 ") + QString::number(capture_.today().today_count()) + tr(" 次");
 }
 
-void MainWindow::UpdateStatusLine()
+void main_window::UpdateStatusLine()
 {
     status_label_->setText(StatusLine());
 }
 
-void MainWindow::paintEvent(QPaintEvent*)
+void main_window::paintEvent(QPaintEvent*)
 {
     if (back_.isNull())
         return;
@@ -506,7 +506,7 @@ void MainWindow::paintEvent(QPaintEvent*)
     PaintHint(painter);
 }
 
-void MainWindow::PaintHint(QPainter& painter)
+void main_window::PaintHint(QPainter& painter)
 {
     if (!history_.records.empty())
         return;
@@ -517,14 +517,14 @@ void MainWindow::PaintHint(QPainter& painter)
         tr("当前列表中暂无内容，\n尝试从别处Ctrl+C复制几条吧~"));
 }
 
-void MainWindow::mousePressEvent(QMouseEvent* event)
+void main_window::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         drag_.Press(event->pos(), event->globalPos(), frameGeometry().topLeft(), width());
     QMainWindow::mousePressEvent(event);
 }
 
-void MainWindow::mouseMoveEvent(QMouseEvent* event)
+void main_window::mouseMoveEvent(QMouseEvent* event)
 {
     if ((event->buttons() & Qt::LeftButton) && drag_.dragging() && !chrome_->resizing()) {
         if (isMaximized()) {
@@ -538,14 +538,14 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event)
     QMainWindow::mouseMoveEvent(event);
 }
 
-void MainWindow::mouseReleaseEvent(QMouseEvent* event)
+void main_window::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         drag_.Release();
     QMainWindow::mouseReleaseEvent(event);
 }
 
-void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
+void main_window::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && title_drag::InStrip(event->pos(), width())) {
         chrome_->ToggleMaximize();
@@ -554,7 +554,7 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
     QMainWindow::mouseDoubleClickEvent(event);
 }
 
-void MainWindow::ScheduleSettingsSave()
+void main_window::ScheduleSettingsSave()
 {
     // config.json follows the index on the next turn of the event loop, once
     // for all the saves of this turn: each write waits for the disk, and a
@@ -570,14 +570,14 @@ void MainWindow::ScheduleSettingsSave()
     });
 }
 
-void MainWindow::SaveHistoryNow()
+void main_window::SaveHistoryNow()
 {
     history_.SaveContent();
     settings_save_pending_ = false;
     SaveSettings(false);
 }
 
-void MainWindow::ApplyViewFilter(bool rebuild)
+void main_window::ApplyViewFilter(bool rebuild)
 {
     shown_.Filter(search_box_ ? search_box_->text() : QString(), Settings().show_content_type,
         Settings().collect_sort_type, Settings().max_save_count);
@@ -587,7 +587,7 @@ void MainWindow::ApplyViewFilter(bool rebuild)
     }
 }
 
-void MainWindow::RebuildList()
+void main_window::RebuildList()
 {
     if (!list_)
         return;

@@ -1,4 +1,4 @@
-#include "actions/showwidget.h"
+#include "actions/show_widget.h"
 
 #include "actions/popup_frame.h"
 #include "core/program_file.h"
@@ -31,7 +31,7 @@ QString ButtonSheet(const char* name)
 
 } // namespace
 
-showwidget::showwidget(int button_mask, QWidget* anchor)
+show_widget::show_widget(int button_mask, QWidget* anchor)
     : QWidget(nullptr)
     , button_mask_(button_mask)
     , anchor_(anchor)
@@ -39,7 +39,7 @@ showwidget::showwidget(int button_mask, QWidget* anchor)
     images::Init();
     resize(219, 260);
     setWindowTitle(QStringLiteral("Form"));
-    setObjectName(QStringLiteral("showwidget"));
+    setObjectName(QStringLiteral("show_widget"));
     setWindowIcon(QIcon(QStringLiteral(":/image/icon.ico")));
     setWindowFlags(
         Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
@@ -100,30 +100,30 @@ showwidget::showwidget(int button_mask, QWidget* anchor)
         setStyleSheet(*sheet);
 }
 
-showwidget::~showwidget()
+show_widget::~show_widget()
 {
     if (timer_)
         timer_->stop();
 }
 
-void showwidget::setTitle(const QString& title)
+void show_widget::setTitle(const QString& title)
 {
     title_ = title;
     update();
 }
 
-QPushButton* showwidget::title_button(int which) const
+QPushButton* show_widget::title_button(int which) const
 {
     const auto found = buttons_.find(which);
     return found == buttons_.end() ? nullptr : found->second;
 }
 
-bool showwidget::animating() const
+bool show_widget::animating() const
 {
     return timer_ && timer_->isActive();
 }
 
-void showwidget::ShowPopup()
+void show_widget::ShowPopup()
 {
     beforeShow();
     // Without its anchor (gone already) the popup is centred on the screen.
@@ -140,28 +140,28 @@ void showwidget::ShowPopup()
     StartAnimation();
 }
 
-void showwidget::closeWidget()
+void show_widget::closeWidget()
 {
     CloseAnimated();
 }
 
-void showwidget::CloseAnimated()
+void show_widget::CloseAnimated()
 {
     animation_.StartClose();
     StartAnimation();
 }
 
-void showwidget::StartAnimation()
+void show_widget::StartAnimation()
 {
     if (timer_)
         timer_->stop();
     timer_ = std::make_shared<QTimer>();
     timer_->setInterval(popup_animation::interval_ms);
-    connect(timer_.get(), &QTimer::timeout, this, &showwidget::Step);
+    connect(timer_.get(), &QTimer::timeout, this, &show_widget::Step);
     timer_->start();
 }
 
-void showwidget::Step()
+void show_widget::Step()
 {
     const popup_animation::tick t = animation_.Next();
     setWindowOpacity(t.opacity);
@@ -180,7 +180,7 @@ void showwidget::Step()
         deleteLater();
 }
 
-void showwidget::mousePressEvent(QMouseEvent* event)
+void show_widget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && !resizing()
         && popup_frame::DragStrip(button_mask_, width()).contains(event->pos())) {
@@ -191,14 +191,14 @@ void showwidget::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
-void showwidget::mouseReleaseEvent(QMouseEvent* event)
+void show_widget::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         dragging_ = false;
     QWidget::mouseReleaseEvent(event);
 }
 
-void showwidget::mouseMoveEvent(QMouseEvent* event)
+void show_widget::mouseMoveEvent(QMouseEvent* event)
 {
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
         if (isMaximized())
@@ -208,7 +208,7 @@ void showwidget::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
-void showwidget::paintEvent(QPaintEvent*)
+void show_widget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -227,7 +227,7 @@ void showwidget::paintEvent(QPaintEvent*)
     painter.drawText(QRect(38, 0, 337, 43), Qt::AlignVCenter | Qt::AlignLeft, title_);
 }
 
-void showwidget::closeEvent(QCloseEvent* event)
+void show_widget::closeEvent(QCloseEvent* event)
 {
     if (timer_)
         timer_->stop();

@@ -3,18 +3,18 @@
 // the whole window.
 #pragma once
 
-#include "actions/pinnedwidget.h"
+#include "actions/pinned_widget.h"
 
 #include <QPixmap>
 
-class imagepreview : public pinnedwidget {
+class image_preview : public pinned_widget {
     Q_OBJECT
 public:
-    imagepreview(QWidget* anchor, int button_mask);
+    image_preview(QWidget* anchor, int button_mask);
 
     // A pinned picture from its file: deleted once closed, sized to the
     // picture (small ones enlarged to 88 pixels high), shown over anchor.
-    static imagepreview* Pin(QWidget* anchor, const QString& path);
+    static image_preview* Pin(QWidget* anchor, const QString& path);
 
     void setPixmap(const QPixmap& pixmap);
     const QPixmap& pixmap() const { return pixmap_; }

@@ -1,4 +1,4 @@
-#include "actions/alertwidget.h"
+#include "actions/alert_widget.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 
 namespace {
 
-std::vector<alertwidget*> VisibleNotices(QWidget& window)
+std::vector<alert_widget*> VisibleNotices(QWidget& window)
 {
-    std::vector<alertwidget*> visible;
-    for (alertwidget* notice : window.findChildren<alertwidget*>())
+    std::vector<alert_widget*> visible;
+    for (alert_widget* notice : window.findChildren<alert_widget*>())
         if (notice->isVisible())
             visible.push_back(notice);
     return visible;
@@ -24,16 +24,16 @@ TEST(AlertWidget, OneNoticeAtATimePerWindow)
     window.resize(800, 600);
     window.show();
     other.show();
-    alertwidget* first = alertwidget::Show(&window, QStringLiteral("已选择显示文本"), false);
-    alertwidget::Show(&other, QStringLiteral("b"), false);
-    alertwidget* second = alertwidget::Show(&window, QStringLiteral("已选择显示图片"), false);
+    alert_widget* first = alert_widget::Show(&window, QStringLiteral("已选择显示文本"), false);
+    alert_widget::Show(&other, QStringLiteral("b"), false);
+    alert_widget* second = alert_widget::Show(&window, QStringLiteral("已选择显示图片"), false);
     EXPECT_NE(first, second);
-    EXPECT_EQ(VisibleNotices(window), std::vector<alertwidget*> { second });
+    EXPECT_EQ(VisibleNotices(window), std::vector<alert_widget*> { second });
     EXPECT_EQ(VisibleNotices(other).size(), 1u);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window.findChildren<alertwidget*>().size(), 1);
+    EXPECT_EQ(window.findChildren<alert_widget*>().size(), 1);
     EXPECT_EQ(second->text(), QStringLiteral("已选择显示图片"));
-    EXPECT_EQ(alertwidget::Show(nullptr, QStringLiteral("x"), false), nullptr);
+    EXPECT_EQ(alert_widget::Show(nullptr, QStringLiteral("x"), false), nullptr);
 }
 
 TEST(AlertWidget, PaintsTheBoxInTheThemeItWasLastGiven)
@@ -41,7 +41,7 @@ TEST(AlertWidget, PaintsTheBoxInTheThemeItWasLastGiven)
     QWidget window;
     window.resize(800, 600);
     window.show();
-    alertwidget* notice = alertwidget::Show(&window, QStringLiteral("x"), false);
+    alert_widget* notice = alert_widget::Show(&window, QStringLiteral("x"), false);
     for (int i = 0; i < 20; ++i)
         notice->Tick();
     auto box = [notice] {
@@ -60,7 +60,8 @@ TEST(AlertWidget, StaysCentredAndHidesAfterItsLifeEvenOnALateTick)
     QWidget window;
     window.resize(800, 600);
     window.show();
-    alertwidget* notice = alertwidget::Show(&window, QStringLiteral("本地列表已与云上同步"), true);
+    alert_widget* notice
+        = alert_widget::Show(&window, QStringLiteral("本地列表已与云上同步"), true);
     for (int i = 0; i < 70; ++i)
         notice->Tick();
     EXPECT_TRUE(notice->isVisible());

@@ -26,8 +26,8 @@
 class history_list;
 class hover_preview;
 class list_context_menu;
-class promptwidget;
-class imagetabwidget;
+class prompt_widget;
+class image_tab_widget;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -35,14 +35,14 @@ class QMenu;
 class QPushButton;
 class QSystemTrayIcon;
 class QTimer;
-class switchbutton;
+class switch_button;
 class window_chrome;
 
-class MainWindow : public QMainWindow {
+class main_window : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
-    ~MainWindow() override;
+    explicit main_window(QWidget* parent = nullptr);
+    ~main_window() override;
 
     void ShowMainWindow();
     // Writes config.json; flag as stored in the file.
@@ -57,7 +57,7 @@ public:
     const list_state& shown() const { return shown_; }
     history_list* list() const { return list_; }
     QLineEdit* search_box() const { return search_box_; }
-    imagetabwidget* tab_strip() const { return tab_strip_; }
+    image_tab_widget* tab_strip() const { return tab_strip_; }
     window_chrome* chrome() const { return chrome_; }
     // The selection status line.
     QString StatusLine() const;
@@ -74,7 +74,7 @@ public slots:
     void DeleteNowSelectStep();
     void OpenSettingWidget();
     void OpenLoginWidget();
-    void CollectNowSelectContent();
+    void FavouriteNowSelectContent();
     void PinSelectContent();
     void EncodingOperate(std::size_t type);
 
@@ -143,13 +143,13 @@ private:
     QPushButton* max_button_ = nullptr;
     QPushButton* close_button_ = nullptr;
     QPushButton* settings_button_ = nullptr;
-    switchbutton* language_button_ = nullptr;
-    switchbutton* recording_button_ = nullptr;
-    switchbutton* day_night_button_ = nullptr;
+    switch_button* language_button_ = nullptr;
+    switch_button* recording_button_ = nullptr;
+    switch_button* day_night_button_ = nullptr;
     QLabel* counter_label_ = nullptr;
     history_list* list_ = nullptr;
     QLineEdit* search_box_ = nullptr;
-    imagetabwidget* tab_strip_ = nullptr;
+    image_tab_widget* tab_strip_ = nullptr;
     window_chrome* chrome_ = nullptr;
     QSize default_size_;
     QPixmap back_;
@@ -169,7 +169,7 @@ private:
     QLabel* status_label_ = nullptr;
     list_context_menu* list_menu_ = nullptr;
     std::unique_ptr<hover_preview> hover_;
-    QPointer<promptwidget> delete_prompt_;
+    QPointer<prompt_widget> delete_prompt_;
     bool settings_save_pending_ = false;
     content_history history_;
     clipboard_capture capture_;

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <vector>
 
-class imagetabwidget : public QWidget {
+class image_tab_widget : public QWidget {
     Q_OBJECT
 public:
     struct area {
@@ -23,7 +23,7 @@ public:
         static area Make(const QString& source, std::int64_t value, int mode = 0);
     };
 
-    explicit imagetabwidget(QWidget* parent = nullptr);
+    explicit image_tab_widget(QWidget* parent = nullptr);
 
     void addArea(const area& a);
     // Replaces an area and repaints; an index beyond the end only repaints.

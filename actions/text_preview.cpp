@@ -1,4 +1,4 @@
-#include "actions/textpreview.h"
+#include "actions/text_preview.h"
 
 #include "actions/popup_frame.h"
 #include "core/message_ids.h"
@@ -8,8 +8,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-textpreview::textpreview(QWidget* anchor, int button_mask)
-    : pinnedwidget(anchor, button_mask, button_mask == popup_frame::no_title_bar)
+text_preview::text_preview(QWidget* anchor, int button_mask)
+    : pinned_widget(anchor, button_mask, button_mask == popup_frame::no_title_bar)
     , edit_(new QTextEdit(this))
 {
     edit_->setPlainText(QStringLiteral("preview text"));
@@ -28,14 +28,14 @@ textpreview::textpreview(QWidget* anchor, int button_mask)
     });
 }
 
-textpreview::~textpreview()
+text_preview::~text_preview()
 {
     bus::Unregister(token_);
 }
 
-textpreview* textpreview::Pin(QWidget* anchor, const QString& text)
+text_preview* text_preview::Pin(QWidget* anchor, const QString& text)
 {
-    auto* window = new textpreview(anchor, popup_frame::no_title_bar);
+    auto* window = new text_preview(anchor, popup_frame::no_title_bar);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setText(text);
     window->resize(400, 600);
@@ -43,12 +43,12 @@ textpreview* textpreview::Pin(QWidget* anchor, const QString& text)
     return window;
 }
 
-void textpreview::setText(const QString& text)
+void text_preview::setText(const QString& text)
 {
     edit_->setPlainText(text);
 }
 
-void textpreview::Restyle()
+void text_preview::Restyle()
 {
     edit_->setStyleSheet(Settings().dark_mode
             ? QStringLiteral("font-family: 'Microsoft YaHei'; font-size: 20px; color: white; "
@@ -57,7 +57,7 @@ void textpreview::Restyle()
                              "border: none; background: transparent;"));
 }
 
-void textpreview::paintEvent(QPaintEvent*)
+void text_preview::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -1,11 +1,11 @@
 // The main window's widgets: the title row, the tool row, the list, the status
 // line and the tray menu, laid out once at construction.
-#include "app/mainwindow.h"
+#include "app/main_window.h"
 
 #include "core/program_file.h"
 #include "history/history_list.h"
-#include "widgets/imagetabwidget.h"
-#include "widgets/switchbutton.h"
+#include "widgets/image_tab_widget.h"
+#include "widgets/switch_button.h"
 #include "widgets/window_chrome.h"
 
 #include <QAction>
@@ -31,7 +31,7 @@ QPushButton* WindowButton(const char* name, QWidget* parent)
 
 } // namespace
 
-void MainWindow::BuildWidgets()
+void main_window::BuildWidgets()
 {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralwidget"));
@@ -74,14 +74,14 @@ void MainWindow::BuildWidgets()
     dragon_ = QPixmap(QStringLiteral(":/image/dragon.png"));
 }
 
-QHBoxLayout* MainWindow::BuildTitleRow(QWidget* central)
+QHBoxLayout* main_window::BuildTitleRow(QWidget* central)
 {
     // Title row: the caption is painted at its left; controls and the
     // window buttons on the right.
     auto* title_row = new QHBoxLayout;
     title_row->setSpacing(6);
     title_row->addStretch(1);
-    language_button_ = new switchbutton(
+    language_button_ = new switch_button(
         { QStringLiteral("Tap here to switch languages"), QStringLiteral("点按此处切换语言"),
             QStringLiteral("點按此處切換語言"),
             QStringLiteral("言語を切り替えるには、ここをタップしてください"),
@@ -89,15 +89,16 @@ QHBoxLayout* MainWindow::BuildTitleRow(QWidget* central)
             QStringLiteral("Appuyez ici pour changer de langue"),
             QStringLiteral("Tippen Sie hier, um die Sprache zu wechseln") },
         { QStringLiteral("english.png"), QStringLiteral("chinese.png"),
-            QStringLiteral("chinese_tw.png"), QStringLiteral("japanse.png"),
+            QStringLiteral("chinese_tw.png"), QStringLiteral("japanese.png"),
             QStringLiteral("korean.png"), QStringLiteral("french.png"),
             QStringLiteral("german.png") },
         false, central);
     recording_button_
-        = new switchbutton({ tr("点按此处开启剪贴板记录"), tr("点按此处暂停剪贴板记录") },
+        = new switch_button({ tr("点按此处开启剪贴板记录"), tr("点按此处暂停剪贴板记录") },
             { QStringLiteral("off.png"), QStringLiteral("on.png") }, true, central);
-    day_night_button_ = new switchbutton({ tr("点按此处开启夜间模式"), tr("点按此处开启昼间模式") },
-        { QStringLiteral("sun.png"), QStringLiteral("moon.png") }, true, central);
+    day_night_button_
+        = new switch_button({ tr("点按此处开启夜间模式"), tr("点按此处开启昼间模式") },
+            { QStringLiteral("sun.png"), QStringLiteral("moon.png") }, true, central);
     settings_button_ = new QPushButton(QStringLiteral("\u2699"), central);
     settings_button_->setObjectName(QStringLiteral("settings_button"));
     settings_button_->setToolTip(tr("点按此处打开设置界面"));
@@ -121,7 +122,7 @@ QHBoxLayout* MainWindow::BuildTitleRow(QWidget* central)
     return title_row;
 }
 
-QHBoxLayout* MainWindow::BuildToolRow(QWidget* central)
+QHBoxLayout* main_window::BuildToolRow(QWidget* central)
 {
     // Search, type tabs and today's count.
     auto* tools = new QHBoxLayout;
@@ -134,15 +135,15 @@ QHBoxLayout* MainWindow::BuildToolRow(QWidget* central)
     search_box_->setMinimumSize(130, 40);
     search_box_->setMaximumSize(qMax(130, default_size_.width() - 380), 40);
     tools->addWidget(search_box_, 1);
-    tab_strip_ = new imagetabwidget(central);
+    tab_strip_ = new image_tab_widget(central);
     tab_strip_->setMinimumSize(250, 30);
     tab_strip_->setMaximumHeight(34);
     tab_strip_->setToolTip(tr("点按此处不同区域切换显示类型"));
     for (const auto& [image, value] : { std::pair { ":/image/all_flag.png", content_all },
              { ":/image/text_flag.png", content_text }, { ":/image/image_flag.png", content_image },
              { ":/image/file_flag.png", content_file },
-             { ":/image/collect_flag.png", content_collect } })
-        tab_strip_->addArea(imagetabwidget::area::Make(QLatin1String(image), value));
+             { ":/image/favourite_flag.png", content_favourite } })
+        tab_strip_->addArea(image_tab_widget::area::Make(QLatin1String(image), value));
     tools->addWidget(tab_strip_, 1);
     counter_label_ = new QLabel(central);
     counter_label_->setObjectName(QStringLiteral("counter_label"));
@@ -150,7 +151,7 @@ QHBoxLayout* MainWindow::BuildToolRow(QWidget* central)
     return tools;
 }
 
-void MainWindow::BuildTray()
+void main_window::BuildTray()
 {
     tray_menu_ = new QMenu(this);
     QAction* login = tray_menu_->addAction(tr("登录"));
@@ -163,9 +164,9 @@ void MainWindow::BuildTray()
     tray_menu_->setWindowFlags(
         tray_menu_->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
     tray_menu_->setAttribute(Qt::WA_TranslucentBackground);
-    connect(quit, &QAction::triggered, this, &MainWindow::Quit);
-    connect(login, &QAction::triggered, this, &MainWindow::OpenLoginWidget);
-    connect(settings, &QAction::triggered, this, &MainWindow::OpenSettingWidget);
+    connect(quit, &QAction::triggered, this, &main_window::Quit);
+    connect(login, &QAction::triggered, this, &main_window::OpenLoginWidget);
+    connect(settings, &QAction::triggered, this, &main_window::OpenSettingWidget);
 
     tray_icon_ = std::make_shared<QSystemTrayIcon>(this);
     tray_icon_->setIcon(QIcon(ProgramFolder() + QStringLiteral("/icon.png")));

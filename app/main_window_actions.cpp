@@ -1,16 +1,16 @@
 // The main window's item actions: the list's context menu, its letter keys,
 // pinning, deleting, favourites, encodings, the hover preview and what the
 // keys held while copying ask for. The work is done by the actions library.
-#include "app/mainwindow.h"
+#include "app/main_window.h"
 
 #include "actions/entry_encoding.h"
 #include "actions/favourite_toggle.h"
 #include "actions/hover_preview.h"
-#include "actions/imagepreview.h"
+#include "actions/image_preview.h"
 #include "actions/key_sequence.h"
 #include "actions/list_context_menu.h"
 #include "actions/pin_entry.h"
-#include "actions/promptwidget.h"
+#include "actions/prompt_widget.h"
 #include "core/message_ids.h"
 #include "core/settings_record.h"
 #include "history/history_list.h"
@@ -45,17 +45,17 @@ QSize ScreenSize()
 
 } // namespace
 
-void MainWindow::BuildListMenu()
+void main_window::BuildListMenu()
 {
     list_menu_ = new list_context_menu(this, Settings().dark_mode);
-    connect(list_menu_, &list_context_menu::triggered, this, &MainWindow::RunListAction);
+    connect(list_menu_, &list_context_menu::triggered, this, &main_window::RunListAction);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(list_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowListPopMenu);
+    connect(list_, &QWidget::customContextMenuRequested, this, &main_window::ShowListPopMenu);
     hover_ = std::make_unique<hover_preview>(this);
-    connect(hover_timer_.get(), &QTimer::timeout, this, &MainWindow::HoverTick);
+    connect(hover_timer_.get(), &QTimer::timeout, this, &main_window::HoverTick);
 }
 
-void MainWindow::RunListAction(list_action action)
+void main_window::RunListAction(list_action action)
 {
     switch (action) {
     case list_action::copy:
@@ -79,8 +79,8 @@ void MainWindow::RunListAction(list_action action)
     case list_action::pin:
         PinSelectContent();
         break;
-    case list_action::collect:
-        CollectNowSelectContent();
+    case list_action::favourite:
+        FavouriteNowSelectContent();
         break;
     case list_action::remove:
         DeleteNowSelectContent();
@@ -100,7 +100,7 @@ void MainWindow::RunListAction(list_action action)
     }
 }
 
-std::vector<std::int64_t> MainWindow::SelectedRowsLargestFirst() const
+std::vector<std::int64_t> main_window::SelectedRowsLargestFirst() const
 {
     const std::vector<int> rows = list_->SelectedRows();
     std::vector<std::int64_t> sorted(rows.begin(), rows.end());
@@ -108,14 +108,14 @@ std::vector<std::int64_t> MainWindow::SelectedRowsLargestFirst() const
     return sorted;
 }
 
-void MainWindow::ScrollAfterChange(std::int64_t smallest_row)
+void main_window::ScrollAfterChange(std::int64_t smallest_row)
 {
     const std::int64_t row = ScrollRowAfterChange(smallest_row, list_->count());
     if (row >= 0)
         list_->scrollTo(list_->model()->index(static_cast<int>(row), 0));
 }
 
-void MainWindow::ShowReport(const action_report& report)
+void main_window::ShowReport(const action_report& report)
 {
     if (!report.status.isEmpty())
         status_label_->setText(report.status);
@@ -123,7 +123,7 @@ void MainWindow::ShowReport(const action_report& report)
         ShowNotice(report.notice);
 }
 
-void MainWindow::ShowListPopMenu(QPoint pt)
+void main_window::ShowListPopMenu(QPoint pt)
 {
     const content_item* entry = shown_.Entry(list_->indexAt(pt).row());
     if (!entry)
@@ -132,12 +132,12 @@ void MainWindow::ShowListPopMenu(QPoint pt)
     list_menu_->ShowFor(entry->type, QCursor::pos());
 }
 
-void MainWindow::CopyNowSelectContent()
+void main_window::CopyNowSelectContent()
 {
     paste_.CopyRowContent(list_->currentRow());
 }
 
-void MainWindow::CopyNowSelectFile()
+void main_window::CopyNowSelectFile()
 {
     capture_reaction_.own_write().Mark();
     QList<QUrl> urls;
@@ -150,22 +150,22 @@ void MainWindow::CopyNowSelectFile()
     ShowReport({ QStringLiteral("  文件已复制至剪贴板"), tr("文件已经复制到剪贴板") });
 }
 
-void MainWindow::PreviewNowSelectContent()
+void main_window::PreviewNowSelectContent()
 {
     for (std::int64_t row : SelectedRowsLargestFirst())
         if (const content_item* entry = shown_.Entry(row))
             QDesktopServices::openUrl(ContentFileUrl(entry->content));
 }
 
-void MainWindow::DeleteNowSelectContent()
+void main_window::DeleteNowSelectContent()
 {
     if (!delete_prompt_)
         delete_prompt_
-            = new promptwidget(this, tr("确定删除？"), msg_delete_confirmed, msg_delete_cancelled);
+            = new prompt_widget(this, tr("确定删除？"), msg_delete_confirmed, msg_delete_cancelled);
     delete_prompt_->ShowPopup();
 }
 
-void MainWindow::DeleteNowSelectStep()
+void main_window::DeleteNowSelectStep()
 {
     const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
     if (rows.empty())
@@ -173,17 +173,17 @@ void MainWindow::DeleteNowSelectStep()
     // The rows as shown now.
     ApplyViewFilter(false);
     history_.DeleteSelectIndex(
-        rows, shown_.row_to_record(), Settings().show_content_type == content_collect);
+        rows, shown_.row_to_record(), Settings().show_content_type == content_favourite);
     ScrollAfterChange(rows.back());
 }
 
-void MainWindow::CollectNowSelectContent()
+void main_window::FavouriteNowSelectContent()
 {
     const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
     if (rows.empty())
         return;
     ApplyViewFilter(false);
-    const favourite_changes changes = CollectRows(history_, rows, shown_.row_to_record());
+    const favourite_changes changes = ToggleFavouriteRows(history_, rows, shown_.row_to_record());
     ApplyViewFilter(true);
     ScrollAfterChange(rows.back());
     const QString notice = FavouriteNoticeText(changes);
@@ -191,7 +191,7 @@ void MainWindow::CollectNowSelectContent()
         ShowNotice(notice);
 }
 
-void MainWindow::PinSelectContent()
+void main_window::PinSelectContent()
 {
     const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
@@ -200,7 +200,7 @@ void MainWindow::PinSelectContent()
         PinEntry(this, *entry);
 }
 
-void MainWindow::EncodingOperate(std::size_t type)
+void main_window::EncodingOperate(std::size_t type)
 {
     const content_item* entry = shown_.Entry(list_->currentRow());
     if (!entry)
@@ -213,24 +213,24 @@ void MainWindow::EncodingOperate(std::size_t type)
     ShowReport(result.report);
 }
 
-void MainWindow::OpenSettingWidget()
+void main_window::OpenSettingWidget()
 {
     qDebug() << "settings window: not available yet";
 }
 
-void MainWindow::OpenLoginWidget()
+void main_window::OpenLoginWidget()
 {
     qDebug() << "login window: not available yet";
 }
 
-bool MainWindow::SearchBoxFocused() const
+bool main_window::SearchBoxFocused() const
 {
     // The window's focus child, which keeps the answer while another
     // window is active.
     return focusWidget() == search_box_;
 }
 
-void MainWindow::RunKeyAction(const QKeyEvent* event, bool pressed)
+void main_window::RunKeyAction(const QKeyEvent* event, bool pressed)
 {
     // A paste whose switch did not leave this window sends its Ctrl+V and
     // Enter here: taken as commands, they would paste again and again.
@@ -241,19 +241,19 @@ void MainWindow::RunKeyAction(const QKeyEvent* event, bool pressed)
         RunListAction(*action);
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event)
+void main_window::keyPressEvent(QKeyEvent* event)
 {
     RunKeyAction(event, true);
     QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::keyReleaseEvent(QKeyEvent* event)
+void main_window::keyReleaseEvent(QKeyEvent* event)
 {
     RunKeyAction(event, false);
     QMainWindow::keyReleaseEvent(event);
 }
 
-void MainWindow::HoverTick()
+void main_window::HoverTick()
 {
     hover_->TickOver(list_, shown_.view(), list_menu_->menu()->isVisible(), isActiveWindow(),
         QCursor::pos(), ScreenSize());
