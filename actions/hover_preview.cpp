@@ -4,6 +4,7 @@
 #include "actions/preview_geometry.h"
 #include "core/settings_record.h"
 #include "platform/platform.h"
+#include "widgets/native_window_id.h"
 
 #include <QAbstractItemView>
 
@@ -61,8 +62,8 @@ void hover_preview::Show(
     window_->setWindowOpacity(1.0);
     window_->show();
     const QRect frame = window_->frameGeometry();
-    platform::Current().SetTopmost(static_cast<platform::WindowId>(window_->winId()),
-        { frame.x(), frame.y(), frame.width(), frame.height() }, true);
+    platform::Current().SetTopmost(
+        NativeWindowId(window_), { frame.x(), frame.y(), frame.width(), frame.height() }, true);
 }
 
 void hover_preview::TickOver(const QAbstractItemView* list, const std::vector<content_item>* view,

@@ -1,6 +1,7 @@
 #include "actions/pinned_widget.h"
 
 #include "platform/platform.h"
+#include "widgets/native_window_id.h"
 #include "widgets/window_chrome.h"
 
 #include <QLayout>
@@ -31,7 +32,7 @@ pinned_widget::pinned_widget(QWidget* anchor, int button_mask, bool with_close_b
     // The frame's labels must not hold the window above the pinned size.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
     setMinimumSize(minimum_side, minimum_side);
-    platform::Current().SetNoActivate(static_cast<platform::WindowId>(winId()));
+    platform::Current().SetNoActivate(NativeWindowId(this));
     if (!with_close_button)
         return;
     close_ = new QPushButton(this);

@@ -5,6 +5,7 @@
 #include "core/settings_record.h"
 #include "platform/platform.h"
 #include "resources/images.h"
+#include "widgets/native_window_id.h"
 #include "widgets/theme_sheets.h"
 
 #include <QCloseEvent>
@@ -171,8 +172,8 @@ void show_widget::Step()
     timer_->stop();
     if (animation_.showing()) {
         const QRect frame = frameGeometry();
-        platform::Current().SetTopmost(static_cast<platform::WindowId>(winId()),
-            { frame.x(), frame.y(), frame.width(), frame.height() }, true);
+        platform::Current().SetTopmost(
+            NativeWindowId(this), { frame.x(), frame.y(), frame.width(), frame.height() }, true);
         return;
     }
     hide();

@@ -19,6 +19,7 @@
 #include "resources/images.h"
 #include "widgets/chrome_painter.h"
 #include "widgets/image_tab_widget.h"
+#include "widgets/native_window_id.h"
 #include "widgets/switch_button.h"
 #include "widgets/theme_sheets.h"
 #include "widgets/window_chrome.h"
@@ -114,7 +115,7 @@ paste_engine::hooks main_window::PasteHooks()
             if (hover_)
                 hover_->Hide();
         },
-        [this] { return static_cast<platform::WindowId>(winId()); } };
+        [this] { return NativeWindowId(this); } };
 }
 
 void main_window::RegisterBusHandlers()
@@ -236,8 +237,8 @@ void main_window::PlaceWindow()
     }
     // Always above other windows; the toolkit keeps the hint over hide and show.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    os.SetTopmost(static_cast<platform::WindowId>(winId()),
-        { frame.x(), frame.y(), frame.width(), frame.height() }, false);
+    os.SetTopmost(
+        NativeWindowId(this), { frame.x(), frame.y(), frame.width(), frame.height() }, false);
 }
 
 void main_window::Animate(bool show, bool quit_after)

@@ -52,7 +52,13 @@ bool XSession::Start(const QSize& screen)
     display_ = QLatin1Char(':') + QString::fromLatin1(number);
 
     window_manager_ = std::make_unique<QProcess>();
-    window_manager_->setProcessEnvironment(Environment());
+    QProcessEnvironment wm_env = Environment();
+    const QString home = window_manager_home_.path();
+    wm_env.insert(QStringLiteral("HOME"), home);
+    wm_env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    wm_env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+    wm_env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    window_manager_->setProcessEnvironment(wm_env);
     window_manager_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     window_manager_->start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
     if (!window_manager_->waitForStarted(5000)) {

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 class QProcess;
 
@@ -44,6 +45,8 @@ public:
 private:
     std::unique_ptr<QProcess> xvfb_;
     std::unique_ptr<QProcess> window_manager_;
+    // The window manager's own HOME: two sessions at once must not share its files.
+    QTemporaryDir window_manager_home_;
     QString display_;
     QString error_;
 };
