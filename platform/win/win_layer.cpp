@@ -1,9 +1,7 @@
 #include "platform/win/win_layer.h"
 
-#include "platform/log_once.h"
 #include "platform/win/win_text.h"
 
-#include <atomic>
 #include <windows.h>
 
 namespace platform {
@@ -11,12 +9,6 @@ namespace {
 
 // The machine-wide Run key, in the 32-bit registry view.
 constexpr const wchar_t* kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-constexpr const char* kFullScreenReason
-    = "monitors and top-level windows are not available yet on Windows; no full-screen check";
-constexpr const char* kHotkeysReason = "global hotkeys are not available yet on Windows";
-std::atomic<bool> full_screen_said { false };
-std::atomic<bool> hotkeys_said { false };
 
 HKEY OpenRunKey(REGSAM access)
 {
@@ -85,33 +77,6 @@ bool win_layer::RemoveAutorun(const std::string& name)
     const bool ok = RegDeleteValueW(key, Widen(name).c_str()) == ERROR_SUCCESS;
     RegCloseKey(key);
     return ok;
-}
-
-// The full-screen check and global hotkeys are not written yet for this OS.
-// Saying so once beats a silent no-op; the answers are those of a desktop
-// with nothing to report, so callers carry on unchanged.
-std::vector<rect> win_layer::Monitors()
-{
-    LogOnce(full_screen_said, kFullScreenReason);
-    return {};
-}
-
-std::vector<top_level_window> win_layer::VisibleTopLevelWindows()
-{
-    LogOnce(full_screen_said, kFullScreenReason);
-    return {};
-}
-
-int win_layer::RegisterHotkey(int, int, std::function<void()>)
-{
-    LogOnce(hotkeys_said, kHotkeysReason);
-    return 0;
-}
-
-// No id is ever handed out, so there is nothing to release.
-void win_layer::UnregisterHotkey(int)
-{
-    LogOnce(hotkeys_said, kHotkeysReason);
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/win/win_hotkeys.h"
 
 namespace platform {
 
@@ -26,11 +27,14 @@ public:
     bool SetAutorun(
         const std::string& name, const std::string& program, const std::string& argument) override;
     bool RemoveAutorun(const std::string& name) override;
-    // Not implemented yet: each logs once and answers "nothing" (win_layer.cpp).
+    // Monitors and visible top-level windows; hotkeys (win_desktop.cpp).
     std::vector<rect> Monitors() override;
     std::vector<top_level_window> VisibleTopLevelWindows() override;
     int RegisterHotkey(int modifiers, int virtual_key, std::function<void()> activated) override;
     void UnregisterHotkey(int id) override;
+
+private:
+    win_hotkeys hotkeys_;
 };
 
 } // namespace platform
