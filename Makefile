@@ -17,7 +17,7 @@ CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
   -DQUILLBOX_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF) \
   -DQUILLBOX_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
 
-.PHONY: all deps build run test bench fuzz wincheck format format-check clean screenshots
+.PHONY: all deps build run test bench fuzz wincheck wintest format format-check clean screenshots
 
 all: build
 
@@ -49,6 +49,12 @@ wincheck:
 	@scripts/install-deps.sh ci
 	scripts/check-win.sh
 
+# The Windows layer's tests (tests/win/) built with MinGW and run under Wine
+# on a private Xvfb display; the Wine prefix lives in build-win/prefix.
+wintest:
+	@scripts/install-deps.sh ci
+	scripts/win-test.sh
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -58,4 +64,4 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-win

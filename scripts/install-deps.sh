@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
-# Usage: install-deps.sh [ci]   ("ci" adds clang for the fuzzers and mingw for
-# the Windows compile check).
+# Usage: install-deps.sh [ci]   ("ci" adds clang for the fuzzers, and mingw
+# and Wine for the Windows compile check and the Windows tests).
 set -euo pipefail
 
 packages=(
@@ -15,7 +15,8 @@ packages=(
   fonts-dejavu-core fonts-wqy-microhei
 )
 if [ "${1:-}" = ci ]; then
-  packages+=(clang clang-format libclang-rt-14-dev g++-mingw-w64-x86-64)
+  packages+=(clang clang-format libclang-rt-14-dev g++-mingw-w64-x86-64
+    wine wine64)
 fi
 
 missing=()
