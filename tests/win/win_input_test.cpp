@@ -52,7 +52,7 @@ TEST(WinHotkeys, FiresOnceAPressAndRefusesTheSameKeysTwice)
 {
     win_layer layer;
     test_window focus;
-    Focus(layer, focus);
+    ASSERT_NO_FATAL_FAILURE(Focus(layer, focus));
 
     int fired = 0;
     const int id = layer.RegisterHotkey(mod::ctrl | mod::alt, kQ, [&] { ++fired; });
@@ -89,7 +89,7 @@ TEST(WinHotkeys, ShiftMapsToShiftAndEachIdRunsItsOwnCallback)
 {
     win_layer layer;
     test_window focus;
-    Focus(layer, focus);
+    ASSERT_NO_FATAL_FAILURE(Focus(layer, focus));
 
     int shifted = 0;
     int plain = 0;
@@ -112,7 +112,7 @@ TEST(WinHotkeys, ACallbackThatThrowsIsContained)
 {
     win_layer layer;
     test_window focus;
-    Focus(layer, focus);
+    ASSERT_NO_FATAL_FAILURE(Focus(layer, focus));
     bool ran = false;
     const int id = layer.RegisterHotkey(mod::ctrl | mod::shift, kF8, [&] {
         ran = true;
@@ -128,7 +128,7 @@ TEST(WinKeys, SynthesisedKeysReachTheFocusedWindowWithHeldModifiers)
 {
     win_layer layer;
     test_window window;
-    Focus(layer, window);
+    ASSERT_NO_FATAL_FAILURE(Focus(layer, window));
 
     // The asynchronous key state follows the input a moment later: wait for
     // it, as the program's release poll does.
