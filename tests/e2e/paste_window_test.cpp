@@ -108,10 +108,15 @@ TEST_F(PasteWindow, DoubleClickAndListKeysPasteIntoThePreviousWindow)
         Copy(copy, text);
     StartEditor();
 
-    // Rows are newest first: third, second, first.
-    BringUpOverEditor(copy);
-    DoubleClickRow(1);
-    ASSERT_TRUE(EditorShows(QStringLiteral("second\n"))) << EditorText().toStdString();
+    // Rows are newest first: third, second, first. Under load, openbox now
+    // and then lets the first Alt+Tab after the editor started through to
+    // our window, which swallows its own keys; the paste is then tried again.
+    for (int attempt = 0; attempt < 3 && EditorText().isEmpty(); ++attempt) {
+        BringUpOverEditor(copy);
+        DoubleClickRow(1);
+        EditorShows(QStringLiteral("second\n"), 5000);
+    }
+    ASSERT_EQ(EditorText(), QStringLiteral("second\n"));
 
     // All three top-down, one per 800 ms tick, then bottom-up.
     BringUpOverEditor(copy);
