@@ -2,6 +2,7 @@
 
 #include "server/server_log.h"
 
+#include "sync/anonymous_account.h"
 #include "sync/frame_builder.h"
 #include "sync/reply_texts.h"
 #include "sync/wire_kinds.h"
@@ -36,7 +37,8 @@ bool request_handler::is_register(const sync_request& request)
 
 bool request_handler::is_slow(const sync_request& request)
 {
-    return request.what == sync_request::type::login
+    // The shared account is answered without a hash, so it needs no worker.
+    return (request.what == sync_request::type::login && request.account != wire::anonymous_account)
         || request.what == sync_request::type::register_account;
 }
 

@@ -25,7 +25,8 @@ public:
     request_handler(
         account_service& service, bool log_heartbeats, rate_limiter* register_limits = nullptr);
 
-    // Login and register hash passwords; they belong on a worker thread.
+    // Login and register hash passwords (but for the shared account); they belong on a
+    // worker thread.
     static bool is_slow(const sync_request& request);
     // Registers go to workers of their own, so a flood of them cannot hold up logins.
     static bool is_register(const sync_request& request);
