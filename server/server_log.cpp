@@ -1,7 +1,7 @@
 #include "server/server_log.h"
 
-#include <cstdio>
 #include <ctime>
+#include <iostream>
 #include <mutex>
 
 namespace syncd {
@@ -30,13 +30,13 @@ void log_event(const std::string& line)
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &parts);
     std::lock_guard<std::mutex> lock(log_mutex());
-    std::fprintf(stdout, "%s %s\n", stamp, line.c_str());
+    std::cout << stamp << ' ' << line << '\n';
 }
 
 void flush_log()
 {
     std::lock_guard<std::mutex> lock(log_mutex());
-    std::fflush(stdout);
+    std::cout.flush();
 }
 
 std::string grouped_number(std::uint64_t n)
