@@ -4,6 +4,8 @@
 #include "sync/md5.h"
 #include "sync/reply_texts.h"
 
+#include <sodium.h>
+
 namespace syncd {
 
 namespace {
@@ -43,6 +45,13 @@ account_service::account_service(
     , guard_(guard)
     , policy_(std::move(policy))
 {
+    // A random digest nobody sends; its hash only ever fails.
+    unsigned char seed[16];
+    randombytes_buf(seed, sizeof seed);
+    dummy_secret_ = hasher_
+                        .hash(wire::md5_hex(
+                            std::string_view(reinterpret_cast<const char*>(seed), sizeof seed)))
+                        .value_or(std::string());
 }
 
 bool account_service::valid_account_name(std::string_view name)
@@ -74,12 +83,22 @@ login_result account_service::login(const std::string& address, std::string_view
     const auto now = login_guard::clock::now();
     if (guard_.blocked(address, now))
         return login_result::refused_password;
+    // Unknown names wait the same way, so waiting tells nothing about existence.
+    if (guard_.account_waiting(account, now))
+        return login_result::error;
 
     const auto record = valid_account_name(account) ? store_.find(account) : std::nullopt;
-    if (!record || !is_hex_digest(digest) || !digest_matches(*record, digest)) {
+    bool ok = false;
+    if (record && is_hex_digest(digest))
+        ok = digest_matches(*record, digest);
+    else
+        spend_a_verification(digest);
+    if (!ok) {
         guard_.record_failure(address, now);
+        guard_.record_account_failure(account, now);
         return login_result::error;
     }
+    guard_.record_account_success(account);
     // Checked only after the password, so the flags of an account stay private.
     if (record->disabled)
         return login_result::refused_permission;
@@ -104,11 +123,17 @@ bool account_service::digest_matches(const account_record& record, std::string_v
     return true;
 }
 
+void account_service::spend_a_verification(std::string_view digest)
+{
+    if (!dummy_secret_.empty())
+        hasher_.verify(dummy_secret_, digest);
+}
+
 bool account_service::register_account(std::string_view account, std::string_view password)
 {
-    if (!valid_account_name(account) || password.empty() || password.size() > 32)
-        return false;
-    if (account == wire::anonymous_account || store_.find(account))
+    // Refusals here depend on the request alone, never on the accounts there are.
+    if (!valid_account_name(account) || account == "." || account == ".." || password.empty()
+        || password.size() > 32)
         return false;
     const auto secret = hasher_.hash(wire::md5_hex(password));
     if (!secret)

@@ -43,18 +43,25 @@ public:
     login_result login(const std::string& address, std::string_view account,
         std::string_view digest, std::string_view version_payload);
 
-    // Names of 1 to 32 letters, digits and "_.@-"; passwords of 1 to 32 characters.
+    // Names of 1 to 32 letters, digits and "_.@-", other than "." and "..", and unlike any
+    // existing name even in case; passwords of 1 to 32 characters. The password is hashed
+    // before the name is looked up, so a taken name answers no sooner than a free one.
     bool register_account(std::string_view account, std::string_view password);
 
+    // Whether login accepts the name; register adds the rules above.
     static bool valid_account_name(std::string_view name);
 
 private:
     bool digest_matches(const account_record& record, std::string_view digest);
+    // The slow check against a hash of no account's password: an unknown name costs what a
+    // wrong password costs.
+    void spend_a_verification(std::string_view digest);
 
     account_store& store_;
     const password_hasher& hasher_;
     login_guard& guard_;
     account_policy policy_;
+    std::string dummy_secret_; // made once at start with the current hash settings
 
     // Digests that passed the slow check, as keyed fingerprints: a client reconnecting every
     // few seconds must not cost a full hash each time.

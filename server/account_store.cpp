@@ -95,13 +95,18 @@ bool account_store::create(std::string_view name, const std::string& secret)
     if (!db_)
         return false;
     statement s;
-    if (sqlite3_prepare_v2(
-            db_, "INSERT INTO accounts (name, secret) VALUES (?1, ?2)", -1, &s.handle, nullptr)
+    // One statement under the lock: two registers of case twins cannot both pass. Names are
+    // ASCII, which NOCASE folds fully. Accounts stored before this rule keep working; only
+    // new names are held to it.
+    if (sqlite3_prepare_v2(db_,
+            "INSERT INTO accounts (name, secret) SELECT ?1, ?2 WHERE NOT EXISTS "
+            "(SELECT 1 FROM accounts WHERE name = ?1 COLLATE NOCASE)",
+            -1, &s.handle, nullptr)
         != SQLITE_OK)
         return false;
     bind_text(s.handle, 1, name);
     bind_text(s.handle, 2, secret);
-    return sqlite3_step(s.handle) == SQLITE_DONE; // a taken name fails the primary key
+    return sqlite3_step(s.handle) == SQLITE_DONE && sqlite3_changes(db_) == 1;
 }
 
 bool account_store::set_disabled(std::string_view name, bool disabled)

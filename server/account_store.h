@@ -29,7 +29,7 @@ public:
     bool open(const std::string& path);
 
     std::optional<account_record> find(std::string_view name);
-    // False when the name exists already or the database fails.
+    // False when the name exists already, also in another case, or the database fails.
     bool create(std::string_view name, const std::string& secret);
     // False when there is no such account.
     bool set_disabled(std::string_view name, bool disabled);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "server/account_service.h"
+#include "server/rate_limiter.h"
 #include "server/request_reader.h"
 #include "sync/frame_buffer.h"
 
@@ -15,14 +16,20 @@ struct request_outcome {
     frame_buffer reply;
     bool close = false; // after the reply is written
     std::string logged_in; // the account now logged in on this connection, if any
+    std::string log_line; // logged by the connection, which folds repeats
 };
 
 class request_handler {
 public:
-    request_handler(account_service& service, bool log_heartbeats);
+    // register_limits may be null: registrations are then not throttled.
+    request_handler(
+        account_service& service, bool log_heartbeats, rate_limiter* register_limits = nullptr);
 
-    // Login and register hash passwords; they belong on a worker thread.
+    // Login and register hash passwords (but for the shared account); they belong on a
+    // worker thread.
     static bool is_slow(const sync_request& request);
+    // Registers go to workers of their own, so a flood of them cannot hold up logins.
+    static bool is_register(const sync_request& request);
 
     request_outcome handle(const sync_request& request, const std::string& address,
         const std::string& session_account);
@@ -33,6 +40,7 @@ private:
 
     account_service& service_;
     bool log_heartbeats_;
+    rate_limiter* register_limits_;
 };
 
 } // namespace syncd

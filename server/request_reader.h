@@ -21,11 +21,18 @@ struct sync_request {
 
 class request_reader {
 public:
+    request_reader() { parser_.count_drops_quietly(); }
+
     // Appends the requests completed by these bytes, in arrival order.
     void read(const char* bytes, std::size_t count, std::vector<sync_request>& out);
 
     // Frees the parser's stream buffer while no partial frame waits.
     void release_idle_buffer() { parser_.release_idle_buffer(); }
+
+    // Bytes of a frame not yet complete.
+    std::size_t buffered() const { return parser_.buffered(); }
+    // Garbage and broken frames dropped since the last call, for the caller to log.
+    std::uint64_t take_dropped_bytes() { return parser_.take_dropped_bytes(); }
 
 private:
     frame_parser parser_;

@@ -54,7 +54,9 @@ const char* usage_text()
            "  --data FOLDER                  folder of the account database accounts.db, "
            "created on\n"
            "                                 first start (default: syncd-data beside the "
-           "program)\n"
+           "program);\n"
+           "                                 one server per folder, held by its lock file "
+           "syncd.lock\n"
            "  --min-version VERSION          refuse clients below this version (\"Version is "
            "too low\")\n"
            "  --update-version VERSION       tell clients below this version to update (\"Quit "
@@ -64,15 +66,42 @@ const char* usage_text()
            "256)\n"
            "  --max-failed-logins N          failed logins from one address within a minute "
            "before\n"
-           "                                 further logins are refused (default 5; 0: no "
+           "                                 further logins are refused (default 20; 0: no "
            "limit)\n"
+           "  --account-failures-before-delay N  failed logins of one account (from anywhere) "
+           "before\n"
+           "                                 its next try must wait, 1 s doubling per further "
+           "failure\n"
+           "                                 (default 3; 0: never wait)\n"
+           "  --account-delay-max SECONDS    longest such wait; an account's failures are "
+           "forgotten\n"
+           "                                 this long after the last one (default 900)\n"
+           "  --register-per-minute N        registrations from one address per minute, in a "
+           "burst\n"
+           "                                 or spread out (default 10; 0: no limit)\n"
+           "  --register-total-per-minute N  registrations from everywhere per minute (default "
+           "120;\n"
+           "                                 0: no limit)\n"
+           "  --register-workers N           threads hashing the passwords of registrations, "
+           "apart from\n"
+           "                                 the login workers (default 1)\n"
+           "  --max-send-queue-kb N          replies waiting for a client that does not read; "
+           "beyond\n"
+           "                                 this (plus one frame) it is closed (default 256)\n"
+           "  --frame-deadline SECONDS       time to complete a frame from its first byte "
+           "(default 10)\n"
+           "  --log-fold SECONDS             repeated events of one connection are logged once "
+           "per\n"
+           "                                 this interval, with their count (default 10)\n"
            "  --quota-mb N                   storage per account before logins are refused "
            "(\"No Money\";\n"
            "                                 default 1024)\n"
-           "  --idle-timeout SECONDS         close connections silent this long (default 65)\n"
+           "  --idle-timeout SECONDS         close connections that sent no whole frame for this "
+           "long\n"
+           "                                 (default 65)\n"
            "  --threads N                    I/O threads, one io_context each (default: one per "
            "core)\n"
-           "  --workers N                    threads for password hashing and the database "
+           "  --workers N                    threads for logins: password checks and the database "
            "(default 2)\n"
            "  --hash-ops N                   crypto_pwhash operations limit (default 2)\n"
            "  --hash-memory-kb N             crypto_pwhash memory limit in KiB (default 19456)\n"
@@ -124,6 +153,30 @@ bool parse_options(
         } else if (arg == "--max-failed-logins") {
             ok = parse_number(value, 1000000, n);
             options.max_failed_logins = n;
+        } else if (arg == "--account-failures-before-delay") {
+            ok = parse_number(value, 1000000, n);
+            options.account_failures_before_delay = n;
+        } else if (arg == "--account-delay-max") {
+            ok = parse_number(value, 86400 * 7, n) && n > 0;
+            options.account_delay_max = std::chrono::seconds(n);
+        } else if (arg == "--register-per-minute") {
+            ok = parse_number(value, 1000000, n);
+            options.register_per_minute = n;
+        } else if (arg == "--register-total-per-minute") {
+            ok = parse_number(value, 1000000, n);
+            options.register_total_per_minute = n;
+        } else if (arg == "--register-workers") {
+            ok = parse_number(value, 256, n) && n > 0;
+            options.register_workers = n;
+        } else if (arg == "--max-send-queue-kb") {
+            ok = parse_number(value, 1 << 20, n) && n > 0;
+            options.max_send_queue_kb = n;
+        } else if (arg == "--frame-deadline") {
+            ok = parse_number(value, 86400, n) && n > 0;
+            options.frame_deadline = std::chrono::seconds(n);
+        } else if (arg == "--log-fold") {
+            ok = parse_number(value, 86400, n) && n > 0;
+            options.log_fold = std::chrono::seconds(n);
         } else if (arg == "--quota-mb") {
             ok = parse_number(value, 1ULL << 40, n);
             options.quota_mb = static_cast<std::int64_t>(n);

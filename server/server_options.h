@@ -20,7 +20,15 @@ struct server_options {
     std::size_t workers = 2;
     std::size_t max_connections = 20000;
     std::size_t max_connections_per_address = 256;
-    std::size_t max_failed_logins = 5;
+    std::size_t max_failed_logins = 20;
+    std::size_t account_failures_before_delay = 3; // 0: no delay
+    std::chrono::seconds account_delay_max { 900 };
+    std::size_t register_workers = 1;
+    std::size_t register_per_minute = 10; // per address; 0: no limit
+    std::size_t register_total_per_minute = 120; // 0: no limit
+    std::size_t max_send_queue_kb = 256;
+    std::chrono::seconds frame_deadline { 10 };
+    std::chrono::seconds log_fold { 10 };
     std::int64_t quota_mb = 1024;
     std::chrono::milliseconds idle_timeout { 65000 };
     unsigned long long hash_ops = 2;

@@ -2,7 +2,13 @@
 
 #include "server/server_log.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <filesystem>
 
@@ -43,11 +49,52 @@ sync_server::~sync_server()
     // contexts go, and with their queued handlers the last sessions, which still release
     // their counts in limits_.
     workers_.reset();
+    register_workers_.reset();
     acceptor_.reset();
     signals_.reset();
     accept_retry_.reset();
+    log_flush_.reset();
     guards_.clear();
     contexts_.clear();
+    flush_log();
+    if (lock_fd_ >= 0)
+        ::close(lock_fd_);
+}
+
+// Two servers on one folder would each count failures and limits of their own and write one
+// database; the second one leaves. The lock goes with the process, however it ends.
+bool sync_server::lock_data_folder(const std::string& folder)
+{
+    const std::string path = (std::filesystem::path(folder) / "syncd.lock").string();
+    lock_fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (lock_fd_ < 0) {
+        log_event("cannot open lock file " + path + ": " + std::strerror(errno));
+        return false;
+    }
+    if (flock(lock_fd_, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        log_event(error == EWOULDBLOCK ? "another quillbox-syncd is running on data folder "
+                    + folder + ": it holds the lock file " + path
+                                       : "cannot lock " + path + ": " + std::strerror(error));
+        ::close(lock_fd_);
+        lock_fd_ = -1;
+        return false;
+    }
+    // The holder's pid, for the operator; nothing reads it.
+    const std::string pid = std::to_string(getpid()) + "\n";
+    if (ftruncate(lock_fd_, 0) == 0 && ::write(lock_fd_, pid.data(), pid.size()) < 0)
+        log_event("cannot write the pid to " + path);
+    return true;
+}
+
+void sync_server::flush_log_soon()
+{
+    log_flush_->expires_after(std::chrono::milliseconds(200));
+    log_flush_->async_wait([this](const asio::error_code& error) {
+        flush_log();
+        if (!error)
+            flush_log_soon();
+    });
 }
 
 bool sync_server::start()
@@ -61,7 +108,8 @@ bool sync_server::start()
         log_event("cannot create data folder " + folder + ": " + fs_error.message());
         return false;
     }
-    if (!store_.open((std::filesystem::path(folder) / "accounts.db").string()))
+    if (!lock_data_folder(folder)
+        || !store_.open((std::filesystem::path(folder) / "accounts.db").string()))
         return false;
 
     hasher_ = std::make_unique<password_hasher>(options_.hash_ops, options_.hash_memory_kb * 1024);
@@ -69,7 +117,8 @@ bool sync_server::start()
         log_event("libsodium could not start");
         return false;
     }
-    guard_ = std::make_unique<login_guard>(options_.max_failed_logins, std::chrono::seconds(60));
+    guard_ = std::make_unique<login_guard>(options_.max_failed_logins, std::chrono::seconds(60),
+        options_.account_failures_before_delay, options_.account_delay_max);
     account_policy policy;
     if (!options_.min_version.empty())
         policy.min_version = client_version::from_text(options_.min_version);
@@ -77,12 +126,18 @@ bool sync_server::start()
         policy.update_version = client_version::from_text(options_.update_version);
     policy.quota_bytes = options_.quota_mb * 1024 * 1024;
     service_ = std::make_unique<account_service>(store_, *hasher_, *guard_, policy);
-    handler_ = std::make_unique<request_handler>(*service_, options_.log_heartbeats);
+    register_limits_ = std::make_unique<rate_limiter>(
+        options_.register_per_minute, options_.register_total_per_minute);
+    handler_ = std::make_unique<request_handler>(
+        *service_, options_.log_heartbeats, register_limits_.get());
     workers_ = std::make_unique<task_workers>(options_.workers);
+    register_workers_ = std::make_unique<task_workers>(options_.register_workers);
     limits_ = std::make_unique<connection_limits>(
         options_.max_connections, options_.max_connections_per_address);
     context_ = std::make_unique<session_context>(
-        session_context { *handler_, *workers_, *limits_, options_.idle_timeout });
+        session_context { *handler_, *workers_, *register_workers_, *limits_, options_.idle_timeout,
+            std::chrono::duration_cast<std::chrono::milliseconds>(options_.frame_deadline),
+            options_.max_send_queue_kb * 1024, options_.log_fold });
 
     std::size_t threads = options_.threads;
     if (threads == 0)
@@ -124,6 +179,9 @@ bool sync_server::start()
     });
     log_event("listening on " + options_.listen_address + ":" + std::to_string(port_) + " data "
         + folder);
+    flush_log();
+    log_flush_ = std::make_unique<asio::steady_timer>(*contexts_[0]);
+    flush_log_soon();
     accept_next();
     return true;
 }

@@ -24,7 +24,8 @@ public:
     explicit sync_server(server_options options);
     ~sync_server();
 
-    // Opens the database and binds the port; false (logged) when either fails.
+    // Locks the data folder, opens the database and binds the port; false (logged) when one
+    // of them fails.
     bool start();
     // Serves until stop() or SIGINT/SIGTERM.
     void run();
@@ -35,6 +36,8 @@ public:
 private:
     void accept_next();
     asio::io_context& next_context();
+    bool lock_data_folder(const std::string& folder);
+    void flush_log_soon();
 
     server_options options_;
     account_store store_;
@@ -42,7 +45,9 @@ private:
     std::unique_ptr<login_guard> guard_;
     std::unique_ptr<account_service> service_;
     std::unique_ptr<request_handler> handler_;
+    std::unique_ptr<rate_limiter> register_limits_;
     std::unique_ptr<task_workers> workers_;
+    std::unique_ptr<task_workers> register_workers_;
     std::unique_ptr<connection_limits> limits_;
     std::unique_ptr<session_context> context_;
 
@@ -51,6 +56,8 @@ private:
     std::unique_ptr<asio::ip::tcp::acceptor> acceptor_;
     std::unique_ptr<asio::signal_set> signals_;
     std::unique_ptr<asio::steady_timer> accept_retry_;
+    std::unique_ptr<asio::steady_timer> log_flush_;
+    int lock_fd_ = -1; // held while the server lives: one server per data folder
     std::size_t next_ = 0;
     std::uint16_t port_ = 0;
 };

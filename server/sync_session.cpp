@@ -1,15 +1,37 @@
 #include "server/sync_session.h"
 
-#include "server/server_log.h"
+#include "sync/wire_format.h"
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <atomic>
 
 namespace syncd {
 
 namespace {
 
+using clock = std::chrono::steady_clock;
+
 // Requests beyond this many waiting for a worker mean a client that floods us.
 constexpr std::size_t max_pending_requests = 32;
 constexpr std::size_t read_chunk = 2048;
 constexpr int max_reads_per_turn = 16;
+// A send queue above this makes the allocator worth asking to give memory back once the
+// connection goes; at most once a second, as the call walks the whole heap.
+constexpr std::size_t large_queue = 64 * 1024;
+
+void return_memory_now_and_then()
+{
+    static std::atomic<clock::rep> last { 0 };
+    const auto now = clock::now().time_since_epoch().count();
+    auto seen = last.load();
+    const auto second
+        = std::chrono::duration_cast<clock::duration>(std::chrono::seconds(1)).count();
+    if (now - seen < second || !last.compare_exchange_strong(seen, now))
+        return;
+    malloc_trim(0);
+}
 
 } // namespace
 
@@ -18,20 +40,23 @@ sync_session::sync_session(asio::ip::tcp::socket socket, std::string address, se
     , idle_timer_(socket_.get_executor())
     , address_(std::move(address))
     , ctx_(ctx)
+    , log_(address_, ctx.log_fold)
 {
 }
 
 sync_session::~sync_session()
 {
     ctx_.limits.release(address_);
+    if (queue_was_large_)
+        return_memory_now_and_then();
 }
 
 void sync_session::start()
 {
     asio::error_code ignored;
     socket_.non_blocking(true, ignored);
-    last_active_ = std::chrono::steady_clock::now();
-    arm_idle_timer(last_active_ + ctx_.idle_timeout);
+    last_frame_ = clock::now();
+    arm_timer(deadline());
     wait_readable();
 }
 
@@ -65,16 +90,40 @@ void sync_session::on_readable(const asio::error_code& error)
             close(); // end of stream or reset
             return;
         }
-        last_active_ = std::chrono::steady_clock::now();
         std::vector<sync_request> requests;
         reader_.read(buffer, count, requests);
         reader_.release_idle_buffer();
+        note_read(requests.size(), clock::now());
         handle(requests);
         if (closed_ || close_after_write_)
             return; // nothing more is read from a refused client
     }
     asio::post(socket_.get_executor(),
         [self = shared_from_this()] { self->on_readable(asio::error_code()); });
+}
+
+// Only whole frames count as activity: a client dripping bytes must finish its frame within
+// the frame deadline, counted from the frame's first byte.
+void sync_session::note_read(std::size_t frames, clock::time_point now)
+{
+    log_.dropped(reader_.take_dropped_bytes(), now);
+    if (frames > 0)
+        last_frame_ = now;
+    if (reader_.buffered() == 0) {
+        partial_ = false;
+    } else if (frames > 0 || !partial_) {
+        partial_ = true;
+        partial_since_ = now;
+    }
+    const auto due = deadline();
+    if (due < timer_at_)
+        arm_timer(due);
+}
+
+clock::time_point sync_session::deadline() const
+{
+    const auto idle = last_frame_ + ctx_.idle_timeout;
+    return partial_ ? std::min(idle, partial_since_ + ctx_.frame_deadline) : idle;
 }
 
 void sync_session::handle(std::vector<sync_request>& requests)
@@ -84,7 +133,7 @@ void sync_session::handle(std::vector<sync_request>& requests)
             return; // refused: nothing more is answered
         if (request_handler::is_slow(request) || task_running_) {
             if (pending_.size() >= max_pending_requests) {
-                log_event("too many requests waiting, closing from=" + address_);
+                log_.event("too many requests waiting, closing from=" + address_, clock::now());
                 close();
                 return;
             }
@@ -105,9 +154,11 @@ void sync_session::run_next_task()
     pending_.erase(pending_.begin());
     if (pending_.empty())
         pending_.shrink_to_fit();
+    task_workers& workers
+        = request_handler::is_register(request) ? ctx_.register_workers : ctx_.workers;
     // The worker sees copies only; the session's own fields stay on its I/O thread.
-    ctx_.workers.submit([self = shared_from_this(), request = std::move(request),
-                            address = address_, account = account_] {
+    workers.submit([self = shared_from_this(), request = std::move(request), address = address_,
+                       account = account_] {
         auto outcome = std::make_shared<request_outcome>(
             self->ctx_.handler.handle(request, address, account));
         asio::post(self->socket_.get_executor(), [self, outcome] {
@@ -122,10 +173,14 @@ void sync_session::run_next_task()
 
 void sync_session::finish(const request_outcome& outcome)
 {
+    if (!outcome.log_line.empty())
+        log_.event(outcome.log_line, clock::now());
     if (!outcome.logged_in.empty())
         account_ = outcome.logged_in;
     if (outcome.has_reply)
         send(outcome.reply);
+    if (closed_)
+        return;
     if (outcome.close) {
         close_after_write_ = true;
         pending_.clear();
@@ -136,25 +191,33 @@ void sync_session::finish(const request_outcome& outcome)
 
 void sync_session::send(const frame_buffer& message)
 {
-    outbox_.emplace_back(message.data(), message.length());
+    const std::size_t queued = outbox_.size() + in_flight_.size();
+    if (queued + message.length() > ctx_.max_send_queue + wire::max_frame) {
+        log_.event("send queue over " + grouped_number(ctx_.max_send_queue)
+                + " bytes, the client reads no replies; closing from=" + address_,
+            clock::now());
+        close();
+        return;
+    }
+    outbox_.append(message.data(), message.length());
+    queue_was_large_ = queue_was_large_ || queued + message.length() > large_queue;
     if (!writing_)
         write_next();
 }
 
 void sync_session::write_next()
 {
+    in_flight_.clear();
     if (outbox_.empty()) {
         writing_ = false;
-        in_flight_.clear();
-        in_flight_.shrink_to_fit();
-        outbox_.shrink_to_fit();
+        std::string().swap(in_flight_);
+        std::string().swap(outbox_);
         if (close_after_write_)
             close();
         return;
     }
     writing_ = true;
-    in_flight_ = std::move(outbox_.front());
-    outbox_.erase(outbox_.begin());
+    in_flight_.swap(outbox_); // all that waits goes in one write
     asio::async_write(socket_, asio::buffer(in_flight_),
         [self = shared_from_this()](const asio::error_code& error, std::size_t) {
             if (error) {
@@ -165,22 +228,32 @@ void sync_session::write_next()
         });
 }
 
-void sync_session::arm_idle_timer(std::chrono::steady_clock::time_point deadline)
+void sync_session::arm_timer(clock::time_point at)
 {
-    idle_timer_.expires_at(deadline);
+    timer_at_ = at;
+    idle_timer_.expires_at(at); // cancels the wait before, whose handler then does nothing
     idle_timer_.async_wait([self = shared_from_this()](const asio::error_code& error) {
-        if (error || self->closed_)
-            return;
-        // Reads only move last_active_; the timer looks at it when it fires.
-        const auto deadline = self->last_active_ + self->ctx_.idle_timeout;
-        if (std::chrono::steady_clock::now() >= deadline) {
-            log_event(
-                "closing silent connection account=" + self->account_ + " from=" + self->address_);
-            self->close();
-            return;
-        }
-        self->arm_idle_timer(deadline);
+        if (!error && !self->closed_)
+            self->on_timer();
     });
+}
+
+void sync_session::on_timer()
+{
+    const auto now = clock::now();
+    if (partial_ && now >= partial_since_ + ctx_.frame_deadline) {
+        log_.event("frame not completed within the frame deadline, closing account=" + account_
+                + " from=" + address_,
+            now);
+        close();
+        return;
+    }
+    if (now >= last_frame_ + ctx_.idle_timeout) {
+        log_.event("closing silent connection account=" + account_ + " from=" + address_, now);
+        close();
+        return;
+    }
+    arm_timer(deadline());
 }
 
 void sync_session::close()
@@ -189,10 +262,12 @@ void sync_session::close()
         return;
     closed_ = true;
     pending_.clear();
+    log_.flush(clock::now());
     asio::error_code ignored;
     idle_timer_.cancel();
     socket_.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);
     socket_.close(ignored);
+    std::string().swap(outbox_); // the write under way still needs in_flight_
 }
 
 } // namespace syncd

@@ -1,10 +1,13 @@
 // One client connection: reads and cuts frames, hands slow requests to the workers one at a
-// time (so replies keep the order of requests), writes replies, closes silent connections.
+// time (so replies keep the order of requests), writes replies, and closes connections that
+// send no whole frame for the idle timeout, take too long to finish a frame, or do not read
+// their replies.
 #pragma once
 
 #include "server/connection_limits.h"
 #include "server/request_handler.h"
 #include "server/request_reader.h"
+#include "server/server_log.h"
 #include "server/task_workers.h"
 
 #include <asio.hpp>
@@ -18,9 +21,13 @@ namespace syncd {
 
 struct session_context {
     request_handler& handler;
-    task_workers& workers;
+    task_workers& workers; // logins and the rest
+    task_workers& register_workers;
     connection_limits& limits;
     std::chrono::milliseconds idle_timeout;
+    std::chrono::milliseconds frame_deadline;
+    std::size_t max_send_queue; // bytes; one more frame is let in
+    std::chrono::seconds log_fold;
 };
 
 class sync_session : public std::enable_shared_from_this<sync_session> {
@@ -39,23 +46,32 @@ private:
     void finish(const request_outcome& outcome);
     void send(const frame_buffer& message);
     void write_next();
-    void arm_idle_timer(std::chrono::steady_clock::time_point deadline);
+    void note_read(std::size_t frames, std::chrono::steady_clock::time_point now);
+    std::chrono::steady_clock::time_point deadline() const;
+    void arm_timer(std::chrono::steady_clock::time_point at);
+    void on_timer();
     void close();
 
     asio::ip::tcp::socket socket_;
     asio::steady_timer idle_timer_;
+    std::chrono::steady_clock::time_point timer_at_;
     request_reader reader_;
     std::string address_;
     std::string account_;
     session_context& ctx_;
-    std::chrono::steady_clock::time_point last_active_;
+    folded_log log_;
+    std::chrono::steady_clock::time_point last_frame_; // or the start
+    std::chrono::steady_clock::time_point partial_since_; // first byte of the frame under way
+    bool partial_ = false;
 
     // Kept in vectors: an empty vector costs nothing, and thousands of idle sessions wait.
     std::vector<sync_request> pending_;
     bool task_running_ = false;
-    std::vector<std::string> outbox_;
+    // Replies wait in one string each side of the write under way, and both go when idle.
+    std::string outbox_;
     std::string in_flight_;
     bool writing_ = false;
+    bool queue_was_large_ = false;
     bool close_after_write_ = false;
     bool closed_ = false;
 };

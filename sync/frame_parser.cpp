@@ -37,6 +37,13 @@ bool frame_parser::parse_data(const char* bytes, std::size_t count, std::vector<
     return !out.empty();
 }
 
+void frame_parser::dropped(std::size_t bytes, const std::string& why)
+{
+    dropped_ += bytes;
+    if (!quiet_drops_)
+        wire::log_error(why);
+}
+
 void frame_parser::release_idle_buffer()
 {
     if (fill_ == 0)
@@ -69,6 +76,7 @@ std::size_t frame_parser::cut_range(
         if (found == text_search::kmp_search::npos)
             return pos; // no start marker: keep the bytes, a marker may still be completed
         const std::size_t head = pos + found;
+        dropped_ += found; // bytes before a start marker belong to no frame
         const std::size_t after_head = head + wire::head_size;
         const std::size_t tail_found = tails.find(bytes + after_head, count - after_head);
         if (tail_found == text_search::kmp_search::npos)
@@ -93,23 +101,28 @@ std::size_t frame_parser::cut_range(
             pos = end;
             continue;
         }
-        wire::log_error("frame dropped: " + fault);
         const std::size_t next = heads.find(bytes + after_head, tail - after_head);
-        pos = next == text_search::kmp_search::npos ? end : after_head + next;
+        const std::size_t resume = next == text_search::kmp_search::npos ? end : after_head + next;
+        dropped(resume - head, "frame dropped: " + fault);
+        pos = resume;
     }
     return pos;
 }
 
-// Makes room in a full stream buffer: drops the oldest bytes up to the next start marker, or,
-// without one, all but the last few bytes, which may be the first part of a marker.
+// Makes room in a full stream buffer. The buffer holds either no start marker or one at its
+// front whose end marker is nowhere behind it; so every start marker with a whole frame's
+// room behind it can never complete and goes, up to the first one that still might (or,
+// without one, all but the last few bytes, which may be the first part of a marker). Dropping
+// them all at once keeps a stream of bare markers from costing a buffer scan per marker.
 void frame_parser::drop_oldest()
 {
     unsigned char* buffer = stream_.get();
     const std::size_t fill = static_cast<std::size_t>(fill_);
-    const std::size_t next = head_search().find(buffer + 1, fill - 1);
+    const std::size_t from = fill > wire::max_frame ? fill - wire::max_frame + 1 : 1;
+    const std::size_t next = head_search().find(buffer + from, fill - from);
     const std::size_t drop
-        = next == text_search::kmp_search::npos ? fill - (wire::head_size - 1) : next + 1;
-    wire::log_error("stream buffer full: dropped " + std::to_string(drop) + " bytes");
+        = next == text_search::kmp_search::npos ? fill - (wire::head_size - 1) : from + next;
+    dropped(drop, "stream buffer full: dropped " + std::to_string(drop) + " bytes");
     std::memmove(buffer, buffer + drop, fill - drop);
     fill_ -= drop;
 }

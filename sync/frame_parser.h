@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -67,6 +68,17 @@ public:
     // connections call it after each read.
     void release_idle_buffer();
 
+    // Dropped bytes are counted instead of logged one line each: a server folds them per
+    // connection, as a peer sending nothing but garbage must not turn into a log flood.
+    void count_drops_quietly() { quiet_drops_ = true; }
+    // Bytes dropped (garbage, broken frames, overflow) since the last call.
+    std::uint64_t take_dropped_bytes()
+    {
+        const std::uint64_t d = dropped_;
+        dropped_ = 0;
+        return d;
+    }
+
 private:
     using sink_fn = void (*)(void* context, const frame_view& frame);
     std::size_t cut(const char* bytes, std::size_t count, sink_fn sink, void* context);
@@ -74,7 +86,10 @@ private:
         void* context, std::size_t& frames);
     unsigned char* stream();
     void drop_oldest();
+    void dropped(std::size_t bytes, const std::string& why);
 
     std::unique_ptr<unsigned char[]> stream_; // made on first need
     std::uint64_t fill_ = 0;
+    std::uint64_t dropped_ = 0;
+    bool quiet_drops_ = false;
 };

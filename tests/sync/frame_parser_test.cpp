@@ -141,6 +141,29 @@ TEST(FrameParser, OverflowDropsTheOldestBytesAndKeepsTheFramesAfter)
     }
 }
 
+// A stream of bare start markers: a server's parser counts what it drops instead of logging
+// every marker, and the frame behind them still comes through.
+TEST(FrameParser, QuietParserCountsDroppedBytes)
+{
+    const std::string marker(
+        reinterpret_cast<const char*>(wire::head_magic_bytes), wire::head_size);
+    std::string markers;
+    for (int i = 0; i < 4096; ++i)
+        markers += marker;
+    const std::string garbage(300, 'g');
+    captured_log log;
+    frame_parser parser;
+    parser.count_drops_quietly();
+    texts reads;
+    for (std::size_t pos = 0; pos < markers.size(); pos += 2048)
+        reads.push_back(markers.substr(pos, 2048));
+    reads.push_back(garbage + make_frame(7, "after"));
+    EXPECT_EQ(payloads(parser, reads), texts { "after" });
+    EXPECT_EQ(parser.take_dropped_bytes(), markers.size() + garbage.size());
+    EXPECT_EQ(parser.take_dropped_bytes(), 0u);
+    EXPECT_TRUE(log.lines.empty());
+}
+
 TEST(FrameParser, ReleasedIdleBufferIsRebuiltOnDemand)
 {
     frame_parser parser;

@@ -1,8 +1,10 @@
 // The server's decisions that the network tests cannot reach: version order, the failed-login
-// window, the total connection limit and option errors.
+// window and account delays, the registration buckets, the total connection limit and option
+// errors.
 #include "server/client_version.h"
 #include "server/connection_limits.h"
 #include "server/login_guard.h"
+#include "server/rate_limiter.h"
 #include "server/server_options.h"
 #include "sync/frame_builder.h"
 
@@ -46,6 +48,48 @@ TEST(LoginGuard, BlocksAfterRepeatedFailuresWithinTheWindowOnly)
     // A fresh window counts from zero.
     guard.record_failure("10.0.0.1", t0 + std::chrono::seconds(62));
     EXPECT_FALSE(guard.blocked("10.0.0.1", t0 + std::chrono::seconds(63)));
+}
+
+TEST(LoginGuard, AccountWaitsDoubleAfterTheFreeFailuresAndASuccessClearsThem)
+{
+    using std::chrono::seconds;
+    login_guard guard(0, seconds(60), 2, seconds(5));
+    const auto t0 = login_guard::clock::now();
+    guard.record_account_failure("ann", t0);
+    EXPECT_FALSE(guard.account_waiting("ann", t0));
+    guard.record_account_failure("ann", t0); // second failure: wait 1 s
+    EXPECT_TRUE(guard.account_waiting("ann", t0 + std::chrono::milliseconds(999)));
+    EXPECT_FALSE(guard.account_waiting("ann", t0 + seconds(1)));
+    EXPECT_FALSE(guard.account_waiting("bob", t0)); // other accounts go on
+    guard.record_account_failure("ann", t0 + seconds(1)); // 2 s
+    EXPECT_TRUE(guard.account_waiting("ann", t0 + seconds(2)));
+    for (int i = 0; i < 40; ++i) // capped at the maximum, no overflow
+        guard.record_account_failure("ann", t0 + seconds(3));
+    EXPECT_TRUE(guard.account_waiting("ann", t0 + seconds(7)));
+    EXPECT_FALSE(guard.account_waiting("ann", t0 + seconds(8)));
+    guard.record_account_success("ann");
+    guard.record_account_failure("ann", t0 + seconds(8)); // counts from one again
+    EXPECT_FALSE(guard.account_waiting("ann", t0 + seconds(8)));
+}
+
+TEST(RateLimiter, BurstThenTheRatePerAddressAndInTotal)
+{
+    using std::chrono::seconds;
+    rate_limiter limits(3, 5);
+    const auto t0 = rate_limiter::clock::now();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(limits.try_take("a", t0));
+    EXPECT_FALSE(limits.try_take("a", t0));
+    EXPECT_TRUE(limits.try_take("b", t0));
+    EXPECT_TRUE(limits.try_take("c", t0));
+    EXPECT_FALSE(limits.try_take("d", t0)); // the shared bucket is empty
+    // Three a minute: one token per 20 s for "a"; the shared one refills 5 a minute.
+    EXPECT_FALSE(limits.try_take("a", t0 + seconds(19)));
+    EXPECT_TRUE(limits.try_take("a", t0 + seconds(21)));
+    EXPECT_FALSE(limits.try_take("a", t0 + seconds(22)));
+    rate_limiter open(0, 0);
+    for (int i = 0; i < 100; ++i)
+        EXPECT_TRUE(open.try_take("a", t0));
 }
 
 TEST(ConnectionLimits, PerAddressAndTotal)

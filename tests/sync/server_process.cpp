@@ -34,8 +34,9 @@ temp_folder::~temp_folder()
 server_process::server_process(std::vector<std::string> extra)
     : extra_(std::move(extra))
 {
-    // The production hash settings would make every register and login take a while.
-    extra_.insert(extra_.end(), { "--hash-ops", "1", "--hash-memory-kb", "8" });
+    // The production hash settings would make every register and login take a while; a
+    // test's own options come after, so they win.
+    extra_.insert(extra_.begin(), { "--hash-ops", "1", "--hash-memory-kb", "8" });
 }
 
 bool server_process::start(std::uint16_t port)
