@@ -7,6 +7,6 @@
 #include <QRect>
 #include <QSize>
 
-// scale (at least 1) enlarges the frame handed to the window system; the
-// lift uses the unscaled height.
-QRect WindowBesideCursor(QPoint cursor, QSize window, const QRect& work_area, int scale);
+// The window's top-left corner. Sizes are the toolkit's pixels, so no DPI
+// scale enters: the window keeps its size.
+QPoint WindowBesideCursor(QPoint cursor, QSize window, const QRect& work_area);

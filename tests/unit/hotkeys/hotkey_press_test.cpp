@@ -58,12 +58,12 @@ TEST(HotkeyPress, NothingToSelectWithoutEntriesOrRows)
 TEST(WindowBesideCursor, RightOfTheCursorAndLiftedAboveTheWorkAreaBottom)
 {
     const QRect work(0, 0, 1920, 1040);
-    EXPECT_EQ(WindowBesideCursor({ 500, 300 }, { 400, 600 }, work, 1), QRect(600, 300, 400, 600));
-    EXPECT_EQ(WindowBesideCursor({ 500, 500 }, { 400, 600 }, work, 1), QRect(600, 440, 400, 600));
-    // A second monitor's work area, and a doubled scale with the unscaled lift.
-    const QRect second(1920, 100, 1280, 1000);
-    EXPECT_EQ(
-        WindowBesideCursor({ 2000, 700 }, { 400, 600 }, second, 2), QRect(2100, 500, 800, 1200));
+    EXPECT_EQ(WindowBesideCursor({ 500, 300 }, { 400, 600 }, work), QPoint(600, 300));
+    EXPECT_EQ(WindowBesideCursor({ 500, 440 }, { 400, 600 }, work), QPoint(600, 440));
+    EXPECT_EQ(WindowBesideCursor({ 500, 441 }, { 400, 600 }, work), QPoint(600, 440));
+    // The work area of a second monitor, below and right of the first.
+    EXPECT_EQ(WindowBesideCursor({ 2000, 700 }, { 400, 600 }, QRect(1920, 100, 1280, 1000)),
+        QPoint(2100, 500));
 }
 
 } // namespace
