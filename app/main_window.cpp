@@ -99,6 +99,9 @@ main_window::main_window(QWidget* parent)
 
     // 8. The history: the list first shows everything loaded, then the view.
     ShowStoredHistory();
+    // 9. The global hotkeys.
+    connect(&hotkeys_, &hotkey_set::pressed, this, &main_window::HotkeyPressed);
+    RegisterHotkeys();
     ShowMainWindow();
 }
 
@@ -187,6 +190,7 @@ void main_window::ConnectParts()
         connect(button, &switch_button::toggled, this,
             [control = control](int state) { bus::Post(msg_control_toggled, control, state); });
     connect(tab_strip_, &image_tab_widget::chosen, this, &main_window::OnTypeTabChosen);
+    ConnectSearchKeys();
 }
 
 void main_window::ShowStoredHistory()
@@ -380,6 +384,7 @@ void main_window::ApplyEditedSettings(const settings_record* edited)
     recording_button_->setState(Settings().start_paster ? 1 : 0);
     ApplyTheme();
     ApplyViewFilter(true);
+    RegisterHotkeys();
 }
 
 std::int64_t main_window::OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t b)
@@ -426,6 +431,10 @@ void main_window::OnControlToggled(std::int64_t control, std::int64_t state)
     case control_day_night_button:
         ShowNotice(state != 0 ? tr("夜间模式已开启") : tr("昼间模式已开启"));
         SetDarkMode(state != 0);
+        break;
+    case control_hotkey_enable_switch:
+        if (state != 0)
+            RegisterHotkeys();
         break;
     default:
         break;

@@ -13,6 +13,7 @@
 #include "history/clipboard_capture.h"
 #include "history/content_history.h"
 #include "history/list_state.h"
+#include "hotkeys/hotkey_set.h"
 #include "platform/platform.h"
 
 #include <cstddef>
@@ -136,6 +137,14 @@ private:
     // The list action of a key of this window, if any.
     void RunKeyAction(const QKeyEvent* event, bool pressed);
     paste_engine::hooks PasteHooks();
+    // Global hotkeys (main_window_hotkeys.cpp): registered anew from the
+    // settings; a press shows the window beside the cursor with its row
+    // selected and copied, and the release pastes it.
+    void RegisterHotkeys();
+    void HotkeyPressed(std::int64_t view, int slot);
+    void ShowForHotkey();
+    // Down, Up and Enter in the search box act on the list.
+    void ConnectSearchKeys();
 
     QString caption_;
     bool start_up_args_ = false;
@@ -180,4 +189,7 @@ private:
     capture_reaction capture_reaction_;
     // Copies and pastes entries; declared after what it shares.
     paste_engine paste_;
+    // After the paste engine: a press arriving while the window is destroyed
+    // finds it still there.
+    hotkey_set hotkeys_;
 };

@@ -39,6 +39,9 @@ constexpr int shift = 16;
 constexpr int ctrl = 17;
 constexpr int alt = 18;
 constexpr int v = 86;
+// Letters and digits are their upper-case ASCII codes; F2 to F24 follow F1.
+constexpr int f1 = 112;
+constexpr int f24 = 135;
 } // namespace vk
 
 // Modifier bits for global hotkeys and the held-modifier query.

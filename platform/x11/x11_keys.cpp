@@ -37,6 +37,8 @@ unsigned long KeysymForVirtualKey(int virtual_key)
         return XK_a + static_cast<unsigned long>(virtual_key - 'A');
     if (virtual_key >= '0' && virtual_key <= '9')
         return XK_0 + static_cast<unsigned long>(virtual_key - '0');
+    if (virtual_key >= vk::f1 && virtual_key <= vk::f24)
+        return XK_F1 + static_cast<unsigned long>(virtual_key - vk::f1);
     return 0;
 }
 

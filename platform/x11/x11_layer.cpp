@@ -1,6 +1,7 @@
 #include "platform/x11/x11_layer.h"
 
 #include "platform/log_once.h"
+#include "platform/x11/x11_hotkey_grabs.h"
 #include "platform/x11/xdg_autostart.h"
 
 #include <atomic>
@@ -14,7 +15,7 @@ namespace {
 
 constexpr const char* kFullScreenReason
     = "monitors and top-level windows are not available yet on X11; no full-screen check";
-constexpr const char* kHotkeysReason = "global hotkeys are not available yet on X11";
+constexpr const char* kHotkeysReason = "global hotkeys need the X display; none is registered";
 std::atomic<bool> full_screen_said { false };
 std::atomic<bool> hotkeys_said { false };
 
@@ -76,7 +77,7 @@ bool x11_layer::RemoveAutorun(const std::string& name)
     return xdg_autostart::Remove(name);
 }
 
-// The full-screen check and global hotkeys are not written yet for this OS.
+// The full-screen check is not written yet for this OS.
 // Saying so once beats a silent no-op; the answers are those of a desktop
 // with nothing to report, so callers carry on unchanged.
 std::vector<rect> x11_layer::Monitors()
@@ -91,16 +92,21 @@ std::vector<top_level_window> x11_layer::VisibleTopLevelWindows()
     return {};
 }
 
-int x11_layer::RegisterHotkey(int, int, std::function<void()>)
+int x11_layer::RegisterHotkey(int modifiers, int virtual_key, std::function<void()> activated)
 {
-    LogOnce(hotkeys_said, kHotkeysReason);
-    return 0;
+    if (!display_) {
+        LogOnce(hotkeys_said, kHotkeysReason);
+        return 0;
+    }
+    if (!hotkeys_)
+        hotkeys_ = std::make_unique<x11_hotkey_grabs>();
+    return hotkeys_->Register(modifiers, virtual_key, std::move(activated));
 }
 
-// No id is ever handed out, so there is nothing to release.
-void x11_layer::UnregisterHotkey(int)
+void x11_layer::UnregisterHotkey(int id)
 {
-    LogOnce(hotkeys_said, kHotkeysReason);
+    if (hotkeys_)
+        hotkeys_->Unregister(id);
 }
 
 } // namespace platform

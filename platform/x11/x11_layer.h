@@ -5,9 +5,13 @@
 
 #include "platform/platform.h"
 
+#include <memory>
+
 struct _XDisplay;
 
 namespace platform {
+
+class x11_hotkey_grabs;
 
 class x11_layer : public layer {
 public:
@@ -39,11 +43,15 @@ public:
     // Not implemented yet: each logs once and answers "nothing" (x11_layer.cpp).
     std::vector<rect> Monitors() override;
     std::vector<top_level_window> VisibleTopLevelWindows() override;
+    // Root window key grabs (x11_hotkey_grabs.cpp); the callbacks run from
+    // the Qt event loop of the thread that registered first.
     int RegisterHotkey(int modifiers, int virtual_key, std::function<void()> activated) override;
     void UnregisterHotkey(int id) override;
 
 private:
     _XDisplay* display_ = nullptr;
+    // Made on the first registration, when the event loop's thread is known.
+    std::unique_ptr<x11_hotkey_grabs> hotkeys_;
 };
 
 // Logical DPI from the Xft.dpi resource string, rounded down to a whole scale

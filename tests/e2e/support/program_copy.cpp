@@ -95,12 +95,12 @@ HistoryIndex ProgramCopy::WaitForIndex(
     return index;
 }
 
-QProcess& ProgramCopy::Launch(const QStringList& arguments)
+QProcess& ProgramCopy::Launch(const QStringList& arguments, QProcess::ProcessChannelMode channels)
 {
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(env_);
     process->setWorkingDirectory(folder_.path());
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setProcessChannelMode(channels);
     process->start(FilePath(QStringLiteral("quillbox")), arguments);
     process->waitForStarted(5000);
     processes_.push_back(std::move(process));

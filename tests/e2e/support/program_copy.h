@@ -42,7 +42,9 @@ public:
     HistoryIndex WaitForIndex(const std::function<bool(const HistoryIndex&)>& condition) const;
 
     // Starts one more process of this copy; the object stops it at the end.
-    QProcess& Launch(const QStringList& arguments = {});
+    // Its output goes to the test's own unless channels says otherwise.
+    QProcess& Launch(const QStringList& arguments = {},
+        QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels);
 
     // Ids of visible top-level windows titled "quillbox", of any copy.
     QStringList VisibleWindows() const;

@@ -1,0 +1,137 @@
+// Global hotkeys as the user meets them: real key presses (xdotool) with the
+// tiny editor in front, under openbox, also after a keyboard layout change;
+// and the search box's keys.
+#include "tests/e2e/support/editor_process.h"
+#include "tests/e2e/support/program_copy.h"
+#include "tests/e2e/support/wait.h"
+#include "tests/e2e/support/x_session.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QProcess>
+#include <X11/keysym.h>
+#include <X11/Xlib.h>
+
+namespace {
+
+using e2e::ProgramCopy;
+using e2e::WaitUntil;
+
+class Hotkeys : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(x.Start(QSize(1920, 1080))) << x.error().toStdString(); }
+
+    // Starts the program with the config and three text entries, oldest
+    // first, then the editor in front; the program's output is kept.
+    void StartWithTexts(ProgramCopy& copy, const QByteArray& config)
+    {
+        ASSERT_TRUE(copy.WriteFile(QStringLiteral("config.json"), config));
+        program = &copy.Launch({}, QProcess::MergedChannels);
+        ASSERT_TRUE(copy.WaitForWindows());
+        main_window = copy.VisibleWindows().front();
+        for (const char* text : { "alpha", "beta", "gamma" }) {
+            const int before = copy.Index().size();
+            ASSERT_TRUE(x.Copy(text));
+            ASSERT_TRUE(WaitUntil([&] { return copy.Index().size() > before; }, 10000));
+        }
+        editor_window = editor.Start(x);
+        ASSERT_FALSE(editor_window.isEmpty());
+        x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), editor_window });
+        ASSERT_TRUE(WaitUntil([&] { return Active(editor_window); }, 5000));
+    }
+    bool Active(const QString& window) const
+    {
+        return x.Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1();
+    }
+    void Xdotool(const char* command, const char* keys)
+    {
+        x.Xdotool({ QLatin1String(command), QLatin1String(keys) });
+    }
+    bool EditorShows(const QString& text, int timeout_ms = 10000) const
+    {
+        return WaitUntil([&] { return editor.Text() == text; }, timeout_ms);
+    }
+    // Whether the program said the line, reading its output as it comes.
+    bool Said(const QByteArray& line, int timeout_ms = 10000)
+    {
+        return WaitUntil(
+            [&] {
+                program->waitForReadyRead(50);
+                output += program->readAll();
+                return output.contains(line + '\n');
+            },
+            timeout_ms);
+    }
+
+    e2e::XSession x;
+    e2e::EditorProcess editor;
+    QProcess* program = nullptr;
+    QByteArray output;
+    QString main_window;
+    QString editor_window;
+};
+
+TEST_F(Hotkeys, CyclingFixedSlotAndSearchBoxKeysPasteIntoTheEditor)
+{
+    ProgramCopy copy(x);
+    StartWithTexts(copy, "{}");
+
+    // Ctrl and Alt held through three presses of the text hotkey: the
+    // third-newest text, pasted on the release.
+    Xdotool("keydown", "ctrl+alt");
+    for (int press = 0; press < 3; ++press)
+        Xdotool("key", "w");
+    Xdotool("keyup", "ctrl+alt");
+    ASSERT_TRUE(EditorShows(QStringLiteral("alpha"))) << editor.Text().toStdString();
+    EXPECT_TRUE(Active(editor_window));
+
+    // The first fixed slot of the text family: the newest text.
+    Xdotool("key", "ctrl+1");
+    ASSERT_TRUE(EditorShows(QStringLiteral("alphagamma"))) << editor.Text().toStdString();
+
+    // The window brought up over the editor, as a second start does; the
+    // search box holds the focus.
+    QProcess& second = copy.Launch();
+    ASSERT_EQ(e2e::WaitForExit(second, 10000), 0);
+    ASSERT_TRUE(WaitUntil([&] { return Active(main_window); }, 5000));
+    Xdotool("type", "gam");
+    Xdotool("key", "Down");
+    Xdotool("key", "Return");
+    EXPECT_TRUE(EditorShows(QStringLiteral("alphagammagamma"))) << editor.Text().toStdString();
+}
+
+TEST_F(Hotkeys, AGrabbedCombinationStaysUnregisteredAndTheConfigNamesTheKeys)
+{
+    // Another client holds the image hotkey before the program starts.
+    Display* other = XOpenDisplay(x.display().toLatin1().constData());
+    ASSERT_NE(other, nullptr);
+    XGrabKey(other, XKeysymToKeycode(other, XK_e), ControlMask | Mod1Mask, DefaultRootWindow(other),
+        False, GrabModeAsync, GrabModeAsync);
+    XSync(other, False);
+
+    ProgramCopy copy(x);
+    StartWithTexts(copy, R"({"hotkey_text": "Ctrl+Alt+Y"})");
+    EXPECT_TRUE(Said("hotkey Ctrl+Alt+E false")) << output.toStdString();
+    EXPECT_TRUE(Said("hotkey Ctrl+Alt+Y true")) << output.toStdString();
+
+    // The default text hotkey is nobody's now: the press goes to the editor
+    // as a plain key, which types nothing.
+    Xdotool("key", "ctrl+alt+w");
+    EXPECT_FALSE(Said("hotkey pressed: view 0 slot -1", 1000)) << output.toStdString();
+    EXPECT_TRUE(Active(editor_window));
+    Xdotool("key", "ctrl+alt+y");
+    EXPECT_TRUE(Said("hotkey pressed: view 0 slot -1")) << output.toStdString();
+    ASSERT_TRUE(EditorShows(QStringLiteral("gamma"))) << editor.Text().toStdString();
+    XCloseDisplay(other);
+
+    // A German layout puts Y on the key that was Z: the hotkey follows it.
+    // The view is the text view now, so the press starts below row 0.
+    int status = -1;
+    x.Run(QStringLiteral("setxkbmap"), { QStringLiteral("de") }, &status);
+    ASSERT_EQ(status, 0);
+    Xdotool("key", "ctrl+alt+y");
+    EXPECT_TRUE(EditorShows(QStringLiteral("gammabeta"))) << editor.Text().toStdString();
+}
+
+} // namespace
