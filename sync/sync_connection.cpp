@@ -5,146 +5,203 @@
 #include "sync/frame_builder.h"
 #include "sync/wire_log.h"
 
-#include <chrono>
+std::atomic<int> sync_connection::live_io_threads_ { 0 };
 
-sync_connection::sync_connection(
-    sync_endpoint endpoint, std::size_t server_index, sync_timing timing)
+sync_connection::sync_connection(sync_endpoint endpoint, std::size_t server_index,
+    sync_timing timing, std::string account, std::string digest)
     : endpoint_(std::move(endpoint))
     , server_index_(server_index)
     , timing_(timing)
+    , account_(std::move(account))
+    , digest_(std::move(digest))
     , io_(std::make_shared<asio::io_context>(1))
+    , work_(asio::make_work_guard(*io_))
+    , socket_(*io_)
+    , timer_(*io_)
 {
+}
+
+std::shared_ptr<sync_connection> sync_connection::Create(sync_endpoint endpoint,
+    std::size_t server_index, sync_timing timing, std::string account, std::string digest)
+{
+    std::shared_ptr<sync_connection> connection(new sync_connection(
+        std::move(endpoint), server_index, timing, std::move(account), std::move(digest)));
+    ++live_io_threads_;
+    try {
+        connection->io_thread_ = std::thread(
+            &sync_connection::IoThread, connection->io_, connection->weak_from_this());
+    } catch (...) {
+        --live_io_threads_;
+        throw;
+    }
+    connection->io_thread_id_ = connection->io_thread_.get_id();
+    return connection;
 }
 
 sync_connection::~sync_connection()
 {
-    Stop();
-    StopLoop(); // Run may never have been called; the I/O thread must not outlive us
-    socket_.reset();
-}
-
-void sync_connection::Start(const std::string& account, const std::string& digest)
-{
-    connected_ = -1;
-    running_ = false;
-    loop_active_ = false;
-    created_ = false;
-    account_ = account;
-    digest_ = digest;
-    socket_ = std::make_unique<sync_socket>(*io_, [this] { SetConnected(); });
-
-    const auto servers = server_list::LoadServers(endpoint_);
-    bool started = false;
-    if (servers.empty()) {
-        wire::log_error("no sync server to connect to");
-    } else {
-        const server_entry& entry = servers[server_index_ % servers.size()];
-        server_ = entry.host + ":" + entry.port;
-        asio::ip::tcp::resolver resolver(*io_);
-        asio::error_code error;
-        const auto endpoints = resolver.resolve(entry.host, entry.port, error);
-        if (error) {
-            wire::log_error("cannot resolve " + server_ + ": " + error.message());
-        } else {
-            socket_->Connect(endpoints);
-            started = true;
-        }
-    }
-    // No server to try counts as a failed connect, reported like one on the I/O thread.
-    if (!started)
-        asio::post(*io_, [] { bus::Post(msg_net_failed, 0, 0); });
-    created_ = true;
-}
-
-bool sync_connection::Wait(std::chrono::milliseconds duration)
-{
-    return sleep_while(duration, [this] { return running_.load(); });
-}
-
-void sync_connection::Run(const std::string& account, const std::string& digest)
-{
-    if (loop_active_.exchange(true))
-        return;
-    try {
-        work_ = std::make_unique<asio::executor_work_guard<asio::io_context::executor_type>>(
-            io_->get_executor());
-        io_thread_ = std::thread([io = io_] {
-            try {
-                io->run();
-            } catch (const std::exception& e) {
-                wire::log_error(std::string("Exception: ") + e.what());
-            }
-        });
-        // Login once, if the connection is up when the login delay has passed.
-        if (Wait(timing_.login_delay)) {
-            frame_buffer login;
-            if (wire::build_login(login, account, digest) && connected_ == 1)
-                socket_->Write(login);
-        }
-        while (Wait(timing_.heartbeat_interval)) {
-            frame_buffer heartbeat;
-            if (wire::build_heartbeat(heartbeat, digest) && connected_ == 1)
-                socket_->Write(heartbeat);
-        }
-    } catch (const std::exception& e) {
-        wire::log_error(std::string("Exception: ") + e.what());
-    }
-    StopLoop();
-}
-
-void sync_connection::StopLoop()
-{
-    if (socket_)
-        socket_->Close();
+    // Only reached when no handler holds the connection any more, so nothing of ours is in
+    // flight and the I/O thread is about to run out of work.
+    stopped_ = true;
+    socket_.MarkClosed();
     work_.reset();
-    io_->stop();
     if (io_thread_.joinable()) {
-        // A stop reached from a handler on the I/O thread cannot wait for that thread.
+        // Released by a handler on the I/O thread: that thread cannot wait for itself. It
+        // keeps the io_context alive and touches nothing of ours once the handler returns.
         if (io_thread_.get_id() == std::this_thread::get_id())
             io_thread_.detach();
         else
             io_thread_.join();
     }
-    loop_active_ = false;
-    io_->stop();
 }
 
-void sync_connection::SetRunning()
+void sync_connection::IoThread(
+    std::shared_ptr<asio::io_context> io, std::weak_ptr<sync_connection> connection)
 {
-    std::lock_guard<std::mutex> lock(stop_mutex_);
-    if (!stopped_)
-        running_ = true;
+    for (;;) {
+        std::string failure;
+        try {
+            io->run();
+            break;
+        } catch (const std::exception& e) {
+            failure = e.what();
+        } catch (...) {
+            failure = "unknown exception";
+        }
+        // A handler threw (ours or a bus handler it posted to): the connection is dead, say
+        // so on the bus; run() may simply go on for the cancelled operations.
+        try {
+            if (const auto self = connection.lock())
+                self->Fail("Exception: " + failure);
+            else
+                wire::log_error("Exception: " + failure);
+        } catch (const std::exception& e) {
+            wire::log_error(std::string("Exception: ") + e.what());
+        } catch (...) {
+            wire::log_error("Exception: unknown exception");
+        }
+    }
+    io.reset();
+    --live_io_threads_;
+}
+
+void sync_connection::Start(std::chrono::milliseconds delay)
+{
+    // Posted from the caller's thread: the timer belongs to the I/O thread. A weak hold, so a
+    // post that never runs cannot keep the connection alive.
+    asio::post(*io_, [weak = weak_from_this(), delay] {
+        const auto self = weak.lock();
+        if (!self || self->stopped_)
+            return;
+        self->timer_.expires_after(delay);
+        self->timer_.async_wait([self](const asio::error_code& error) {
+            if (!error && !self->stopped_)
+                self->Begin();
+        });
+    });
+}
+
+void sync_connection::Begin()
+{
+    active_ = true;
+    const auto servers = server_list::LoadServers(endpoint_);
+    if (servers.empty()) {
+        wire::log_error("no sync server to connect to");
+        Fail({});
+        return;
+    }
+    const server_entry& entry = servers[server_index_ % servers.size()];
+    {
+        std::lock_guard<std::mutex> lock(server_mutex_);
+        server_ = entry.host + ":" + entry.port;
+    }
+    asio::ip::tcp::resolver resolver(*io_);
+    asio::error_code error;
+    const auto endpoints = resolver.resolve(entry.host, entry.port, error);
+    if (error) {
+        wire::log_error("cannot resolve " + server() + ": " + error.message());
+        Fail({});
+        return;
+    }
+    socket_.Connect(endpoints, shared_from_this());
+    // The login goes out once, if the connection is up when the login delay has passed.
+    timer_.expires_after(timing_.login_delay);
+    timer_.async_wait([self = shared_from_this()](const asio::error_code& error) {
+        if (!error && !self->stopped_)
+            self->Login();
+    });
+}
+
+void sync_connection::Login()
+{
+    frame_buffer login;
+    if (wire::build_login(login, account_, digest_) && socket_.connected())
+        socket_.Write(login, shared_from_this());
+    Heartbeat();
+}
+
+void sync_connection::Heartbeat()
+{
+    timer_.expires_after(timing_.heartbeat_interval);
+    timer_.async_wait([self = shared_from_this()](const asio::error_code& error) {
+        if (error || self->stopped_)
+            return;
+        frame_buffer heartbeat;
+        if (wire::build_heartbeat(heartbeat, self->digest_) && self->socket_.connected())
+            self->socket_.Write(heartbeat, self);
+        self->Heartbeat();
+    });
+}
+
+void sync_connection::Fail(const std::string& reason)
+{
+    if (!reason.empty())
+        wire::log_error(reason);
+    active_ = false;
+    timer_.cancel();
+    if (socket_.Close(shared_from_this()) && !stopped_)
+        bus::Post(msg_net_failed, 0, 0);
 }
 
 void sync_connection::Stop()
 {
-    std::lock_guard<std::mutex> lock(stop_mutex_);
-    stopped_ = true;
-    running_ = false;
-    io_->stop();
-    while (loop_active_)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (stopped_.exchange(true))
+        return;
+    active_ = false;
+    socket_.Close(shared_from_this());
+    // Cancelling the timer and dropping the work guard let run() return once the cancelled
+    // handlers have released the connection.
+    asio::post(*io_, [self = shared_from_this()] {
+        self->timer_.cancel();
+        self->work_.reset();
+    });
+}
+
+std::string sync_connection::server() const
+{
+    std::lock_guard<std::mutex> lock(server_mutex_);
+    return server_;
 }
 
 bool sync_connection::SendFrame(
     const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind)
 {
-    if (connected_ != 1 || !socket_)
+    if (!connected() || socket_.closing())
         return false;
     frame_buffer message;
     if (!wire::build_frame(message, kind, account_, digest_, tag, payload, length))
         return false;
-    socket_->Write(message);
+    socket_.Write(message, shared_from_this());
     return true;
 }
 
 bool sync_connection::SendRegister(std::string_view account, std::string_view password)
 {
-    if (connected_ != 1 || !socket_)
+    if (!connected() || socket_.closing())
         return false;
     frame_buffer message;
     if (!wire::build_register(message, account, password))
         return false;
-    socket_->Write(message);
+    socket_.Write(message, shared_from_this());
     return true;
 }

@@ -1,5 +1,5 @@
-// The process-wide facade of the sync connection: credentials, link state, connection
-// threads, and the bus handler that turns connection events and login replies into state.
+// The process-wide facade of the sync connection: credentials, link state, the current
+// connection, and the bus handler that turns connection events and login replies into state.
 #pragma once
 
 #include "sync/frame_record.h"
@@ -9,13 +9,10 @@
 
 #include "core/message_bus.h"
 
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +30,9 @@ public:
     static sync_link& instance();
 
     explicit sync_link(sync_endpoint endpoint = {}, sync_timing timing = {});
-    ~sync_link(); // Shutdown and unregister
+    // Shutdown and unregister. Safe from any thread, a bus handler on a connection's I/O
+    // thread included: a handler still running keeps what it uses alive.
+    ~sync_link();
 
     sync_link(const sync_link&) = delete;
     sync_link& operator=(const sync_link&) = delete;
@@ -44,8 +43,7 @@ public:
 
     // Stores the credentials, state connecting, a new connection after the connect delay.
     void Connect(const std::string& account, const std::string& digest);
-    // A detached connection thread: stops the current connection, waits delay, builds the
-    // next one and runs its heartbeat loop.
+    // Replaces the current connection (stopped at once) by a new one that starts after delay.
     void Reconnect(std::chrono::milliseconds delay);
 
     // Only while logged in; false when nothing was queued.
@@ -55,41 +53,21 @@ public:
 
     std::int64_t OnMessage(std::int64_t id, std::int64_t a, std::int64_t b);
 
-    // Program exit: quit flag, state lost, the connection stopped and every connection
-    // thread finished.
+    // Program exit: quit flag, state lost, the connection stopped. Returns at once whatever
+    // the state; the connection's I/O thread ends on its own right after.
     void Shutdown();
 
-    int LinkState() const { return link_state_.load(); }
+    int LinkState() const;
     std::shared_ptr<sync_connection> Current() const;
 
     // Received file chunks (kind 7) go here; set before connecting.
     void SetFileChunkHandler(std::function<void(const frame_record&)> handler);
 
 private:
-    void ConnectionThread(std::uint64_t generation, std::chrono::milliseconds delay,
-        std::string account, std::string digest);
-    void StopCurrent();
-    // False when quitting or a newer connection thread started meanwhile.
-    bool Sleep(std::chrono::milliseconds duration, std::uint64_t generation);
-    void ThreadDone();
+    // Everything the bus handlers use. They hold it only while they run, so destroying the
+    // link never waits for them and never pulls state from under them.
+    struct core;
 
-    sync_endpoint endpoint_;
-    sync_timing timing_;
-    mutable std::mutex mutex_; // guards current_, the credentials and the generation
-    std::shared_ptr<sync_connection> current_;
-    std::string account_;
-    std::string digest_;
-    std::uint64_t generation_ = 0;
-    std::atomic<std::uint64_t> latest_generation_ { 0 };
-    std::atomic<std::size_t> server_index_ { 0 };
-    std::atomic<bool> quit_ { false };
-    std::atomic<int> link_state_ { state_connecting };
-
-    std::mutex threads_mutex_;
-    std::condition_variable threads_done_;
-    std::size_t threads_ = 0;
-
-    frame_record login_record_; // msg_login_ok points here; used on the I/O thread only
-    std::function<void(const frame_record&)> file_chunk_handler_;
+    std::shared_ptr<core> core_;
     std::vector<bus::Token> tokens_;
 };

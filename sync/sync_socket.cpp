@@ -4,54 +4,61 @@
 #include "core/message_ids.h"
 #include "sync/reply_texts.h"
 
-sync_socket::sync_socket(asio::io_context& io, std::function<void()> on_connected)
+sync_socket::sync_socket(asio::io_context& io)
     : io_(io)
     , socket_(io)
-    , on_connected_(std::move(on_connected))
 {
 }
 
-void sync_socket::Connect(const asio::ip::tcp::resolver::results_type& endpoints)
+void sync_socket::Connect(const asio::ip::tcp::resolver::results_type& endpoints, keeper keep)
 {
-    asio::async_connect(
-        socket_, endpoints, [this](const asio::error_code& error, const asio::ip::tcp::endpoint&) {
+    asio::async_connect(socket_, endpoints,
+        [this, keep](const asio::error_code& error, const asio::ip::tcp::endpoint&) {
             if (closing_)
                 return;
             if (error) {
-                bus::Post(msg_net_failed, 0, 0);
+                Fail(false);
                 return;
             }
-            if (on_connected_)
-                on_connected_();
+            connected_ = true;
             bus::Post(msg_net_connected, 0, 0);
-            DoRead();
+            if (!closing_)
+                DoRead(keep);
         });
 }
 
-void sync_socket::Write(const frame_buffer& message)
+void sync_socket::Write(const frame_buffer& message, const keeper& keep)
 {
-    std::lock_guard<std::mutex> lock(write_mutex_);
-    asio::post(io_, [this, message] {
+    if (closing_)
+        return;
+    // A weak hold: a write posted while the I/O thread is ending would otherwise stay queued
+    // and keep its owner (and with it the io_context) alive forever.
+    asio::post(io_, [this, weak = std::weak_ptr<void>(keep), message] {
+        auto owner = weak.lock();
+        if (!owner || closing_)
+            return;
         const bool idle = write_queue_.empty();
         write_queue_.push_back(message);
         if (idle)
-            DoWrite();
+            DoWrite(std::move(owner));
     });
 }
 
-void sync_socket::Close()
+bool sync_socket::Close(keeper keep)
 {
-    closing_ = true;
-    asio::post(io_, [this] {
+    if (closing_.exchange(true))
+        return false;
+    asio::post(io_, [this, keep] {
         asio::error_code ignored;
         socket_.close(ignored);
     });
+    return true;
 }
 
-void sync_socket::DoRead()
+void sync_socket::DoRead(keeper keep)
 {
     socket_.async_read_some(asio::buffer(read_buffer_, read_size),
-        [this](const asio::error_code& error, std::size_t n) {
+        [this, keep](const asio::error_code& error, std::size_t n) {
             if (closing_)
                 return;
             if (error) {
@@ -64,15 +71,15 @@ void sync_socket::DoRead()
                 bus::Post(msg_net_received, reinterpret_cast<std::int64_t>(&received_), 0);
             });
             if (!closing_)
-                DoRead();
+                DoRead(keep);
         });
 }
 
-void sync_socket::DoWrite()
+void sync_socket::DoWrite(keeper keep)
 {
     const frame_buffer& front = write_queue_.front();
     asio::async_write(socket_, asio::buffer(front.data(), front.length()),
-        [this](const asio::error_code& error, std::size_t) {
+        [this, keep](const asio::error_code& error, std::size_t) {
             if (closing_)
                 return;
             if (error) {
@@ -81,13 +88,14 @@ void sync_socket::DoWrite()
             }
             write_queue_.pop_front();
             if (!write_queue_.empty())
-                DoWrite();
+                DoWrite(keep);
         });
 }
 
 void sync_socket::Fail(bool check_refusal)
 {
-    closing_ = true;
+    if (closing_.exchange(true))
+        return;
     asio::error_code ignored;
     socket_.close(ignored);
     // A server that refused us said why before closing; reconnecting would only repeat it.

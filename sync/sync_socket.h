@@ -1,5 +1,5 @@
 // The socket of one connection: a read buffer, a queue of outgoing frames with one write in
-// flight, and the parser. Everything but Write runs on the connection's I/O thread.
+// flight, and the parser. Everything but Write and Close runs on the connection's I/O thread.
 #pragma once
 
 #include "sync/frame_buffer.h"
@@ -9,39 +9,46 @@
 
 #include <atomic>
 #include <deque>
-#include <functional>
-#include <mutex>
+#include <memory>
 
 class sync_socket {
 public:
-    // on_connected runs on the I/O thread before msg_net_connected is posted.
-    sync_socket(asio::io_context& io, std::function<void()> on_connected);
+    // keep, given to every asynchronous operation below, is the owner of this socket: the
+    // handlers hold it, so the socket outlives every operation in flight.
+    using keeper = std::shared_ptr<void>;
 
-    void Connect(const asio::ip::tcp::resolver::results_type& endpoints);
+    explicit sync_socket(asio::io_context& io);
 
-    // Thread-safe: a copy of message goes to the I/O thread's queue.
-    void Write(const frame_buffer& message);
+    void Connect(const asio::ip::tcp::resolver::results_type& endpoints, keeper keep);
 
-    // Closes the socket on the I/O thread; nothing is reported for a close asked for.
-    void Close();
+    // Thread-safe: a copy of message goes to the I/O thread's queue. Does nothing once closed.
+    void Write(const frame_buffer& message, const keeper& keep);
+
+    // Thread-safe. The socket is closed on the I/O thread and nothing more is posted on the
+    // bus. True for the call that closed it, so that exactly one failure is reported.
+    bool Close(keeper keep);
+    // For the owner's destructor, when no operation is in flight any more.
+    void MarkClosed() { closing_ = true; }
+
+    bool connected() const { return connected_.load(); }
+    bool closing() const { return closing_.load(); }
 
     static constexpr std::size_t read_size = 2048;
 
 private:
-    void DoRead();
-    void DoWrite();
+    void DoRead(keeper keep);
+    void DoWrite(keeper keep);
     void Fail(bool check_refusal);
 
     asio::io_context& io_;
     asio::ip::tcp::socket socket_;
-    std::function<void()> on_connected_;
     char read_buffer_[read_size + 1] = {};
     std::deque<frame_buffer> write_queue_;
-    std::mutex write_mutex_;
     // The parser belongs to the connection: half a frame from a lost connection must not
     // prefix the first frame of the next one.
     frame_parser parser_;
     frame_record received_; // msg_net_received points here during the post
     bool have_received_ = false;
+    std::atomic<bool> connected_ { false };
     std::atomic<bool> closing_ { false };
 };
