@@ -54,7 +54,10 @@ sync_server::~sync_server()
     signals_.reset();
     accept_retry_.reset();
     log_flush_.reset();
-    guards_.clear();
+    {
+        std::lock_guard<std::mutex> lock(stop_mutex_);
+        guards_.clear();
+    }
     contexts_.clear();
     flush_log();
     if (lock_fd_ >= 0)
@@ -227,18 +230,45 @@ void sync_server::accept_next()
         });
 }
 
+void sync_server::run_context(asio::io_context& context)
+{
+    // A handler that throws must not end the thread (std::terminate, no joins): log it and
+    // go on serving the other connections; stop() is what ends run().
+    for (;;) {
+        try {
+            context.run();
+            return;
+        } catch (const std::exception& e) {
+            log_event(std::string("exception in an I/O thread: ") + e.what());
+        } catch (...) {
+            log_event("unknown exception in an I/O thread");
+        }
+    }
+}
+
 void sync_server::run()
 {
     std::vector<std::thread> threads;
-    for (std::size_t i = 1; i < contexts_.size(); ++i)
-        threads.emplace_back([this, i] { contexts_[i]->run(); });
-    contexts_[0]->run();
+    try {
+        for (std::size_t i = 1; i < contexts_.size(); ++i)
+            threads.emplace_back([this, i] { run_context(*contexts_[i]); });
+    } catch (const std::exception& e) {
+        // Fewer threads than asked for: serve nothing rather than half, and join what started.
+        log_event(std::string("cannot start the I/O threads: ") + e.what());
+        stop();
+    }
+    run_context(*contexts_[0]);
+    // Whatever ended the first thread ends the others too, so that the joins return.
+    stop();
     for (auto& t : threads)
         t.join();
 }
 
 void sync_server::stop()
 {
+    // Reached from the signal_set handler on an I/O thread and from the owner's thread; the
+    // guards are not thread-safe on their own.
+    std::lock_guard<std::mutex> lock(stop_mutex_);
     for (auto& guard : guards_)
         guard.reset();
     for (auto& context : contexts_)

@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -27,13 +28,17 @@ public:
     // Locks the data folder, opens the database and binds the port; false (logged) when one
     // of them fails.
     bool start();
-    // Serves until stop() or SIGINT/SIGTERM.
+    // Serves until stop() or SIGINT/SIGTERM (through an asio::signal_set, so the stop runs as
+    // a handler, never inside the signal handler). A handler that throws is logged and the
+    // thread goes on serving.
     void run();
+    // Thread-safe, and may be called more than once.
     void stop();
 
     std::uint16_t port() const { return port_; }
 
 private:
+    static void run_context(asio::io_context& context);
     void accept_next();
     asio::io_context& next_context();
     bool lock_data_folder(const std::string& folder);
@@ -52,6 +57,7 @@ private:
     std::unique_ptr<session_context> context_;
 
     std::vector<std::unique_ptr<asio::io_context>> contexts_;
+    std::mutex stop_mutex_; // guards guards_
     std::vector<asio::executor_work_guard<asio::io_context::executor_type>> guards_;
     std::unique_ptr<asio::ip::tcp::acceptor> acceptor_;
     std::unique_ptr<asio::signal_set> signals_;
