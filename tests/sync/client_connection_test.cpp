@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
+#include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -166,6 +169,177 @@ TEST_F(client_fixture, UnresolvablePortCountsAsAFailedConnect)
     ASSERT_TRUE(events.wait(msg_net_failed, 1, 10s));
     EXPECT_TRUE(events.wait(bus_recorder::log_line, 1, 2s, reset_line));
     EXPECT_EQ(net->LinkState(), sync_link::state_lost);
+}
+
+TEST_F(client_fixture, ExceptionInAHandlerEndsInAFailureAndAReconnect)
+{
+    // The handler throws on the first login only; it runs on the connection's I/O thread.
+    std::atomic<int> logins { 0 };
+    const auto token = bus::Register(
+        msg_login_ok, [&logins](std::int64_t, std::int64_t, std::int64_t) -> std::int64_t {
+            if (++logins == 1)
+                throw std::runtime_error("handler broke");
+            return 0;
+        });
+    const bool logged_in = log_in_anonymously();
+    bus::Unregister(token);
+    ASSERT_TRUE(logged_in);
+    ASSERT_TRUE(events.wait(msg_net_failed, 1, 10s));
+    EXPECT_TRUE(events.wait(bus_recorder::log_line, 1, 0s, "Exception: handler broke"));
+    EXPECT_TRUE(events.wait(bus_recorder::log_line, 1, 5s, reset_line));
+    // Not left "logged in" with nothing running: a new connection logs in again.
+    ASSERT_TRUE(events.wait(msg_login_ok, 2, 15s));
+    EXPECT_EQ(net->LinkState(), sync_link::state_logged_in);
+    EXPECT_EQ(events.count(msg_net_failed), 1u);
+}
+
+// The program's waits, except a short login delay so that "logged in" is reached quickly.
+sync_timing program_waits()
+{
+    sync_timing timing;
+    timing.login_delay = 100ms;
+    timing.connect_delay = 1ms;
+    return timing;
+}
+
+// A port nothing listens on: a server that was started and stopped.
+std::string unreachable_port()
+{
+    server_process down;
+    if (!down.start())
+        return "1";
+    down.stop();
+    return std::to_string(down.port());
+}
+
+bool threads_end()
+{
+    for (int i = 0; i < 5000 && sync_connection::LiveIoThreads() > 0; ++i)
+        std::this_thread::sleep_for(1ms);
+    return sync_connection::LiveIoThreads() == 0;
+}
+
+TEST(ClientShutdown, ReturnsAtOnceWhileTheServerIsUnreachableConnectingOrLoggedIn)
+{
+    temp_folder folder;
+    server_process server;
+    ASSERT_TRUE(server.start());
+    const std::string live = std::to_string(server.port());
+    const std::string dead = unreachable_port();
+    // A generous bound; the waits it must not sit out are the 5 s back-off, the 1 s connect
+    // delay and the 20 s heartbeat interval.
+    const auto bound = 100ms;
+    for (int round = 0; round < 10; ++round) {
+        for (int state = 0; state < 3; ++state) {
+            bus_recorder events;
+            sync_timing timing = program_waits();
+            if (state == 1)
+                timing.connect_delay = 1000ms;
+            auto net = std::make_unique<sync_link>(
+                endpoint_in(folder, state == 0 ? dead : live), timing);
+            net->RegisterHandlers();
+            net->Connect(anonymous, anonymous_digest);
+            bool reached = true;
+            if (state == 0) { // unreachable: the first failure is in, the back-off runs
+                reached = events.wait(bus_recorder::log_line, 1, 10s, reset_line).has_value();
+            } else if (state == 2) {
+                reached = events.wait(msg_login_ok, 1, 10s).has_value();
+            }
+            EXPECT_TRUE(reached) << "state " << state << ", round " << round;
+            const auto begin = std::chrono::steady_clock::now();
+            net->Shutdown();
+            net.reset();
+            EXPECT_LE(std::chrono::steady_clock::now() - begin, bound)
+                << "state " << state << ", round " << round;
+        }
+    }
+    EXPECT_TRUE(threads_end());
+}
+
+// The link is destroyed at each state, from a handler on its own I/O thread or from the test's
+// thread; ASan finds a use after free or a leak, the thread count a thread left behind.
+enum class destroyed_at { connecting, connected, logged_in, reconnecting };
+
+void destroy_in_each_state(bool from_own_callback)
+{
+    temp_folder folder;
+    server_process server;
+    ASSERT_TRUE(server.start());
+    const std::string live = std::to_string(server.port());
+    const std::string dead = unreachable_port();
+    sync_timing timing = program_waits();
+    timing.failure_hold = 1ms;
+    const destroyed_at states[] = { destroyed_at::connecting, destroyed_at::connected,
+        destroyed_at::logged_in, destroyed_at::reconnecting };
+    for (int round = 0; round < 100; ++round) {
+        for (const auto state : states) {
+            if (from_own_callback && state == destroyed_at::connecting)
+                continue; // nothing has run on the I/O thread yet
+            const bool reconnecting = state == destroyed_at::reconnecting;
+            std::atomic<sync_link*> link { new sync_link(
+                endpoint_in(folder, reconnecting ? dead : live), timing) };
+            std::atomic<bool> destroyed { false };
+            std::atomic<int> failures { 0 };
+            const std::int64_t id = state == destroyed_at::connected ? msg_net_connected
+                : state == destroyed_at::logged_in                   ? msg_login_ok
+                                                                     : msg_net_failed;
+            std::vector<bus::Token> tokens;
+            {
+                bus_recorder events;
+                if (from_own_callback) {
+                    // Registered before the link's handlers, so the link is still on the
+                    // connection that posts; a late post of an earlier round does not count.
+                    tokens.push_back(bus::Register(
+                        id, [&](std::int64_t posted, std::int64_t, std::int64_t) -> std::int64_t {
+                            sync_link* current = link.load();
+                            if (!current || !current->Current()
+                                || !current->Current()->OnIoThread())
+                                return 0;
+                            // The second failure: the first back-off has run its course.
+                            if (posted == msg_net_failed && ++failures < 2)
+                                return 0;
+                            if (link.compare_exchange_strong(current, nullptr)) {
+                                delete current;
+                                destroyed = true;
+                            }
+                            return 0;
+                        }));
+                }
+                link.load()->RegisterHandlers();
+                link.load()->Connect(anonymous, anonymous_digest);
+                bool reached = true;
+                if (from_own_callback) {
+                    for (int i = 0; i < 1000 && !destroyed; ++i)
+                        std::this_thread::sleep_for(10ms);
+                    reached = destroyed;
+                } else if (state != destroyed_at::connecting) {
+                    reached = events.wait(id, 1, 10s).has_value();
+                }
+                // Whatever happened, the link goes before the handlers that refer to it, and
+                // its threads end (no post in flight) before the recorder goes.
+                delete link.exchange(nullptr);
+                const bool ended = threads_end();
+                for (auto token : tokens)
+                    bus::Unregister(token);
+                EXPECT_TRUE(ended) << "state " << static_cast<int>(state) << ", round " << round;
+                if (!reached || !ended) {
+                    ADD_FAILURE() << "state " << static_cast<int>(state) << " not reached, round "
+                                  << round;
+                    return;
+                }
+            }
+        }
+    }
+}
+
+TEST(ClientLifetime, DestroyedFromItsOwnCallbackInEachState)
+{
+    destroy_in_each_state(true);
+}
+
+TEST(ClientLifetime, DestroyedFromAnotherThreadInEachState)
+{
+    destroy_in_each_state(false);
 }
 
 // The default host comes first; server.json adds its valid entries, and a file that is not
