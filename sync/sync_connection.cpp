@@ -116,10 +116,10 @@ void sync_connection::Begin()
         server_ = entry.host + ":" + entry.port;
     }
     asio::ip::tcp::resolver resolver(*io_);
-    asio::error_code error;
-    const auto endpoints = resolver.resolve(entry.host, entry.port, error);
-    if (error) {
-        wire::log_error("cannot resolve " + server() + ": " + error.message());
+    asio::error_code resolve_error;
+    const auto endpoints = resolver.resolve(entry.host, entry.port, resolve_error);
+    if (resolve_error) {
+        wire::log_error("cannot resolve " + server() + ": " + resolve_error.message());
         Fail({});
         return;
     }
