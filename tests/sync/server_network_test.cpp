@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -256,13 +257,24 @@ TEST(SyncServer, ConnectionsBeyondThePerAddressLimitAreClosed)
 {
     server_process server({ "--max-connections-per-address", "2" });
     ASSERT_TRUE(server.start());
-    wire_socket a(server.port());
-    auto b = std::make_unique<wire_socket>(server.port());
-    wire_socket c(server.port());
-    EXPECT_TRUE(c.wait_closed(3s));
-    EXPECT_FALSE(a.wait_closed(200ms));
-    // A freed place can be taken again, once the server has seen b go.
-    b.reset();
+    // The server's threads accept in parallel, so which of the three is the
+    // one too many is not fixed; exactly one is closed.
+    std::vector<std::unique_ptr<wire_socket>> sockets;
+    for (int i = 0; i < 3; ++i)
+        sockets.push_back(std::make_unique<wire_socket>(server.port()));
+    int closed = -1;
+    for (int round = 0; round < 30 && closed < 0; ++round)
+        for (int i = 0; i < 3 && closed < 0; ++i)
+            if (sockets[i]->wait_closed(100ms))
+                closed = i;
+    ASSERT_GE(closed, 0);
+    for (int i = 0; i < 3; ++i) {
+        if (i != closed) {
+            EXPECT_FALSE(sockets[i]->wait_closed(200ms)) << "socket " << i;
+        }
+    }
+    // A freed place can be taken again, once the server has seen one go.
+    sockets[(closed + 1) % 3].reset();
     bool taken = false;
     for (int i = 0; i < 10 && !taken; ++i) {
         wire_socket d(server.port());
@@ -374,7 +386,7 @@ TEST(SyncServer, UnknownAccountAndWrongPasswordTakeTheSameTime)
 {
     // A hash slow enough to stand out from the loopback round trip. One worker: with two, the
     // alternating tries can settle into one series per worker, and a busy core then skews one.
-    server_process server({ "--hash-memory-kb", "4096", "--max-failed-logins", "0",
+    server_process server({ "--hash-memory-kb", "16384", "--max-failed-logins", "0",
         "--account-failures-before-delay", "0", "--workers", "1" });
     ASSERT_TRUE(server.start());
     wire_socket s(server.port());
@@ -385,9 +397,9 @@ TEST(SyncServer, UnknownAccountAndWrongPasswordTakeTheSameTime)
         return v[v.size() / 2];
     };
     // Other work on a shared machine can slow one series of a round; the leak this guards
-    // against showed in every round, so one round of three within 20% passes.
+    // against showed in every round, so one round of five within 20% passes.
     double a = 0, b = 0;
-    for (int round = 0; round < 3 && !(round > 0 && std::abs(a - b) < 0.2 * std::max(a, b));
+    for (int round = 0; round < 5 && !(round > 0 && std::abs(a - b) < 0.2 * std::max(a, b));
          ++round) {
         std::vector<double> unknown, wrong;
         for (int i = 0; i < 30; ++i) {
