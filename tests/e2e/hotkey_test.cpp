@@ -130,8 +130,13 @@ TEST_F(Hotkeys, AGrabbedCombinationStaysUnregisteredAndTheConfigNamesTheKeys)
     int status = -1;
     x.Run(QStringLiteral("setxkbmap"), { QStringLiteral("de") }, &status);
     ASSERT_EQ(status, 0);
-    Xdotool("key", "ctrl+alt+y");
-    EXPECT_TRUE(EditorShows(QStringLiteral("gammabeta"))) << editor.Text().toStdString();
+    // setxkbmap changes the mapping in several steps and the program grabs
+    // again after each; a press that falls between two steps is not seen.
+    for (int attempt = 0; attempt < 3 && editor.Text() == QStringLiteral("gamma"); ++attempt) {
+        Xdotool("key", "ctrl+alt+y");
+        EditorShows(QStringLiteral("gammabeta"), 3000);
+    }
+    EXPECT_EQ(editor.Text(), QStringLiteral("gammabeta"));
 }
 
 } // namespace
