@@ -5,6 +5,7 @@
 
 #include "core/settings_record.h"
 #include "history/history_list.h"
+#include "hotkeys/full_screen_check.h"
 #include "hotkeys/hotkey_press.h"
 #include "hotkeys/window_beside_cursor.h"
 #include "widgets/image_tab_widget.h"
@@ -29,6 +30,12 @@ void main_window::HotkeyPressed(std::int64_t view, int slot)
 {
     if (!Settings().enable_hotkey)
         return;
+    // Decided at the press, not by a timer: nothing wakes while idle, and
+    // the answer is as fresh as a poll would give.
+    if (Settings().full_screen_disable && FullScreenWindowShown(platform::Current())) {
+        qDebug() << "hotkey ignored: a full-screen window is shown";
+        return;
+    }
     qDebug() << "hotkey pressed: view" << view << "slot" << slot;
     // Aborts a multi-row paste; the first press of a cycle remembers the
     // window to paste into.

@@ -29,6 +29,9 @@ struct top_level_window {
     WindowId id = 0;
     rect bounds;
     std::string class_name;
+    // An X11 desktop or dock window: it may cover a monitor, yet it is no
+    // full-screen program.
+    bool desktop_or_dock = false;
 };
 
 // Windows virtual-key codes; every implementation maps them to its own keys.

@@ -2,6 +2,7 @@
 
 #include "platform/log_once.h"
 #include "platform/x11/x11_hotkey_grabs.h"
+#include "platform/x11/x11_window_list.h"
 #include "platform/x11/xdg_autostart.h"
 
 #include <atomic>
@@ -13,10 +14,7 @@
 namespace platform {
 namespace {
 
-constexpr const char* kFullScreenReason
-    = "monitors and top-level windows are not available yet on X11; no full-screen check";
 constexpr const char* kHotkeysReason = "global hotkeys need the X display; none is registered";
-std::atomic<bool> full_screen_said { false };
 std::atomic<bool> hotkeys_said { false };
 
 } // namespace
@@ -75,21 +73,6 @@ bool x11_layer::SetAutorun(
 bool x11_layer::RemoveAutorun(const std::string& name)
 {
     return xdg_autostart::Remove(name);
-}
-
-// The full-screen check is not written yet for this OS.
-// Saying so once beats a silent no-op; the answers are those of a desktop
-// with nothing to report, so callers carry on unchanged.
-std::vector<rect> x11_layer::Monitors()
-{
-    LogOnce(full_screen_said, kFullScreenReason);
-    return {};
-}
-
-std::vector<top_level_window> x11_layer::VisibleTopLevelWindows()
-{
-    LogOnce(full_screen_said, kFullScreenReason);
-    return {};
 }
 
 int x11_layer::RegisterHotkey(int modifiers, int virtual_key, std::function<void()> activated)

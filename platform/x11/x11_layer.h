@@ -12,6 +12,7 @@ struct _XDisplay;
 namespace platform {
 
 class x11_hotkey_grabs;
+class x11_window_list;
 
 class x11_layer : public layer {
 public:
@@ -40,7 +41,7 @@ public:
     bool SetAutorun(
         const std::string& name, const std::string& program, const std::string& argument) override;
     bool RemoveAutorun(const std::string& name) override;
-    // Not implemented yet: each logs once and answers "nothing" (x11_layer.cpp).
+    // The full-screen check's view of the desktop (x11_desktop.cpp).
     std::vector<rect> Monitors() override;
     std::vector<top_level_window> VisibleTopLevelWindows() override;
     // Root window key grabs (x11_hotkey_grabs.cpp); the callbacks run from
@@ -52,6 +53,8 @@ private:
     _XDisplay* display_ = nullptr;
     // Made on the first registration, when the event loop's thread is known.
     std::unique_ptr<x11_hotkey_grabs> hotkeys_;
+    // Made on the first full-screen check.
+    std::unique_ptr<x11_window_list> windows_;
 };
 
 // Logical DPI from the Xft.dpi resource string, rounded down to a whole scale

@@ -1,6 +1,6 @@
 // Global hotkeys as the user meets them: real key presses (xdotool) with the
 // tiny editor in front, under openbox, also after a keyboard layout change;
-// and the search box's keys.
+// silenced by a full-screen window; and the search box's keys.
 #include "tests/e2e/support/editor_process.h"
 #include "tests/e2e/support/program_copy.h"
 #include "tests/e2e/support/wait.h"
@@ -137,6 +137,50 @@ TEST_F(Hotkeys, AGrabbedCombinationStaysUnregisteredAndTheConfigNamesTheKeys)
         EditorShows(QStringLiteral("gammabeta"), 3000);
     }
     EXPECT_EQ(editor.Text(), QStringLiteral("gammabeta"));
+}
+
+TEST_F(Hotkeys, AFullScreenWindowSilencesThemWhileFullScreenDisableIsOn)
+{
+    ProgramCopy copy(x);
+    StartWithTexts(copy, "{}");
+    e2e::EditorProcess cover;
+    const QString cover_window = cover.Start(x, { QStringLiteral("--cover-screen") });
+    ASSERT_FALSE(cover_window.isEmpty());
+    ASSERT_TRUE(WaitUntil([&] { return Active(cover_window); }, 5000));
+    // The window manager may place it a moment after it shows.
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const QByteArray shape = x.Xdotool(
+                { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), cover_window });
+            return shape.contains("X=0\n") && shape.contains("Y=0\n")
+                && shape.contains("WIDTH=1920\n") && shape.contains("HEIGHT=1080\n");
+        },
+        5000));
+
+    Xdotool("key", "ctrl+alt+w");
+    EXPECT_TRUE(Said("hotkey ignored: a full-screen window is shown")) << output.toStdString();
+    EXPECT_FALSE(output.contains("hotkey pressed")) << output.toStdString();
+
+    // The setting off, after a restart: the press acts, the newest text is
+    // on the clipboard.
+    program->kill();
+    program->waitForFinished(5000);
+    ASSERT_TRUE(copy.WriteFile(QStringLiteral("config.json"), R"({"full_screen_disable": false})"));
+    output.clear();
+    program = &copy.Launch({}, QProcess::MergedChannels);
+    ASSERT_TRUE(Said("hotkey Ctrl+Alt+W true")) << output.toStdString();
+    x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), cover_window });
+    ASSERT_TRUE(WaitUntil([&] { return Active(cover_window); }, 5000));
+    Xdotool("key", "ctrl+alt+w");
+    EXPECT_TRUE(Said("hotkey pressed: view 0 slot -1")) << output.toStdString();
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return x.Run(QStringLiteral("xclip"),
+                       { QStringLiteral("-o"), QStringLiteral("-selection"),
+                           QStringLiteral("clipboard") })
+                == "gamma";
+        },
+        10000));
 }
 
 } // namespace

@@ -30,6 +30,8 @@ protected:
     {
         window.reset();
         fake.held_modifiers = 0;
+        fake.monitors.clear();
+        fake.windows.clear();
     }
     // The row the press left current and the text it put on the clipboard.
     std::pair<int, QString> Press(int modifiers, int key)
@@ -101,6 +103,30 @@ TEST_F(MainWindowHotkeys, EnableHotkeyGatesRegistrationAndPresses)
     window->hide();
     EXPECT_EQ(Press(ctrl | alt, 'Q').second, QString());
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowHotkeys, AFullScreenWindowShownSilencesPressesWhileTheSettingSaysSo)
+{
+    Open();
+    Add({ "one", "two" });
+    window->hide();
+    fake.monitors = { { 0, 0, 1920, 1080 }, { 1920, 0, 1280, 1024 } };
+    fake.windows = { { 5, { 1920, 0, 1280, 1024 }, "game" } };
+    EXPECT_EQ(Press(ctrl | alt, 'Q').second, QString());
+    EXPECT_FALSE(window->isVisible());
+
+    // Asked at each press: the window gone, the next press works.
+    fake.windows.clear();
+    EXPECT_FALSE(Press(ctrl | alt, 'Q').second.isEmpty());
+    EXPECT_TRUE(window->isVisible());
+
+    window->hide();
+    fake.windows = { { 5, { 1920, 0, 1280, 1024 }, "game" } };
+    settings_record edited = Settings();
+    edited.full_screen_disable = false;
+    bus::Post(msg_settings_applied, reinterpret_cast<std::int64_t>(&edited), 0);
+    EXPECT_FALSE(Press(ctrl | alt, 'Q').second.isEmpty());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowHotkeys, SearchBoxDownAndUpMoveTheRowAndEnterPastesIt)

@@ -21,12 +21,13 @@ public:
         process_.kill();
         process_.waitForFinished(5000);
     }
-    // Its window id once it shows; empty when it did not start.
-    QString Start(const XSession& x)
+    // Its window id once it shows; empty when it did not start. Options go
+    // after the output file (--cover-screen).
+    QString Start(const XSession& x, const QStringList& options = {})
     {
         process_.setProcessEnvironment(x.Environment());
-        process_.start(
-            QStringLiteral(QUILLBOX_TINY_EDITOR), { dir_.filePath(QStringLiteral("text")) });
+        process_.start(QStringLiteral(QUILLBOX_TINY_EDITOR),
+            QStringList { dir_.filePath(QStringLiteral("text")) } + options);
         if (!process_.waitForReadyRead(10000))
             return {};
         return QString::fromLatin1(process_.readLine().trimmed());
