@@ -156,8 +156,11 @@ void paste_engine::BeginHotkeyCycle()
     paste_timer.stop();
     PasteQueueTick(false);
     reverse_text = false;
-    if (!hotkey_cycling)
-        target_window_ = platform::Current().ForegroundWindow();
+    if (!hotkey_cycling) {
+        platform::layer& os = platform::Current();
+        target_window_ = os.ForegroundWindow();
+        target_focus = target_window_ ? os.FocusedChild(target_window_) : 0;
+    }
 }
 
 void paste_engine::ArmHotkeyRelease()

@@ -53,6 +53,8 @@ public:
     std::int64_t paste_count = 0;
     QTimer paste_timer;
     bool hotkey_cycling = false;
+    // The focused child of the target window at the first press of a cycle.
+    platform::WindowId target_focus = 0;
     // Made anew on each arming; replacing it ends the previous one.
     std::shared_ptr<QTimer> release_timer;
 

@@ -244,12 +244,14 @@ TEST_F(PasteEngine, CyclingHotkeyAbortsARunAndOnReleasePastesIntoTheFirstTargetO
     engine->PasteQueueTick(true);
 
     fake.foreground = 42;
+    fake.focused_children[42] = 43;
     engine->BeginHotkeyCycle();
     EXPECT_TRUE(engine->paste_queue.empty());
     EXPECT_EQ(engine->paste_count, 0);
     EXPECT_FALSE(engine->paste_timer.isActive());
     EXPECT_FALSE(engine->reverse_text);
     EXPECT_EQ(target, 42u);
+    EXPECT_EQ(engine->target_focus, 43u);
     engine->ArmHotkeyRelease();
     ASSERT_TRUE(engine->release_timer);
     EXPECT_TRUE(engine->release_timer->isActive());
@@ -259,6 +261,7 @@ TEST_F(PasteEngine, CyclingHotkeyAbortsARunAndOnReleasePastesIntoTheFirstTargetO
     engine->BeginHotkeyCycle();
     engine->ArmHotkeyRelease();
     EXPECT_EQ(target, 42u);
+    EXPECT_EQ(engine->target_focus, 43u);
 
     // The paste waits for Ctrl, Alt and Shift to be up, then goes to the target.
     Settings().auto_return = true;
