@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImage>
 #include <QProcess>
 #include <X11/keysym.h>
 #include <X11/Xlib.h>
@@ -99,6 +101,30 @@ TEST_F(Hotkeys, CyclingFixedSlotAndSearchBoxKeysPasteIntoTheEditor)
     Xdotool("key", "Down");
     Xdotool("key", "Return");
     EXPECT_TRUE(EditorShows(QStringLiteral("alphagammagamma"))) << editor.Text().toStdString();
+
+    // Two pictures: the third image slot is beyond the image view's end, so
+    // Ctrl+Shift+3 acts as a cycling press and takes the newest picture.
+    for (int width : { 20, 30 }) {
+        QImage image(width, 10, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QByteArray png;
+        QBuffer buffer(&png);
+        ASSERT_TRUE(image.save(&buffer, "PNG"));
+        const int before = copy.Index().size();
+        ASSERT_TRUE(x.Copy(png, QStringLiteral("image/png")));
+        ASSERT_TRUE(WaitUntil([&] { return copy.Index().size() > before; }, 10000));
+    }
+    x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), editor_window });
+    ASSERT_TRUE(WaitUntil([&] { return Active(editor_window); }, 5000));
+    Xdotool("key", "ctrl+shift+3");
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const QByteArray png = x.Run(QStringLiteral("xclip"),
+                { QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o"),
+                    QStringLiteral("-t"), QStringLiteral("image/png") });
+            return QImage::fromData(png).width() == 30;
+        },
+        10000));
 }
 
 TEST_F(Hotkeys, AGrabbedCombinationStaysUnregisteredAndTheConfigNamesTheKeys)
