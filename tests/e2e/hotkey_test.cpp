@@ -42,9 +42,12 @@ protected:
         x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), editor_window });
         ASSERT_TRUE(WaitUntil([&] { return Active(editor_window); }, 5000));
     }
+    // Active for the window manager and holding the X input focus: while
+    // openbox moves the focus, key presses go nowhere, grabbed or not.
     bool Active(const QString& window) const
     {
-        return x.Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1();
+        return x.Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1()
+            && x.Xdotool({ QStringLiteral("getwindowfocus") }).trimmed() == window.toLatin1();
     }
     void Xdotool(const char* command, const char* keys)
     {

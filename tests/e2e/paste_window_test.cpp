@@ -45,9 +45,12 @@ protected:
         editor_window = editor.Start(x);
         ASSERT_FALSE(editor_window.isEmpty());
     }
+    // Active for the window manager and holding the X input focus: while
+    // openbox moves the focus, key presses go nowhere, grabbed or not.
     bool Active(const QString& window) const
     {
-        return x.Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1();
+        return x.Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1()
+            && x.Xdotool({ QStringLiteral("getwindowfocus") }).trimmed() == window.toLatin1();
     }
     // The editor in use, then the main window brought up over it, as a
     // second start of the program does.
