@@ -1,5 +1,6 @@
 // Resident memory of one quillbox-syncd holding 10,000 logged-in connections (anonymous and
 // real accounts) that have sent heartbeats; afterwards every connection must still answer.
+#include "bench/sync/bench_clients.h"
 #include "sync/anonymous_account.h"
 #include "sync/frame_builder.h"
 #include "sync/frame_parser.h"
@@ -23,21 +24,6 @@ namespace {
 constexpr int connections = 10000;
 constexpr int real_accounts = 20;
 
-int connect_loopback(std::uint16_t port)
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    if (fd < 0 || connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        if (fd >= 0)
-            close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 bool send_all(int fd, const frame_buffer& m)
 {
     return send(fd, m.data(), m.length(), MSG_NOSIGNAL) == static_cast<ssize_t>(m.length());
@@ -60,16 +46,6 @@ std::string read_reply(int fd, frame_parser& parser)
     if (out.empty())
         return {};
     return wire::reply_text(out[0].payload_view()).value_or("");
-}
-
-long rss_kb(int pid)
-{
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
 }
 
 std::string account_name(int i)
@@ -101,7 +77,7 @@ int main()
     const std::uint16_t port = server.port();
 
     {
-        const int fd = connect_loopback(port);
+        const int fd = bench::connect_loopback(port);
         frame_parser parser;
         for (int i = 0; i < real_accounts; ++i) {
             frame_buffer m;
@@ -137,7 +113,7 @@ int main()
     };
 
     for (int i = 0; i < connections; ++i) {
-        const int fd = connect_loopback(port);
+        const int fd = bench::connect_loopback(port);
         if (fd < 0) {
             std::fprintf(stderr, "connection %d failed\n", i);
             return 1;
@@ -152,7 +128,7 @@ int main()
     std::this_thread::sleep_for(std::chrono::seconds(2));
 
     // The server's pid is the child of this process listening on port; read it from /proc.
-    const long rss = rss_kb(server.pid());
+    const long rss = bench::rss_kb(server.pid());
     const int answered = login_all();
     for (int fd : fds)
         close(fd);
