@@ -118,7 +118,10 @@ void content_history::LoadContent()
     MakeFolder();
     QFile file(IndexPath());
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "could't open projects json!";
+        // One that is there but unreadable still holds the history: never
+        // replace it with a new, shorter one.
+        index_locked_ = file.exists();
+        qDebug() << "could't open projects json!" << IndexPath() << file.errorString();
         return;
     }
     const QByteArray bytes = file.readAll();
