@@ -56,10 +56,14 @@ protected:
             [this] { ++preview_hidden; }, [] { return platform::WindowId(77); } };
         fake.foreground = 0;
         fake.ClearCalls();
-        engine = std::make_unique<paste_engine>(target, own_write, hooks, [this](int ms) {
-            Flush();
-            log.push_back("Sleep " + std::to_string(ms));
-        });
+        // Each wait is logged and over at once: the log is the exact sequence
+        // of keys and waits the timers would play.
+        engine = std::make_unique<paste_engine>(
+            target, own_write, hooks, [this](int ms, const std::function<void()>& resume) {
+                Flush();
+                log.push_back("Sleep " + std::to_string(ms));
+                resume();
+            });
     }
 
     // The keys sent and the waits between them, in one list, since the last take.
