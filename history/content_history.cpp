@@ -248,6 +248,8 @@ content_item content_history::MakeItem(const content_record& record) const
 
 void content_history::LoadContent()
 {
+    // What was handed over lands first: the index read back must be the latest.
+    FinishWrites();
     records.clear();
     items.clear();
     MakeFolder();
