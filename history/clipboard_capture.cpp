@@ -47,16 +47,22 @@ clipboard_capture::outcome clipboard_capture::Capture(
 clipboard_capture::outcome clipboard_capture::CaptureImage(
     const clipboard_snapshot& clipboard, platform::WindowId target)
 {
-    QImage image = clipboard.image ? clipboard.image() : QImage();
-    if (image.isNull())
-        return outcome::nothing;
-    const QString base = base_name::Unique(history_.ContentFolder(), QStringLiteral(".png"));
     content_history::new_entry entry;
+    // Another program's PNG is taken as it came: decoding a screenshot is
+    // the writer's work, not the GUI thread's.
+    const QString png = QStringLiteral("image/png");
+    if (clipboard.data && clipboard.formats.contains(png))
+        entry.encoded = clipboard.data(png);
+    if (entry.encoded.isEmpty()) {
+        entry.image = clipboard.image ? clipboard.image() : QImage();
+        if (entry.image.isNull())
+            return outcome::nothing;
+    }
+    const QString base = base_name::Unique(history_.ContentFolder(), QStringLiteral(".png"));
     entry.type = content_image;
     entry.path = base + QStringLiteral(".png");
     entry.icon = SaveSourceIcon(target, base + QStringLiteral("icon.png"));
     entry.exe_title = SourceTitle(target);
-    entry.image = std::move(image);
     last_image_ = entry.path;
     // Encoded, hashed and written on the history's writer.
     history_.AddEntry(std::move(entry));

@@ -114,7 +114,15 @@ content_history::written content_history::WriteEntry(const new_entry& entry)
 {
     written result;
     QByteArray bytes = entry.bytes;
-    if (entry.type == content_image) {
+    if (entry.type == content_image && entry.image.isNull()) {
+        // Kept as it came: it is a PNG already.
+        result.image = QImage::fromData(entry.encoded, "PNG");
+        if (result.image.isNull()) {
+            result.not_an_image = true;
+            return result;
+        }
+        bytes = entry.encoded;
+    } else if (entry.type == content_image) {
         QBuffer buffer(&bytes);
         if (!buffer.open(QIODevice::WriteOnly) || !entry.image.save(&buffer, "PNG")) {
             result.error = QStringLiteral("the image could not be encoded");
@@ -154,6 +162,12 @@ void content_history::AddEntry(new_entry entry)
 
 void content_history::EntryWritten(new_entry entry, const written& result)
 {
+    if (result.not_an_image) {
+        qDebug() << "the clipboard's PNG does not decode; nothing recorded";
+        if (!entry.icon.isEmpty())
+            QFile::remove(entry.icon);
+        return;
+    }
     if (!result.ok) {
         SaveFailed(entry.path, result.error);
         if (unwritten_.size() >= kUnwrittenKept) {
@@ -182,8 +196,9 @@ void content_history::EntryWritten(new_entry entry, const written& result)
     if (entry.type == content_image) {
         item.text = record.content;
         item.pixmap = std::make_shared<entry_image>(entry.path);
-        FullImageCache().Put(entry.path, entry.image);
-        row_images_->Store(item.pixmap, entry.image);
+        const QImage& image = entry.image.isNull() ? result.image : entry.image;
+        FullImageCache().Put(entry.path, image);
+        row_images_->Store(item.pixmap, image);
     } else {
         item.text = std::move(entry.text);
     }

@@ -70,6 +70,8 @@ public:
         QString icon; // the source icon, already on disk; empty when none
         std::string exe_title;
         QImage image; // image entries
+        // Image entries from another program: its PNG, decoded on the writer.
+        QByteArray encoded;
         QByteArray bytes; // text and file entries: the file's bytes
         std::string text; // text and file entries: what the row shows
     };
@@ -131,6 +133,8 @@ private:
     void OnWriter(std::function<void()> work, std::function<void()> done);
     struct written {
         bool ok = false;
+        bool not_an_image = false; // nothing to keep or to try again
+        QImage image; // decoded from new_entry::encoded
         QString digest;
         QString error;
     };

@@ -4,6 +4,7 @@
 #include "platform/fake/fake_layer.h"
 #include "tests/unit/history/history_fixture.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QUrl>
@@ -339,4 +340,34 @@ TEST_F(Capture, OnTheWriterThreadCopiesLandInOrderWithTheirFilesOnDisk)
     content_history reloaded(dir.path());
     reloaded.LoadContent();
     EXPECT_EQ(reloaded.records.size(), 6u);
+}
+
+TEST_F(Capture, AnotherProgramsPngIsKeptAsItCameAndGarbageRecordsNothing)
+{
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::yellow);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    const auto offered = [](const QByteArray& bytes) {
+        clipboard_snapshot s = Text(QString());
+        s.formats = QStringList { "image/png" };
+        s.data = [bytes](const QString& format) {
+            return format == "image/png" ? bytes : QByteArray();
+        };
+        s.has_image = true;
+        s.image = [] { return QImage(); }; // never needed
+        return s;
+    };
+    EXPECT_EQ(Copy(offered(png)), outcome::image);
+    ASSERT_EQ(history->records.size(), 1u);
+    EXPECT_EQ(ReadFile(QString::fromStdString(First().content)), png);
+    EXPECT_EQ(First().md5, GetFileMd5(QString::fromStdString(First().content)).toStdString());
+
+    Copy(offered("not a picture"));
+    EXPECT_EQ(history->records.size(), 1u);
+    EXPECT_TRUE(notices.isEmpty()) << "not a disk failure";
+    EXPECT_EQ(history->unwritten_count(), 0u);
+    EXPECT_EQ(ContentFiles().filter(".png").size(), 2) << "the entry and its icon only";
 }
