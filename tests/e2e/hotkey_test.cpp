@@ -69,6 +69,16 @@ protected:
             timeout_ms);
     }
 
+    bool PressUntilSaid(const char* keys, const QByteArray& line)
+    {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            Xdotool("key", keys);
+            if (Said(line, 4000))
+                return true;
+        }
+        return false;
+    }
+
     e2e::XSession x;
     e2e::EditorProcess editor;
     QProcess* program = nullptr;
@@ -186,8 +196,10 @@ TEST_F(Hotkeys, AFullScreenWindowSilencesThemWhileFullScreenDisableIsOn)
         },
         5000));
 
-    Xdotool("key", "ctrl+alt+w");
-    EXPECT_TRUE(Said("hotkey ignored: a full-screen window is shown")) << output.toStdString();
+    // A press right after a new window took the focus is now and then lost
+    // on a loaded machine before it reaches any grab; it is tried again.
+    EXPECT_TRUE(PressUntilSaid("ctrl+alt+w", "hotkey ignored: a full-screen window is shown"))
+        << output.toStdString();
     EXPECT_FALSE(output.contains("hotkey pressed")) << output.toStdString();
 
     // The setting off, after a restart: the press acts, the newest text is
@@ -200,8 +212,8 @@ TEST_F(Hotkeys, AFullScreenWindowSilencesThemWhileFullScreenDisableIsOn)
     ASSERT_TRUE(Said("hotkey Ctrl+Alt+W true")) << output.toStdString();
     x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), cover_window });
     ASSERT_TRUE(WaitUntil([&] { return Active(cover_window); }, 5000));
-    Xdotool("key", "ctrl+alt+w");
-    EXPECT_TRUE(Said("hotkey pressed: view 0 slot -1")) << output.toStdString();
+    EXPECT_TRUE(PressUntilSaid("ctrl+alt+w", "hotkey pressed: view 0 slot -1"))
+        << output.toStdString();
     EXPECT_TRUE(WaitUntil(
         [&] {
             return x.Run(QStringLiteral("xclip"),
