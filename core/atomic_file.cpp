@@ -15,7 +15,7 @@ std::function<void()>& BeforeCommitHook()
 
 } // namespace
 
-bool Write(const QString& path, const QByteArray& bytes, QString* error)
+bool Write(const QString& path, const QByteArray& bytes)
 {
     // The settings are saved on many occasions, mostly unchanged: skipping an
     // identical write saves a flush to disk each time.
@@ -26,28 +26,22 @@ bool Write(const QString& path, const QByteArray& bytes, QString* error)
             return true;
     }
     QSaveFile file(path);
-    const auto failed = [&](const char* step) {
-        qDebug() << step << path << file.errorString();
-        if (error)
-            *error = file.errorString();
+    if (!file.open(QIODevice::WriteOnly)) {
+        qDebug() << "cannot write" << path << file.errorString();
         return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failed("cannot write");
+    }
     if (file.write(bytes) != bytes.size()) {
-        failed("cannot write");
+        qDebug() << "cannot write" << path << file.errorString();
         file.cancelWriting();
         return false;
     }
-    if (!file.flush()) {
-        failed("cannot write");
-        file.cancelWriting();
-        return false;
-    }
+    file.flush();
     if (BeforeCommitHook())
         BeforeCommitHook()();
-    if (!file.commit())
-        return failed("cannot replace");
+    if (!file.commit()) {
+        qDebug() << "cannot replace" << path << file.errorString();
+        return false;
+    }
     return true;
 }
 

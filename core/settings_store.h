@@ -21,8 +21,7 @@ enum class LoadResult { loaded, created, unparsable };
 QString ConfigPath();
 
 // A missing file is created from the record (Save(true)); an unparsable one
-// is renamed to <path>.damaged-<time>, the record stays as it was and is
-// written in its place.
+// leaves the record as it was.
 LoadResult Load(settings_record& record, const QString& path, const window_state& window);
 
 // Writes the whole record, replacing the file atomically. "flag" is true for
