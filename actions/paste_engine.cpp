@@ -7,18 +7,18 @@
 #include <algorithm>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <utility>
+#include <QThread>
 
 paste_engine::paste_engine(platform::WindowId& target_window, own_clipboard_write& own_write,
-    hooks hooks, key_player::waiter wait, QObject* parent)
+    hooks hooks, sleeper sleep, QObject* parent)
     : QObject(parent)
     , target_window_(target_window)
     , own_write_(own_write)
     , hooks_(std::move(hooks))
-    , player_(wait ? std::move(wait) : [this](int ms, std::function<void()> resume) {
-        QTimer::singleShot(ms, this, std::move(resume));
-    })
+    , sleep_(std::move(sleep))
 {
+    if (!sleep_)
+        sleep_ = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     paste_timer.setInterval(paste_interval_ms);
     connect(&paste_timer, &QTimer::timeout, this, [this] { PasteQueueTick(true); });
 }
@@ -42,34 +42,17 @@ void paste_engine::AutoPasteContent(bool must, bool switch_flag)
     SendKeys(AutoPasteKeys(switch_flag, settings.auto_return));
 }
 
-void paste_engine::CopyRowLater(std::int64_t row)
-{
-    player_.Then([this, row, flip = reverse_text] {
-        const bool now = std::exchange(reverse_text, flip);
-        CopyRowContent(row);
-        reverse_text = now;
-    });
-}
-
 void paste_engine::SendKeys(const key_sequence& keys)
 {
-    for (const key_step& step : keys) {
-        player_.Then(
-            [step] {
-                if (step.virtual_key != 0)
-                    platform::Current().SendKey(step.virtual_key, step.down);
-            },
-            step.wait_ms);
-    }
-    player_.Then([this, keys] {
-        // Keys that went to another window never come back.
-        if (!hooks_.own_window || platform::Current().ForegroundWindow() != hooks_.own_window())
-            return;
-        const auto until = std::chrono::steady_clock::now() + own_key_echo_time;
-        for (const key_step& step : keys)
-            if (step.virtual_key)
-                sent_keys_.push_back({ step.virtual_key, step.down, until });
-    });
+    platform::layer& platform = platform::Current();
+    PlayKeys(keys, platform, sleep_);
+    // Keys that went to another window never come back.
+    if (!hooks_.own_window || platform.ForegroundWindow() != hooks_.own_window())
+        return;
+    const auto until = std::chrono::steady_clock::now() + own_key_echo_time;
+    for (const key_step& step : keys)
+        if (step.virtual_key)
+            sent_keys_.push_back({ step.virtual_key, step.down, until });
 }
 
 bool paste_engine::TakeOwnKeyEcho(int virtual_key, bool down)
@@ -108,7 +91,7 @@ void paste_engine::PasteNowSelectContent()
     EndFinishedRun();
     const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
     if (rows.size() == 1) {
-        CopyRowLater(hooks_.current_row ? hooks_.current_row() : -1);
+        CopyRowContent(hooks_.current_row ? hooks_.current_row() : -1);
         AutoPasteContent(true, true);
         reverse_text = false;
         return;
@@ -124,7 +107,7 @@ void paste_engine::PasteNowReverseSelectContent()
     EndFinishedRun();
     const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
     if (rows.size() == 1) {
-        CopyRowLater(hooks_.current_row ? hooks_.current_row() : -1);
+        CopyRowContent(hooks_.current_row ? hooks_.current_row() : -1);
         AutoPasteContent(true, true);
         return;
     }
@@ -144,7 +127,7 @@ void paste_engine::FlipPasteSelectContent()
 void paste_engine::PasteQueueTick(bool proceed)
 {
     if (!paste_queue.empty() && proceed) {
-        CopyRowLater(paste_queue.back());
+        CopyRowContent(paste_queue.back());
         // Only the first row switches windows; later rows go where the focus is then.
         AutoPasteContent(true, paste_count == 0);
         ++paste_count;
@@ -164,7 +147,7 @@ void paste_engine::ItemDoubleClicked(std::int64_t row)
         return;
     if (hooks_.hide_preview)
         hooks_.hide_preview();
-    CopyRowLater(row);
+    CopyRowContent(row);
     AutoPasteContent(false, true);
 }
 
@@ -197,11 +180,12 @@ void paste_engine::PasteOnHotkeyRelease()
         return;
     if (hotkey_cycling) {
         const settings_record& settings = Settings();
-        player_.Then([target = target_window_] { platform::Current().BringToFront(target); }, 100);
+        platform.BringToFront(target_window_);
+        sleep_(100);
         SendKeys(ReleasePasteKeys(settings.auto_paste, settings.auto_return));
         hotkey_cycling = false;
         if (settings.auto_hide_window && hooks_.hide_window)
-            player_.Then(hooks_.hide_window);
+            hooks_.hide_window();
     }
     if (release_timer)
         release_timer->stop();

@@ -394,7 +394,7 @@ std::int64_t main_window::OnMainMessage(std::int64_t id, std::int64_t a, std::in
         ApplyEditedSettings(reinterpret_cast<const settings_record*>(a));
         break;
     case msg_show_window:
-        paste_.AfterKeys([this] { ShowMainWindow(); });
+        ShowMainWindow();
         break;
     case msg_cloud_list_synced:
         if (QFile::exists(history_.IndexPath())) {

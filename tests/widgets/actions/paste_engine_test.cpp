@@ -56,14 +56,10 @@ protected:
             [this] { ++preview_hidden; }, [] { return platform::WindowId(77); } };
         fake.foreground = 0;
         fake.ClearCalls();
-        // Each wait is logged and over at once: the log is the exact sequence
-        // of keys and waits the timers would play.
-        engine = std::make_unique<paste_engine>(
-            target, own_write, hooks, [this](int ms, const std::function<void()>& resume) {
-                Flush();
-                log.push_back("Sleep " + std::to_string(ms));
-                resume();
-            });
+        engine = std::make_unique<paste_engine>(target, own_write, hooks, [this](int ms) {
+            Flush();
+            log.push_back("Sleep " + std::to_string(ms));
+        });
     }
 
     // The keys sent and the waits between them, in one list, since the last take.
@@ -146,41 +142,6 @@ TEST_F(PasteEngine, ADoubleClickPastesWithAutoPasteAndOneSelectedRowAlways)
     EXPECT_EQ(Take(), Join({ kAltTab, kShiftTap, kCtrlV }));
     EXPECT_FALSE(engine->reverse_text);
     EXPECT_FALSE(engine->paste_timer.isActive());
-}
-
-// The waits run on timers: a paste returns at once, and a second paste
-// started meanwhile puts its row on the clipboard only after the first's
-// Ctrl+V is out, each with its own flip.
-TEST_F(PasteEngine, APasteDuringTheKeysOfAnotherWaitsForThemAndKeepsItsOwnFlip)
-{
-    std::vector<std::function<void()>> waiting;
-    engine = std::make_unique<paste_engine>(target, own_write,
-        paste_engine::hooks { [this] { return &view; }, [this] { return selected; },
-            [this] { return current; }, {}, {}, {}, [] { return platform::WindowId(77); } },
-        [&](int, std::function<void()> resume) { waiting.push_back(std::move(resume)); });
-    const auto run_waits = [&] {
-        while (!waiting.empty())
-            std::exchange(waiting, {}).front()();
-    };
-    engine->ItemDoubleClicked(1);
-    EXPECT_EQ(Clipboard(), QStringLiteral("row1"));
-    EXPECT_EQ(waiting.size(), 1u) << "returned at the first wait";
-    selected = { 2 };
-    current = 2;
-    engine->reverse_text = true;
-    engine->PasteNowSelectContent();
-    EXPECT_FALSE(engine->reverse_text);
-    EXPECT_EQ(Clipboard(), QStringLiteral("row1")) << "the first paste's Ctrl+V is still to come";
-    fake.ClearCalls();
-    while (Clipboard() == QStringLiteral("row1") && !waiting.empty())
-        std::exchange(waiting, {}).front()();
-    const std::vector<std::string> before_copy = fake.Calls();
-    EXPECT_NE(
-        std::find(before_copy.begin(), before_copy.end(), "SendKey 86 up"), before_copy.end());
-    EXPECT_EQ(Clipboard(), QStringLiteral("2wor"));
-    run_waits();
-    const std::vector<std::string> calls = fake.Calls();
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "SendKey 86 down"), 2);
 }
 
 TEST_F(PasteEngine, SeveralRowsGoTopDownOneATickWithOneAltTab)
