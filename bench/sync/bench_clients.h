@@ -43,14 +43,18 @@ inline std::string login_bytes(const std::string& account, const std::string& pa
     return std::string(m.data(), m.length());
 }
 
-inline long rss_kb(int pid)
+// Reads until the next whole frame has arrived; false when the connection ended first.
+inline bool read_frame(int fd, frame_parser& parser)
 {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
+    std::vector<frame_record> out;
+    char buffer[2048];
+    while (out.empty()) {
+        const ssize_t n = recv(fd, buffer, sizeof buffer, 0);
+        if (n <= 0)
+            return false;
+        parser.parse_data(buffer, static_cast<std::size_t>(n), out);
+    }
+    return true;
 }
 
 // Clients that each send a login, wait for its answer, pause, and log in again; every answer's

@@ -76,18 +76,12 @@ int main()
             frame_buffer m;
             wire::build_register(m, account_name(i), "pw");
             send(fd, m.data(), m.length(), MSG_NOSIGNAL);
-            std::vector<frame_record> out;
-            char buffer[2048];
-            while (out.empty()) {
-                const ssize_t n = recv(fd, buffer, sizeof buffer, 0);
-                if (n <= 0)
-                    return 1;
-                parser.parse_data(buffer, static_cast<std::size_t>(n), out);
-            }
+            if (!bench::read_frame(fd, parser))
+                return 1;
         }
         close(fd);
     }
-    const long rss_start = bench::rss_kb(server.pid());
+    const long rss_start = server.rss_kb();
 
     std::vector<std::string> logins;
     for (int i = 0; i < behaved; ++i)
@@ -100,14 +94,14 @@ int main()
     std::thread attacker([&] { flood(server.port(), end, reconnects); });
     std::thread sampler([&] {
         while (bench::clock::now() < end + std::chrono::seconds(1)) {
-            rss_max = std::max(rss_max.load(), bench::rss_kb(server.pid()));
+            rss_max = std::max(rss_max.load(), server.rss_kb());
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
     });
     calm.run(end);
     attacker.join();
     sampler.join();
-    const long rss_end = bench::rss_kb(server.pid());
+    const long rss_end = server.rss_kb();
 
     std::printf("BENCH server_hostile_rss %.1f MB\n", static_cast<double>(rss_max) / 1024.0);
     std::printf("BENCH server_hostile_rss_after %.1f MB\n", static_cast<double>(rss_end) / 1024.0);

@@ -128,7 +128,7 @@ int main()
     std::this_thread::sleep_for(std::chrono::seconds(2));
 
     // The server's pid is the child of this process listening on port; read it from /proc.
-    const long rss = bench::rss_kb(server.pid());
+    const long rss = server.rss_kb();
     const int answered = login_all();
     for (int fd : fds)
         close(fd);

@@ -89,14 +89,8 @@ int main()
         for (int i = 0; i < accounts; ++i) {
             const std::string bytes = register_bytes("user" + std::to_string(i));
             send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-            std::vector<frame_record> out;
-            char buffer[2048];
-            while (out.empty()) {
-                const ssize_t n = recv(fd, buffer, sizeof buffer, 0);
-                if (n <= 0)
-                    return 1;
-                parser.parse_data(buffer, static_cast<std::size_t>(n), out);
-            }
+            if (!bench::read_frame(fd, parser))
+                return 1;
             logins.push_back(bench::login_bytes("user" + std::to_string(i), "pw"));
         }
         close(fd);

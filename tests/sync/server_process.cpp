@@ -111,3 +111,13 @@ bool server_process::wait_for_log(
     }
     return true;
 }
+
+long server_process::rss_kb() const
+{
+    std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}

@@ -30,6 +30,8 @@ public:
 
     std::uint16_t port() const { return port_; }
     int pid() const { return pid_; }
+    // The server's resident memory in KiB, -1 when it cannot be read.
+    long rss_kb() const;
     std::string data_folder() const { return folder_.path() + "/data"; }
     // How often text occurs in everything the server printed.
     std::size_t count_in_log(const std::string& text) const;
