@@ -30,8 +30,24 @@ bool capture_reaction::AcceptChange()
 
 void capture_reaction::ClipboardChanged()
 {
-    if (AcceptChange())
-        QTimer::singleShot(50, this, &capture_reaction::CaptureNow);
+    if (!AcceptChange())
+        return;
+    ++pending_;
+    QTimer::singleShot(50, this, [this] {
+        if (pending_ == 0)
+            return; // taken by CapturePending
+        --pending_;
+        CaptureNow();
+    });
+}
+
+void capture_reaction::CapturePending()
+{
+    if (pending_ == 0)
+        return;
+    // One capture reads the clipboard as it is now, for all of them.
+    pending_ = 0;
+    CaptureNow();
 }
 
 void capture_reaction::CaptureNow()
@@ -62,6 +78,7 @@ void capture_reaction::RunCopyShortcuts(clipboard_capture::outcome outcome, cons
         QDesktopServices::openUrl(WebSearchUrl(text, settings.search_path));
     if (wanted.open_files)
         QDesktopServices::openUrl(QUrl(text, QUrl::TolerantMode));
+    // The picture is shown from its file, which the history writes first.
     if (wanted.pin_image)
-        emit pinImage(capture_.last_image());
+        capture_.AfterLanding([this, path = capture_.last_image()] { emit pinImage(path); });
 }

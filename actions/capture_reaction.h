@@ -31,6 +31,8 @@ public slots:
     void ClipboardChanged();
     // The capture proper (also after a paused recording, which loses the change).
     void CaptureNow();
+    // A change still in its 50 ms wait is captured now (quitting).
+    void CapturePending();
 
 signals:
     // An entry may have been added or the day's count changed.
@@ -46,4 +48,6 @@ private:
     platform::WindowId& target_window_;
     std::function<bool()> paste_running_;
     own_clipboard_write own_write_;
+    // Changes whose delayed capture has not run yet.
+    int pending_ = 0;
 };

@@ -30,6 +30,7 @@ key_sequence ReleasePasteKeys(bool auto_paste, bool auto_return);
 // The virtual-key code of a Qt key among those a paste sends; 0 for others.
 int VirtualKeyOf(int qt_key);
 
-// Sends the keys through the platform, sleeping between them.
+// Sends the keys through the platform, sleeping between them: for a thread
+// that may wait (a test driver); the program plays them on timers.
 void PlayKeys(
     const key_sequence& keys, platform::layer& platform, const std::function<void(int ms)>& sleep);

@@ -7,18 +7,18 @@
 #include <algorithm>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QThread>
+#include <utility>
 
 paste_engine::paste_engine(platform::WindowId& target_window, own_clipboard_write& own_write,
-    hooks hooks, sleeper sleep, QObject* parent)
+    hooks hooks, key_player::waiter wait, QObject* parent)
     : QObject(parent)
     , target_window_(target_window)
     , own_write_(own_write)
     , hooks_(std::move(hooks))
-    , sleep_(std::move(sleep))
+    , player_(wait ? std::move(wait) : [this](int ms, std::function<void()> resume) {
+        QTimer::singleShot(ms, this, std::move(resume));
+    })
 {
-    if (!sleep_)
-        sleep_ = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
     paste_timer.setInterval(paste_interval_ms);
     connect(&paste_timer, &QTimer::timeout, this, [this] { PasteQueueTick(true); });
 }
@@ -42,17 +42,34 @@ void paste_engine::AutoPasteContent(bool must, bool switch_flag)
     SendKeys(AutoPasteKeys(switch_flag, settings.auto_return));
 }
 
+void paste_engine::CopyRowLater(std::int64_t row)
+{
+    player_.Then([this, row, flip = reverse_text] {
+        const bool now = std::exchange(reverse_text, flip);
+        CopyRowContent(row);
+        reverse_text = now;
+    });
+}
+
 void paste_engine::SendKeys(const key_sequence& keys)
 {
-    platform::layer& platform = platform::Current();
-    PlayKeys(keys, platform, sleep_);
-    // Keys that went to another window never come back.
-    if (!hooks_.own_window || platform.ForegroundWindow() != hooks_.own_window())
-        return;
-    const auto until = std::chrono::steady_clock::now() + own_key_echo_time;
     for (const key_step& step : keys)
-        if (step.virtual_key)
-            sent_keys_.push_back({ step.virtual_key, step.down, until });
+        player_.Then([this, step] { SendKeyNow(step); }, step.wait_ms);
+}
+
+void paste_engine::SendKeyNow(const key_step& step)
+{
+    if (step.virtual_key == 0)
+        return;
+    platform::layer& platform = platform::Current();
+    // Noted before the key goes out: while the waits run the window takes
+    // events, and an echo that came back before it was noted would be taken
+    // for the user's key (V pastes again). Keys that go to another window
+    // never come back.
+    if (hooks_.own_window && platform.ForegroundWindow() == hooks_.own_window())
+        sent_keys_.push_back(
+            { step.virtual_key, step.down, std::chrono::steady_clock::now() + own_key_echo_time });
+    platform.SendKey(step.virtual_key, step.down);
 }
 
 bool paste_engine::TakeOwnKeyEcho(int virtual_key, bool down)
@@ -91,7 +108,7 @@ void paste_engine::PasteNowSelectContent()
     EndFinishedRun();
     const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
     if (rows.size() == 1) {
-        CopyRowContent(hooks_.current_row ? hooks_.current_row() : -1);
+        CopyRowLater(hooks_.current_row ? hooks_.current_row() : -1);
         AutoPasteContent(true, true);
         reverse_text = false;
         return;
@@ -107,7 +124,7 @@ void paste_engine::PasteNowReverseSelectContent()
     EndFinishedRun();
     const std::vector<std::int64_t> rows = SelectedRowsLargestFirst();
     if (rows.size() == 1) {
-        CopyRowContent(hooks_.current_row ? hooks_.current_row() : -1);
+        CopyRowLater(hooks_.current_row ? hooks_.current_row() : -1);
         AutoPasteContent(true, true);
         return;
     }
@@ -127,7 +144,7 @@ void paste_engine::FlipPasteSelectContent()
 void paste_engine::PasteQueueTick(bool proceed)
 {
     if (!paste_queue.empty() && proceed) {
-        CopyRowContent(paste_queue.back());
+        CopyRowLater(paste_queue.back());
         // Only the first row switches windows; later rows go where the focus is then.
         AutoPasteContent(true, paste_count == 0);
         ++paste_count;
@@ -147,7 +164,7 @@ void paste_engine::ItemDoubleClicked(std::int64_t row)
         return;
     if (hooks_.hide_preview)
         hooks_.hide_preview();
-    CopyRowContent(row);
+    CopyRowLater(row);
     AutoPasteContent(false, true);
 }
 
@@ -180,12 +197,11 @@ void paste_engine::PasteOnHotkeyRelease()
         return;
     if (hotkey_cycling) {
         const settings_record& settings = Settings();
-        platform.BringToFront(target_window_);
-        sleep_(100);
+        player_.Then([target = target_window_] { platform::Current().BringToFront(target); }, 100);
         SendKeys(ReleasePasteKeys(settings.auto_paste, settings.auto_return));
         hotkey_cycling = false;
         if (settings.auto_hide_window && hooks_.hide_window)
-            hooks_.hide_window();
+            player_.Then(hooks_.hide_window);
     }
     if (release_timer)
         release_timer->stop();

@@ -2,10 +2,11 @@
 // the user worked in: one row at once, several rows one per 800 ms tick, or
 // on the release of a cycling hotkey's modifiers. The main window owns it
 // and answers its questions through hooks; everything runs on the GUI
-// thread, which the key waits block briefly.
+// thread, the waits between keys on timers.
 #pragma once
 
 #include "actions/action_report.h"
+#include "actions/key_player.h"
 #include "actions/key_sequence.h"
 #include "history/content_item.h"
 #include "history/own_clipboard_write.h"
@@ -38,13 +39,11 @@ public:
         // The main window's native id.
         std::function<platform::WindowId()> own_window;
     };
-    using sleeper = std::function<void(int ms)>;
-
     // target_window is the main window's: capture overwrites it too. Every
-    // clipboard write is marked in own_write first. sleep defaults to a
-    // blocking sleep of the calling thread.
+    // clipboard write is marked in own_write first. wait defaults to a
+    // single-shot timer of the engine.
     paste_engine(platform::WindowId& target_window, own_clipboard_write& own_write, hooks hooks,
-        sleeper sleep = {}, QObject* parent = nullptr);
+        key_player::waiter wait = {}, QObject* parent = nullptr);
 
     // The next text copy flips the text.
     bool reverse_text = false;
@@ -73,6 +72,10 @@ public:
     // The hotkey chose and copied its entry: paste when the modifiers are released.
     void ArmHotkeyRelease();
 
+    // Runs then once the keys of a paste are out (at once when none are):
+    // keys typed meanwhile would carry the Ctrl the paste holds down.
+    void AfterKeys(std::function<void()> then) { player_.Then(std::move(then)); }
+
     // When the switch back did not leave our own window, the keys we sent
     // arrive there and must not be taken for the user's (Enter and V would
     // paste again, and again). True, once, for a key event that matches one
@@ -96,16 +99,20 @@ private:
     // the run is over, and a new paste starts afresh (with the switch back
     // and without a flip left over).
     void EndFinishedRun();
+    // Queued behind keys still playing, so that a paste never sends Ctrl+V
+    // for the entry of the paste after it.
+    void CopyRowLater(std::int64_t row);
     void SendKeys(const key_sequence& keys);
+    void SendKeyNow(const key_step& step);
 
     platform::WindowId& target_window_;
     own_clipboard_write& own_write_;
     hooks hooks_;
-    sleeper sleep_;
     struct sent_key {
         int virtual_key;
         bool down;
         std::chrono::steady_clock::time_point until;
     };
     std::vector<sent_key> sent_keys_;
+    key_player player_;
 };

@@ -6,6 +6,10 @@
 
 int main(int argc, char* argv[])
 {
+    // No widget draws with OpenGL, yet the xcb platform would load the whole
+    // software GL stack for GLX (tens of MB resident). A user's choice stands.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
     // Hiding the window to the tray must not end the program.

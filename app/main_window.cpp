@@ -63,6 +63,7 @@ main_window::main_window(QWidget* parent)
     , capture_reaction_(capture_, target_window_, [this] { return paste_.Running(); })
     , paste_(target_window_, capture_reaction_.own_write(), PasteHooks())
 {
+    history_.UseWriterThread();
     images::Init();
     default_size_ = window_placement::DefaultSize(AvailableArea());
 
@@ -210,6 +211,8 @@ void main_window::UpdateCounters()
 
 main_window::~main_window()
 {
+    // Entries still being written join the index while the window can take them.
+    history_.FinishWrites();
     // Made on first use and kept for the window's life; it has no parent.
     delete delete_prompt_.data();
     for (bus::Token token : bus_tokens_)
@@ -358,6 +361,8 @@ void main_window::Quit()
 {
     if (tray_icon_)
         tray_icon_->hide();
+    // Nothing copied is lost to a quit, or to SIGTERM (which comes here).
+    capture_reaction_.CapturePending();
     SaveHistoryNow();
     // A hidden window has nothing to fade.
     if (isVisible())
@@ -394,7 +399,7 @@ std::int64_t main_window::OnMainMessage(std::int64_t id, std::int64_t a, std::in
         ApplyEditedSettings(reinterpret_cast<const settings_record*>(a));
         break;
     case msg_show_window:
-        ShowMainWindow();
+        paste_.AfterKeys([this] { ShowMainWindow(); });
         break;
     case msg_cloud_list_synced:
         if (QFile::exists(history_.IndexPath())) {
@@ -582,7 +587,9 @@ void main_window::ScheduleSettingsSave()
 
 void main_window::SaveHistoryNow()
 {
+    history_.FinishWrites();
     history_.SaveContent();
+    history_.FinishWrites();
     settings_save_pending_ = false;
     SaveSettings(false);
 }

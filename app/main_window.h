@@ -57,6 +57,7 @@ public:
     content_history& history() { return history_; }
     const list_state& shown() const { return shown_; }
     history_list* list() const { return list_; }
+    paste_engine& paste() { return paste_; }
     QLineEdit* search_box() const { return search_box_; }
     image_tab_widget* tab_strip() const { return tab_strip_; }
     window_chrome* chrome() const { return chrome_; }

@@ -15,7 +15,7 @@ std::function<void()>& BeforeCommitHook()
 
 } // namespace
 
-bool Write(const QString& path, const QByteArray& bytes)
+bool Write(const QString& path, const QByteArray& bytes, QString* error)
 {
     // The settings are saved on many occasions, mostly unchanged: skipping an
     // identical write saves a flush to disk each time.
@@ -26,22 +26,28 @@ bool Write(const QString& path, const QByteArray& bytes)
             return true;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qDebug() << "cannot write" << path << file.errorString();
+    const auto failed = [&](const char* step) {
+        qDebug() << step << path << file.errorString();
+        if (error)
+            *error = file.errorString();
         return false;
-    }
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failed("cannot write");
     if (file.write(bytes) != bytes.size()) {
-        qDebug() << "cannot write" << path << file.errorString();
+        failed("cannot write");
         file.cancelWriting();
         return false;
     }
-    file.flush();
-    if (BeforeCommitHook())
-        BeforeCommitHook()();
-    if (!file.commit()) {
-        qDebug() << "cannot replace" << path << file.errorString();
+    if (!file.flush()) {
+        failed("cannot write");
+        file.cancelWriting();
         return false;
     }
+    if (BeforeCommitHook())
+        BeforeCommitHook()();
+    if (!file.commit())
+        return failed("cannot replace");
     return true;
 }
 

@@ -9,8 +9,9 @@
 namespace atomic_file {
 
 // Writes bytes to a temporary file in the same folder, flushes it and renames
-// it over path. False (and path untouched) when any step fails.
-bool Write(const QString& path, const QByteArray& bytes);
+// it over path. False (and path untouched) when any step fails, a short
+// write included; error, when given, then says why.
+bool Write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Tests only: called after the bytes are written and before the rename, to
 // stand in for a crash at the worst moment.

@@ -3,11 +3,15 @@
 #include "core/atomic_file.h"
 #include "core/program_file.h"
 
+#include <cmath>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDebug>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonValue>
+#include <QVariant>
 
 namespace settings_store {
 namespace {
@@ -104,6 +108,36 @@ std::string PositionString(const QRect& frame)
         + std::to_string(frame.width()) + "," + std::to_string(frame.height()) + ",";
 }
 
+namespace {
+
+// A whole number of any size; anything else (text, a fraction) reads as 0.
+std::int64_t ReadInt64(const QJsonValue& value)
+{
+    const QVariant number = value.toVariant();
+    if (number.type() == QVariant::LongLong || number.type() == QVariant::Int)
+        return number.toLongLong();
+    if (!value.isDouble())
+        return 0;
+    const double d = value.toDouble();
+    constexpr double kExact = 9007199254740992.0; // 2^53
+    return d == std::floor(d) && std::fabs(d) <= kExact ? static_cast<std::int64_t>(d) : 0;
+}
+
+// Kept for the user to recover by hand; the next save would replace it.
+bool KeepDamagedAside(const QString& path, const QString& reason)
+{
+    const QString aside = path + QStringLiteral(".damaged-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
+    if (!QFile::rename(path, aside)) {
+        qDebug() << path << "does not parse (" << reason << ") and could not be moved aside";
+        return false;
+    }
+    qDebug() << path << "does not parse (" << reason << "); kept aside as" << aside;
+    return true;
+}
+
+} // namespace
+
 LoadResult Load(settings_record& record, const QString& path, const window_state& window)
 {
     QFile file(path);
@@ -118,7 +152,10 @@ LoadResult Load(settings_record& record, const QString& path, const window_state
     QJsonParseError error {};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        qDebug("json error!");
+        // The program goes on with the record's values, and writes them so
+        // that the next start finds a file it can read.
+        if (KeepDamagedAside(path, error.errorString()))
+            Save(record, path, true, window);
         return LoadResult::unparsable;
     }
     const QJsonObject json = document.object();
@@ -135,7 +172,7 @@ LoadResult Load(settings_record& record, const QString& path, const window_state
         if (n.missing_default)
             record.*n.field = *n.missing_default;
         if (json.contains(QLatin1String(n.key)))
-            record.*n.field = json.value(QLatin1String(n.key)).toInt(0);
+            record.*n.field = ReadInt64(json.value(QLatin1String(n.key)));
     }
 
     for (const auto& h : kHotkeys) {

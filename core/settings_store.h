@@ -21,7 +21,8 @@ enum class LoadResult { loaded, created, unparsable };
 QString ConfigPath();
 
 // A missing file is created from the record (Save(true)); an unparsable one
-// leaves the record as it was.
+// is renamed to <path>.damaged-<time>, the record stays as it was and is
+// written in its place.
 LoadResult Load(settings_record& record, const QString& path, const window_state& window);
 
 // Writes the whole record, replacing the file atomically. "flag" is true for

@@ -1,14 +1,9 @@
 #include "history/clipboard_capture.h"
 
-#include "core/message_bus.h"
-#include "core/message_ids.h"
 #include "core/settings_record.h"
 #include "history/base_name.h"
 #include "history/capture_rules.h"
-#include "history/file_digest.h"
-#include "history/full_image_cache.h"
 
-#include <QDebug>
 #include <QFile>
 
 std::string SourceTitle(platform::WindowId window)
@@ -16,30 +11,17 @@ std::string SourceTitle(platform::WindowId window)
     return window ? platform::Current().WindowTitle(window) : std::string();
 }
 
-void SaveSourceIcon(platform::WindowId window, const QString& path)
+QString SaveSourceIcon(platform::WindowId window, const QString& path)
 {
     if (window)
         platform::Current().SaveWindowIconPng(window, path.toStdString());
+    // A record names only an icon that is there.
+    return QFile::exists(path) ? path : QString();
 }
-
-namespace {
-
-void PostCaptured(const QString& path, std::int64_t type)
-{
-    const QByteArray utf8 = path.toUtf8();
-    bus::Post(msg_record_captured, reinterpret_cast<std::int64_t>(utf8.constData()), type);
-}
-
-} // namespace
 
 clipboard_capture::clipboard_capture(content_history& history)
     : history_(history)
 {
-}
-
-bool clipboard_capture::FavouritesView() const
-{
-    return Settings().show_content_type == content_favourite;
 }
 
 clipboard_capture::outcome clipboard_capture::Capture(
@@ -65,42 +47,25 @@ clipboard_capture::outcome clipboard_capture::Capture(
 clipboard_capture::outcome clipboard_capture::CaptureImage(
     const clipboard_snapshot& clipboard, platform::WindowId target)
 {
-    const QImage image = clipboard.image ? clipboard.image() : QImage();
-    if (image.isNull())
-        return outcome::nothing;
-    const QString base = base_name::Unique(history_.ContentFolder(), QStringLiteral(".png"));
-    const QString path = base + QStringLiteral(".png");
-    const QString icon = base + QStringLiteral("icon.png");
-    SaveSourceIcon(target, icon);
-    if (!image.save(path, "PNG")) {
-        qDebug() << "save image error!";
-        QFile::remove(icon);
-        return outcome::nothing;
+    content_history::new_entry entry;
+    // Another program's PNG is taken as it came: decoding a screenshot is
+    // the writer's work, not the GUI thread's.
+    const QString png = QStringLiteral("image/png");
+    if (clipboard.data && clipboard.formats.contains(png))
+        entry.encoded = clipboard.data(png);
+    if (entry.encoded.isEmpty()) {
+        entry.image = clipboard.image ? clipboard.image() : QImage();
+        if (entry.image.isNull())
+            return outcome::nothing;
     }
-    const QString digest = GetFileMd5(path);
-    history_.RemoveDuplicates(digest, FavouritesView());
-    const std::string title = SourceTitle(target);
-    PostCaptured(path, content_image);
-
-    content_record record;
-    record.type = content_image;
-    record.content = path.toStdString();
-    record.md5 = digest.toStdString();
-    record.icons = icon.toStdString();
-    record.exe_title = title;
-    content_item item;
-    item.type = content_image;
-    item.content = record.content;
-    item.text = record.content;
-    item.pixmap = std::make_shared<entry_image>(path);
-    item.md5 = record.md5;
-    item.icons = record.icons;
-    item.exe_title = title;
-    FullImageCache().Put(path, image);
-    history_.row_images().Store(item.pixmap, image);
-    history_.InsertFront(record, std::move(item));
-    history_.FinishInsertion();
-    last_image_ = path;
+    const QString base = base_name::Unique(history_.ContentFolder(), QStringLiteral(".png"));
+    entry.type = content_image;
+    entry.path = base + QStringLiteral(".png");
+    entry.icon = SaveSourceIcon(target, base + QStringLiteral("icon.png"));
+    entry.exe_title = SourceTitle(target);
+    last_image_ = entry.path;
+    // Encoded, hashed and written on the history's writer.
+    history_.AddEntry(std::move(entry));
     return outcome::image;
 }
 
@@ -115,6 +80,8 @@ clipboard_capture::outcome clipboard_capture::CaptureText(
     // Decided before anything is written, so that no stray text file stays.
     const QString source = capture_rules::ImageFileSource(text);
     if (!source.isEmpty()) {
+        // Read and converted here: entries handed over before it land first.
+        history_.FinishWrites();
         const auto result = history_.InsertImageFile(
             source, 0, [target](const QString& icon) { SaveSourceIcon(target, icon); },
             SourceTitle(target));
@@ -128,44 +95,17 @@ clipboard_capture::outcome clipboard_capture::CaptureText(
     }
 
     const QString base = base_name::Unique(history_.ContentFolder(), QStringLiteral(".txt"));
-    const QString icon = base + QStringLiteral("icon.png");
-    const QString path = base + QStringLiteral(".txt");
-    SaveSourceIcon(target, icon);
-    const std::string title = SourceTitle(target);
-
     const int nul = text.indexOf(QChar(0));
     if (nul >= 0)
         text.truncate(nul);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)
-        || file.write(text.toUtf8()) < 0 || !file.flush()) {
-        qDebug() << "save text error!";
-        file.close();
-        QFile::remove(path);
-        QFile::remove(icon);
-        return outcome::nothing;
-    }
-    file.close();
-
-    const QString digest = GetFileMd5(path);
-    history_.RemoveDuplicates(digest, FavouritesView());
-
-    const std::int64_t type = clipboard.has_urls ? content_file : content_text;
-    PostCaptured(path, type);
-    content_record record;
-    record.type = type;
-    record.content = path.toStdString();
-    record.md5 = digest.toStdString();
-    record.icons = icon.toStdString();
-    record.exe_title = title;
-    content_item item;
-    item.type = type;
-    item.content = record.content;
-    item.text = text.toStdString();
-    item.md5 = record.md5;
-    item.icons = record.icons;
-    item.exe_title = title;
-    history_.InsertFront(record, std::move(item));
-    history_.FinishInsertion();
+    content_history::new_entry entry;
+    entry.type = clipboard.has_urls ? content_file : content_text;
+    entry.path = base + QStringLiteral(".txt");
+    entry.icon = SaveSourceIcon(target, base + QStringLiteral("icon.png"));
+    entry.exe_title = SourceTitle(target);
+    entry.bytes = text.toUtf8();
+    entry.text = entry.bytes.toStdString();
+    const std::int64_t type = entry.type;
+    history_.AddEntry(std::move(entry));
     return type == content_file ? outcome::file_list : outcome::text;
 }

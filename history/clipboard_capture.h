@@ -1,6 +1,6 @@
 // Turns one clipboard change into a history entry: classifies it, writes the
-// content file and the source program's icon, drops older equal entries and
-// inserts the new one at the top.
+// source program's icon and hands the content to the history, which writes
+// its file, drops older equal entries and inserts the new one at the top.
 #pragma once
 
 #include "history/clipboard_snapshot.h"
@@ -22,13 +22,15 @@ public:
     // image file that file itself.
     const QString& last_image() const { return last_image_; }
 
+    // Runs then once the entries captured so far are on disk and listed.
+    void AfterLanding(std::function<void()> then) { history_.AfterWrites(std::move(then)); }
+
     const today_counter& today() const { return today_; }
     today_counter& today() { return today_; }
 
 private:
     outcome CaptureImage(const clipboard_snapshot& clipboard, platform::WindowId target);
     outcome CaptureText(const clipboard_snapshot& clipboard, platform::WindowId target);
-    bool FavouritesView() const;
 
     content_history& history_;
     today_counter today_;
@@ -37,5 +39,6 @@ private:
 
 // The window's title, for exe_title.
 std::string SourceTitle(platform::WindowId window);
-// SaveSourceIcon: the small icon of the window's program as PNG at path.
-void SaveSourceIcon(platform::WindowId window, const QString& path);
+// The small icon of the window's program as PNG at path; path when the file
+// is there, else empty.
+QString SaveSourceIcon(platform::WindowId window, const QString& path);

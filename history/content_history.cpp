@@ -9,19 +9,25 @@
 #include "history/content_index.h"
 #include "history/file_digest.h"
 #include "history/full_image_cache.h"
+#include "history/history_writer.h"
 
 #include <algorithm>
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QSaveFile>
 
 namespace {
 
 constexpr int kDeletionBatch = 30;
+// Entries kept for a retry while the disk fails; older ones are given up.
+constexpr size_t kUnwrittenKept = 50;
 
 QString Tr(const char* text)
 {
@@ -42,6 +48,12 @@ QString ReadText(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
+void PostCaptured(const QString& path, std::int64_t type)
+{
+    const QByteArray utf8 = path.toUtf8();
+    bus::Post(msg_record_captured, reinterpret_cast<std::int64_t>(utf8.constData()), type);
+}
+
 } // namespace
 
 void PostDeletedNames(const std::string& names, bool last)
@@ -54,6 +66,144 @@ content_history::content_history(QString program_folder, history_hooks hooks)
     , hooks_(std::move(hooks))
     , row_images_(std::make_unique<row_image_maker>(program_folder + QStringLiteral("/cache/rows")))
 {
+}
+
+content_history::~content_history()
+{
+    hooks_ = {};
+    writer_.reset();
+}
+
+void content_history::UseWriterThread()
+{
+    if (!writer_)
+        writer_ = std::make_unique<history_writer>();
+}
+
+void content_history::FinishWrites()
+{
+    if (writer_)
+        writer_->Finish();
+}
+
+void content_history::AfterWrites(std::function<void()> then)
+{
+    OnWriter([] {}, std::move(then));
+}
+
+void content_history::OnWriter(std::function<void()> work, std::function<void()> done)
+{
+    if (writer_) {
+        writer_->Post(std::move(work), std::move(done));
+        return;
+    }
+    work();
+    done();
+}
+
+void content_history::SaveFailed(const QString& path, const QString& error)
+{
+    qDebug() << "history not saved:" << path << error;
+    if (failure_shown_)
+        return;
+    failure_shown_ = true;
+    Notice(Tr("历史记录无法保存"));
+}
+
+content_history::written content_history::WriteEntry(const new_entry& entry)
+{
+    written result;
+    QByteArray bytes = entry.bytes;
+    if (entry.type == content_image && entry.image.isNull()) {
+        // Kept as it came: it is a PNG already.
+        result.image = QImage::fromData(entry.encoded, "PNG");
+        if (result.image.isNull()) {
+            result.not_an_image = true;
+            return result;
+        }
+        bytes = entry.encoded;
+    } else if (entry.type == content_image) {
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly) || !entry.image.save(&buffer, "PNG")) {
+            result.error = QStringLiteral("the image could not be encoded");
+            return result;
+        }
+    }
+    // Through a temporary file: a failed or short write leaves no half file
+    // that a later index could name.
+    QSaveFile file(entry.path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        result.error = file.errorString();
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.ok = true;
+    result.digest
+        = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
+    return result;
+}
+
+void content_history::AddEntry(new_entry entry)
+{
+    std::vector<new_entry> batch = std::move(unwritten_);
+    unwritten_.clear();
+    batch.push_back(std::move(entry));
+    for (new_entry& next : batch) {
+        auto shared = std::make_shared<new_entry>(std::move(next));
+        auto result = std::make_shared<written>();
+        OnWriter([shared, result] { *result = WriteEntry(*shared); },
+            [this, shared, result] { EntryWritten(std::move(*shared), *result); });
+    }
+}
+
+void content_history::EntryWritten(new_entry entry, const written& result)
+{
+    if (result.not_an_image) {
+        qDebug() << "the clipboard's PNG does not decode; nothing recorded";
+        if (!entry.icon.isEmpty())
+            QFile::remove(entry.icon);
+        return;
+    }
+    if (!result.ok) {
+        SaveFailed(entry.path, result.error);
+        if (unwritten_.size() >= kUnwrittenKept) {
+            qDebug() << "given up after failed writes:" << unwritten_.front().path;
+            unwritten_.erase(unwritten_.begin());
+        }
+        unwritten_.push_back(std::move(entry));
+        return;
+    }
+    RemoveDuplicates(result.digest, Settings().show_content_type == content_favourite);
+    PostCaptured(entry.path, entry.type);
+    content_record record;
+    record.type = entry.type;
+    record.content = entry.path.toStdString();
+    record.md5 = result.digest.toStdString();
+    // Only an icon that is on disk: a record never names a missing file.
+    if (!entry.icon.isEmpty() && QFile::exists(entry.icon))
+        record.icons = entry.icon.toStdString();
+    record.exe_title = entry.exe_title;
+    content_item item;
+    item.type = record.type;
+    item.content = record.content;
+    item.md5 = record.md5;
+    item.icons = record.icons;
+    item.exe_title = record.exe_title;
+    if (entry.type == content_image) {
+        item.text = record.content;
+        item.pixmap = std::make_shared<entry_image>(entry.path);
+        const QImage& image = entry.image.isNull() ? result.image : entry.image;
+        FullImageCache().Put(entry.path, image);
+        row_images_->Store(item.pixmap, image);
+    } else {
+        item.text = std::move(entry.text);
+    }
+    InsertFront(record, std::move(item));
+    FinishInsertion();
 }
 
 QString content_history::IndexPath() const
@@ -113,12 +263,17 @@ content_item content_history::MakeItem(const content_record& record) const
 
 void content_history::LoadContent()
 {
+    // What was handed over lands first: the index read back must be the latest.
+    FinishWrites();
     records.clear();
     items.clear();
     MakeFolder();
     QFile file(IndexPath());
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "could't open projects json!";
+        // One that is there but unreadable still holds the history: never
+        // replace it with a new, shorter one.
+        index_locked_ = file.exists();
+        qDebug() << "could't open projects json!" << IndexPath() << file.errorString();
         return;
     }
     const QByteArray bytes = file.readAll();
@@ -154,15 +309,48 @@ void content_history::KeepDamagedIndexAside(const QString& reason)
 bool content_history::SaveContent()
 {
     MakeFolder();
-    bool ok = false;
-    if (!index_locked_)
-        ok = atomic_file::Write(IndexPath(), content_index::Serialize(records, MaxCount()));
+    if (index_locked_) {
+        qDebug() << "file open error!";
+        if (hooks_.saved)
+            hooks_.saved();
+        return false;
+    }
+    // Serialised here, where the records live; written on the writer after
+    // the entry files handed over before it. The files of removed entries
+    // go only once the index that no longer names them is on disk.
+    auto bytes = std::make_shared<QByteArray>(content_index::Serialize(records, MaxCount()));
+    auto removed = std::make_shared<std::vector<QString>>(std::move(pending_removals_));
+    pending_removals_.clear();
+    auto ok = std::make_shared<bool>(false);
+    auto error = std::make_shared<QString>();
+    OnWriter(
+        [path = IndexPath(), bytes, removed, ok, error] {
+            *ok = atomic_file::Write(path, *bytes, error.get());
+            if (*ok)
+                for (const QString& file : *removed)
+                    QFile::remove(file);
+        },
+        [this, removed, ok, error] { IndexWritten(*ok, *error, *removed); });
+    return writer_ || *ok;
+}
+
+void content_history::IndexWritten(
+    bool ok, const QString& error, const std::vector<QString>& removed)
+{
     qDebug() << (ok ? "file open!" : "file open error!");
-    if (ok)
-        RemovePendingFiles();
+    if (ok) {
+        failure_shown_ = false;
+        for (const QString& path : removed) {
+            FullImageCache().Forget(path);
+            row_images_->Forget(path);
+        }
+    } else {
+        SaveFailed(IndexPath(), error);
+        // Still named by the index on disk: removed after the next save that works.
+        pending_removals_.insert(pending_removals_.end(), removed.begin(), removed.end());
+    }
     if (hooks_.saved)
         hooks_.saved();
-    return ok;
 }
 
 std::int64_t content_history::FindRecordByMd5(const QString& md5) const
@@ -193,16 +381,6 @@ void content_history::RemoveEntryFilesLater(const content_record& record)
 {
     RemoveLater(record.content);
     RemoveLater(record.icons);
-}
-
-void content_history::RemovePendingFiles()
-{
-    for (const QString& path : pending_removals_) {
-        QFile::remove(path);
-        FullImageCache().Forget(path);
-        row_images_->Forget(path);
-    }
-    pending_removals_.clear();
 }
 
 int content_history::DeleteRecords(
@@ -370,7 +548,8 @@ content_history::image_file_result content_history::InsertImageFile(const QStrin
     record.collect = collect;
     record.content = path.toStdString();
     record.md5 = digest.toStdString();
-    record.icons = from_capture ? icon.toStdString() : std::string();
+    // Only an icon that is on disk: a record never names a missing file.
+    record.icons = from_capture && QFile::exists(icon) ? icon.toStdString() : std::string();
     record.exe_title = exe_title;
     content_item item = MakeItem(record);
     FullImageCache().Put(path, image);

@@ -6,10 +6,13 @@
 #include "history/content_record.h"
 #include "history/row_image_maker.h"
 
+class history_writer;
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -31,6 +34,8 @@ struct history_hooks {
 class content_history {
 public:
     explicit content_history(QString program_folder, history_hooks hooks = {});
+    // Finishes the writes still held; the hooks are no longer called.
+    ~content_history();
     content_history(const content_history&) = delete;
     content_history& operator=(const content_history&) = delete;
 
@@ -46,7 +51,38 @@ public:
     bool MakeFolder() const;
     row_image_maker& row_images() { return *row_images_; }
 
+    // From now on files and the index are written by one worker thread, in
+    // order, and their results come back through the event loop. Without it
+    // (tests of the logic) everything happens at once on the caller's thread.
+    void UseWriterThread();
+    // Every write handed over is on disk and its entry in the lists (quit).
+    void FinishWrites();
+    // Runs then once the writes handed over so far have landed.
+    void AfterWrites(std::function<void()> then);
+
+    // A new entry from the clipboard, taken on the GUI thread; its file is
+    // written (PNG encoding included) on the writer, then it goes in at the
+    // top, replacing older equal entries. An entry whose file could not be
+    // written stays here and is tried again before the next one.
+    struct new_entry {
+        std::int64_t type = content_text;
+        QString path; // the content file to write
+        QString icon; // the source icon, already on disk; empty when none
+        std::string exe_title;
+        QImage image; // image entries
+        // Image entries from another program: its PNG, decoded on the writer.
+        QByteArray encoded;
+        QByteArray bytes; // text and file entries: the file's bytes
+        std::string text; // text and file entries: what the row shows
+    };
+    void AddEntry(new_entry entry);
+    // Entries waiting for a retry after their file could not be written.
+    size_t unwritten_count() const { return unwritten_.size(); }
+
     void LoadContent();
+    // Hands the index to the writer (or writes it at once without one); a
+    // failure is logged and shown once. True unless the index is locked or
+    // a direct write failed.
     bool SaveContent();
     std::int64_t FindRecordByMd5(const QString& md5) const;
 
@@ -92,9 +128,20 @@ private:
     bool InsideFolder(const QString& path) const;
     void RemoveLater(const std::string& path);
     void RemoveEntryFilesLater(const content_record& record);
-    void RemovePendingFiles();
     void KeepDamagedIndexAside(const QString& reason);
     void Notice(const QString& text) const;
+    void OnWriter(std::function<void()> work, std::function<void()> done);
+    struct written {
+        bool ok = false;
+        bool not_an_image = false; // nothing to keep or to try again
+        QImage image; // decoded from new_entry::encoded
+        QString digest;
+        QString error;
+    };
+    static written WriteEntry(const new_entry& entry);
+    void EntryWritten(new_entry entry, const written& result);
+    void IndexWritten(bool ok, const QString& error, const std::vector<QString>& removed);
+    void SaveFailed(const QString& path, const QString& error);
 
     const QString folder_;
     history_hooks hooks_;
@@ -105,6 +152,10 @@ private:
     std::vector<QString> pending_removals_;
     // A damaged index that could not be moved aside is never overwritten.
     bool index_locked_ = false;
+    std::unique_ptr<history_writer> writer_;
+    std::vector<new_entry> unwritten_;
+    // A failing disk is told once, not on every capture, until a save works again.
+    bool failure_shown_ = false;
 };
 
 // Posts msg_records_deleted with the text and b.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -54,12 +55,18 @@ TEST_F(SettingsFile, FirstStartCreatesTheFileWithWriteDefaultsAndSavesRoundTrip)
     EXPECT_EQ(settings_store::PositionString(QRect(-44, -1, 0, 1)), "-44,-1,0,1,");
 }
 
-TEST_F(SettingsFile, AnUnparsableFileIsLeftAloneMissingKeysTakeTheLoadDefaults)
+TEST_F(SettingsFile, AnUnparsableFileIsKeptAsideMissingKeysTakeTheLoadDefaults)
 {
     record.hotkey = "keep";
     EXPECT_EQ(Load("{\"hotkey\": \"x\","), LoadResult::unparsable);
     EXPECT_EQ(record.hotkey, "keep");
-    EXPECT_EQ(ReadFile(path()), "{\"hotkey\": \"x\",");
+    const QStringList aside
+        = QDir(dir.path()).entryList({ QStringLiteral("config.json.damaged-*") }, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(ReadFile(dir.filePath(aside.front())), "{\"hotkey\": \"x\",");
+    // The record in its place parses, so the next start reads it.
+    EXPECT_EQ(ReadJson().value("hotkey").toString(), "keep");
+    EXPECT_EQ(ReadJson().value("loop_count").toInt(), 4);
     record.collect_sort_type = 5; // absent keys without a load default keep the record's value
     EXPECT_EQ(Load(R"({"hotkey": "Ctrl+Shift+V", "auto_return": true})"), LoadResult::loaded);
     EXPECT_EQ(record.hotkey, "Ctrl+Shift+V");
@@ -77,6 +84,9 @@ TEST_F(SettingsFile, AnUnparsableFileIsLeftAloneMissingKeysTakeTheLoadDefaults)
 
 TEST_F(SettingsFile, WrongJsonTypesReadAsZeroAndZeroCountsAreSavedAsDefaults)
 {
+    Load(R"({"max_save_count": 6000000000, "language": 7.0})");
+    EXPECT_EQ(record.max_save_count, 6000000000); // beyond int: not cut to 32 bits
+    EXPECT_EQ(record.language, 7);
     Load(R"({"auto_paste": "yes", "language": "7", "search_path": 3.5, "hotkey": 12,
              "position": 5, "loop_count": 0, "max_save_count": 0})");
     EXPECT_FALSE(record.auto_paste);

@@ -149,8 +149,13 @@ TEST_F(MainWindowHotkeys, SearchBoxDownAndUpMoveTheRowAndEnterPastesIt)
     fake.ClearCalls();
     QTest::keyClick(search, Qt::Key_Return);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("beta"));
-    const std::vector<std::string> calls = fake.Calls();
-    EXPECT_NE(std::find(calls.begin(), calls.end(), "SendKey 86 down"), calls.end());
+    // The keys follow on timers.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const std::vector<std::string> calls = fake.Calls();
+            return std::find(calls.begin(), calls.end(), "SendKey 86 down") != calls.end();
+        },
+        5000));
 }
 
 } // namespace

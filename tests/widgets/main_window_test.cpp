@@ -7,6 +7,8 @@
 #include "tests/widgets/support/main_window_fixture.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -141,6 +143,70 @@ TEST_F(MainWindowTest, AppliedSettingsAreStoredAndDriveTheAutorunEntry)
 
     window.reset();
     bus::Post(msg_show_window, 0, 0); // must not reach the destroyed window (ASan run)
+}
+
+TEST_F(MainWindowTest, ADamagedConfigIsKeptAsideAndTheWindowStartsOnDefaults)
+{
+    WriteConfig("{\"dark_mode\": true, \"max_save_count\": 12");
+    Open();
+    const QStringList aside
+        = QDir(ProgramFolder()).entryList({ QStringLiteral("config.json.damaged-*") }, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(ProgramFolder() + "/" + aside.front());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "{\"dark_mode\": true, \"max_save_count\": 12");
+    EXPECT_FALSE(Settings().dark_mode);
+    EXPECT_EQ(Settings().max_save_count, 500);
+    QFile config(ConfigPath());
+    ASSERT_TRUE(config.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QJsonDocument::fromJson(config.readAll()).isObject());
+    window.reset();
+    kept.remove();
+}
+
+// content/ that refuses writes; permissions do not stop root, so then the
+// folder is replaced by a plain file, which no one can write into either.
+TEST_F(MainWindowTest, CapturesThatCannotBeWrittenAreShownOnceAndLandOnceTheFolderIsBack)
+{
+    Open();
+    const QString folder = window->history().ContentFolder();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    QFile probe(folder + "/probe");
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.close();
+        ASSERT_TRUE(QDir(folder).removeRecursively());
+        QFile blocker(folder);
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    const auto failures = [this] {
+        int shown = 0;
+        for (const alert_widget* notice : window->findChildren<alert_widget*>())
+            shown += notice->text() == QStringLiteral("历史记录无法保存");
+        return shown;
+    };
+    QGuiApplication::clipboard()->setText(QStringLiteral("first"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->history().unwritten_count() == 1; }, 5000));
+    QGuiApplication::clipboard()->setText(QStringLiteral("second"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->history().unwritten_count() == 2; }, 5000));
+    EXPECT_EQ(failures(), 1);
+    EXPECT_TRUE(window->history().records.empty());
+
+    if (QFileInfo(folder).isFile())
+        QFile::remove(folder);
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QGuiApplication::clipboard()->setText(QStringLiteral("third"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->history().records.size() == 3; }, 5000));
+    window->history().FinishWrites();
+    for (const content_record& record : window->history().records) {
+        EXPECT_TRUE(QFile::exists(QString::fromStdString(record.content))) << record.content;
+        if (!record.icons.empty()) {
+            EXPECT_TRUE(QFile::exists(QString::fromStdString(record.icons))) << record.icons;
+        }
+    }
+    EXPECT_EQ(window->history().items.front().text, "third");
+    EXPECT_EQ(window->history().items.back().text, "first");
+    EXPECT_EQ(failures(), 1);
 }
 
 } // namespace

@@ -95,6 +95,14 @@ HistoryIndex ProgramCopy::WaitForIndex(
     return index;
 }
 
+void ProgramCopy::SetEnvironment(const QString& name, const QString& value)
+{
+    if (value.isEmpty())
+        env_.remove(name);
+    else
+        env_.insert(name, value);
+}
+
 QProcess& ProgramCopy::Launch(const QStringList& arguments, QProcess::ProcessChannelMode channels)
 {
     auto process = std::make_unique<QProcess>();

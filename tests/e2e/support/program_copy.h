@@ -41,6 +41,10 @@ public:
     // returns the last one read.
     HistoryIndex WaitForIndex(const std::function<bool(const HistoryIndex&)>& condition) const;
 
+    // The environment of processes launched from now on; an empty value
+    // removes the variable.
+    void SetEnvironment(const QString& name, const QString& value);
+
     // Starts one more process of this copy; the object stops it at the end.
     // Its output goes to the test's own unless channels says otherwise.
     QProcess& Launch(const QStringList& arguments = {},

@@ -4,6 +4,8 @@
 #include "platform/fake/fake_layer.h"
 #include "tests/unit/history/history_fixture.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <QUrl>
 
@@ -230,3 +232,142 @@ TEST(BaseName, EqualStampsGetCSuffixesPerSuffix)
 }
 
 } // namespace
+
+// content/ that refuses writes. Permissions do not stop root, so then the
+// folder is replaced by a plain file, which no one can write into either.
+class UnwritableContent : public Capture {
+protected:
+    void Block()
+    {
+        const QString folder = Content("");
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        QFile probe(folder + "probe");
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.close();
+            ASSERT_TRUE(QDir(folder).removeRecursively());
+            ASSERT_TRUE(WriteFile(dir.path() + "/content", "not a folder"));
+        }
+    }
+    void Unblock()
+    {
+        const QString folder = dir.path() + "/content";
+        if (QFileInfo(folder).isFile())
+            QFile::remove(folder);
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // Every file a record names is on disk.
+    void ExpectNoMissingFile() const
+    {
+        for (const content_record& record : history->records) {
+            EXPECT_TRUE(QFile::exists(QString::fromStdString(record.content))) << record.content;
+            if (!record.icons.empty()) {
+                EXPECT_TRUE(QFile::exists(QString::fromStdString(record.icons))) << record.icons;
+            }
+        }
+    }
+    static QImage Red()
+    {
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        return image;
+    }
+};
+
+TEST_F(UnwritableContent, FailedWritesAreShownOnceRecordNothingAndLandWithTheNextCapture)
+{
+    Block();
+    Copy(Text("first"));
+    CopyImage(Red());
+    EXPECT_EQ(notices, QStringList { "历史记录无法保存" }) << "once, not per capture";
+    EXPECT_TRUE(history->records.empty());
+    EXPECT_EQ(history->unwritten_count(), 2u);
+
+    Unblock();
+    Copy(Text("third"));
+    ASSERT_EQ(history->records.size(), 3u);
+    EXPECT_EQ(history->items[0].text, "third");
+    EXPECT_EQ(history->records[1].type, content_image);
+    EXPECT_EQ(history->items[2].text, "first");
+    // The icons of the blocked captures were never written, so not named.
+    EXPECT_TRUE(history->records[2].icons.empty());
+    EXPECT_FALSE(history->records[0].icons.empty());
+    ExpectNoMissingFile();
+    EXPECT_EQ(history->unwritten_count(), 0u);
+    content_history reloaded(dir.path());
+    reloaded.LoadContent();
+    EXPECT_EQ(reloaded.records.size(), 3u);
+}
+
+TEST_F(UnwritableContent, AnIndexThatCannotBeSavedIsShownOnceAndSavedLater)
+{
+    Copy(Text("kept"));
+    ASSERT_EQ(history->records.size(), 1u);
+    // The entry's file is there; only the index cannot be replaced.
+    const QString index = history->IndexPath();
+    ASSERT_TRUE(QFile::remove(index));
+    ASSERT_TRUE(QDir().mkpath(index)); // a folder where the file goes
+    history->SaveContent();
+    history->SaveContent();
+    EXPECT_EQ(notices.count("历史记录无法保存"), 1);
+    EXPECT_EQ(history->records.size(), 1u); // still in memory
+    ASSERT_TRUE(QDir(index).removeRecursively());
+    Copy(Text("next"));
+    content_history reloaded(dir.path());
+    reloaded.LoadContent();
+    EXPECT_EQ(reloaded.records.size(), 2u);
+}
+
+TEST_F(Capture, OnTheWriterThreadCopiesLandInOrderWithTheirFilesOnDisk)
+{
+    history->UseWriterThread();
+    QImage image(1200, 800, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int i = 0; i < 6; ++i) {
+        if (i % 2)
+            CopyImage(image.copy(0, 0, 1200 - i, 800));
+        else
+            Copy(Text(QString("text %1").arg(i)));
+    }
+    history->FinishWrites();
+    ASSERT_EQ(history->records.size(), 6u);
+    for (int i = 0; i < 6; ++i) {
+        const content_record& record = history->records[static_cast<size_t>(5 - i)];
+        EXPECT_EQ(record.type, i % 2 ? content_image : content_text) << i;
+        EXPECT_EQ(record.md5, GetFileMd5(QString::fromStdString(record.content)).toStdString());
+    }
+    EXPECT_EQ(history->items[5].text, "text 0");
+    content_history reloaded(dir.path());
+    reloaded.LoadContent();
+    EXPECT_EQ(reloaded.records.size(), 6u);
+}
+
+TEST_F(Capture, AnotherProgramsPngIsKeptAsItCameAndGarbageRecordsNothing)
+{
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::yellow);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    const auto offered = [](const QByteArray& bytes) {
+        clipboard_snapshot s = Text(QString());
+        s.formats = QStringList { "image/png" };
+        s.data = [bytes](const QString& format) {
+            return format == "image/png" ? bytes : QByteArray();
+        };
+        s.has_image = true;
+        s.image = [] { return QImage(); }; // never needed
+        return s;
+    };
+    EXPECT_EQ(Copy(offered(png)), outcome::image);
+    ASSERT_EQ(history->records.size(), 1u);
+    EXPECT_EQ(ReadFile(QString::fromStdString(First().content)), png);
+    EXPECT_EQ(First().md5, GetFileMd5(QString::fromStdString(First().content)).toStdString());
+
+    Copy(offered("not a picture"));
+    EXPECT_EQ(history->records.size(), 1u);
+    EXPECT_TRUE(notices.isEmpty()) << "not a disk failure";
+    EXPECT_EQ(history->unwritten_count(), 0u);
+    EXPECT_EQ(ContentFiles().filter(".png").size(), 2) << "the entry and its icon only";
+}

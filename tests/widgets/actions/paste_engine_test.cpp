@@ -56,10 +56,17 @@ protected:
             [this] { ++preview_hidden; }, [] { return platform::WindowId(77); } };
         fake.foreground = 0;
         fake.ClearCalls();
-        engine = std::make_unique<paste_engine>(target, own_write, hooks, [this](int ms) {
-            Flush();
-            log.push_back("Sleep " + std::to_string(ms));
-        });
+        // Each wait is logged and over at once: the log is the exact sequence
+        // of keys and waits the timers would play.
+        engine = std::make_unique<paste_engine>(
+            target, own_write, hooks, [this](int ms, const std::function<void()>& resume) {
+                Flush();
+                log.push_back("Sleep " + std::to_string(ms));
+                if (hold)
+                    held.push_back(resume);
+                else
+                    resume();
+            });
     }
 
     // The keys sent and the waits between them, in one list, since the last take.
@@ -100,6 +107,9 @@ protected:
     platform::WindowId target = 0;
     own_clipboard_write own_write;
     std::unique_ptr<paste_engine> engine;
+    // While set, waits do not end until the test resumes them.
+    bool hold = false;
+    std::vector<std::function<void()>> held;
 };
 
 TEST_F(PasteEngine, AutoPasteSwitchesTapsShiftPastesAndReturnsUnlessOff)
@@ -142,6 +152,41 @@ TEST_F(PasteEngine, ADoubleClickPastesWithAutoPasteAndOneSelectedRowAlways)
     EXPECT_EQ(Take(), Join({ kAltTab, kShiftTap, kCtrlV }));
     EXPECT_FALSE(engine->reverse_text);
     EXPECT_FALSE(engine->paste_timer.isActive());
+}
+
+// The waits run on timers: a paste returns at once, and a second paste
+// started meanwhile puts its row on the clipboard only after the first's
+// Ctrl+V is out, each with its own flip.
+TEST_F(PasteEngine, APasteDuringTheKeysOfAnotherWaitsForThemAndKeepsItsOwnFlip)
+{
+    std::vector<std::function<void()>> waiting;
+    engine = std::make_unique<paste_engine>(target, own_write,
+        paste_engine::hooks { [this] { return &view; }, [this] { return selected; },
+            [this] { return current; }, {}, {}, {}, [] { return platform::WindowId(77); } },
+        [&](int, std::function<void()> resume) { waiting.push_back(std::move(resume)); });
+    const auto run_waits = [&] {
+        while (!waiting.empty())
+            std::exchange(waiting, {}).front()();
+    };
+    engine->ItemDoubleClicked(1);
+    EXPECT_EQ(Clipboard(), QStringLiteral("row1"));
+    EXPECT_EQ(waiting.size(), 1u) << "returned at the first wait";
+    selected = { 2 };
+    current = 2;
+    engine->reverse_text = true;
+    engine->PasteNowSelectContent();
+    EXPECT_FALSE(engine->reverse_text);
+    EXPECT_EQ(Clipboard(), QStringLiteral("row1")) << "the first paste's Ctrl+V is still to come";
+    fake.ClearCalls();
+    while (Clipboard() == QStringLiteral("row1") && !waiting.empty())
+        std::exchange(waiting, {}).front()();
+    const std::vector<std::string> before_copy = fake.Calls();
+    EXPECT_NE(
+        std::find(before_copy.begin(), before_copy.end(), "SendKey 86 up"), before_copy.end());
+    EXPECT_EQ(Clipboard(), QStringLiteral("2wor"));
+    run_waits();
+    const std::vector<std::string> calls = fake.Calls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "SendKey 86 down"), 2);
 }
 
 TEST_F(PasteEngine, SeveralRowsGoTopDownOneATickWithOneAltTab)
@@ -218,6 +263,14 @@ TEST_F(PasteEngine, OwnKeysComingBackAreRecognisedOnceEach)
     // Enter only follows with auto_return; 0 (a key no paste sends) never matches.
     EXPECT_FALSE(engine->TakeOwnKeyEcho(VirtualKeyOf(Qt::Key_Return), false));
     EXPECT_FALSE(engine->TakeOwnKeyEcho(VirtualKeyOf(Qt::Key_X), false));
+
+    // The window takes events during the waits: a key is known as ours from
+    // the moment it goes out, not only once the whole paste is out.
+    hold = true;
+    engine->AutoPasteContent(true, false);
+    while (Take() != lines { "SendKey 16 down", "Sleep 10" } && !held.empty())
+        std::exchange(held, {}).front()();
+    EXPECT_TRUE(engine->TakeOwnKeyEcho(platform::vk::shift, true));
 }
 
 TEST_F(PasteEngine, ARunIsReportedUntilItsLastRowAndEachOfItsWritesIsMarkedOwn)
