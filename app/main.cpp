@@ -1,11 +1,13 @@
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "platform/platform.h"
+#include "platform/process_memory.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    platform::ReturnLargeBlocksWhenFreed();
     // No widget draws with OpenGL, yet the xcb platform would load the whole
     // software GL stack for GLX (tens of MB resident). A user's choice stands.
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))

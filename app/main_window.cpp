@@ -92,7 +92,7 @@ main_window::main_window(QWidget* parent)
     BuildTray();
     // The hover preview hangs on it.
     hover_timer_ = std::make_shared<QTimer>();
-    hover_timer_->start(100);
+    hover_timer_->setInterval(100);
     BuildListMenu();
     ConnectWindowButtons();
     ApplyTheme();

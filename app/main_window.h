@@ -58,6 +58,7 @@ public:
     const list_state& shown() const { return shown_; }
     history_list* list() const { return list_; }
     paste_engine& paste() { return paste_; }
+    bool HoverTicking() const;
     QLineEdit* search_box() const { return search_box_; }
     image_tab_widget* tab_strip() const { return tab_strip_; }
     window_chrome* chrome() const { return chrome_; }
@@ -89,6 +90,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // The hover tick runs only while the window shows: hidden, nothing wakes.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Start-up, in its order.

@@ -253,6 +253,28 @@ void main_window::keyReleaseEvent(QKeyEvent* event)
     QMainWindow::keyReleaseEvent(event);
 }
 
+void main_window::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (hover_timer_)
+        hover_timer_->start();
+}
+
+void main_window::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    if (hover_timer_)
+        hover_timer_->stop();
+    // With the tick stopped nothing else would take the preview down.
+    if (hover_)
+        hover_->Hide();
+}
+
+bool main_window::HoverTicking() const
+{
+    return hover_timer_ && hover_timer_->isActive();
+}
+
 void main_window::HoverTick()
 {
     hover_->TickOver(list_, shown_.view(), list_menu_->menu()->isVisible(), isActiveWindow(),

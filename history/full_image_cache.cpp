@@ -26,22 +26,28 @@ QImage full_image_cache::Get(const QString& path)
 void full_image_cache::Put(const QString& path, const QImage& image)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-        if (it->first == path) {
-            entries_.erase(it);
-            break;
-        }
-    }
+    EraseLocked(path);
+    if (image.sizeInBytes() > budget_)
+        return;
     entries_.emplace_front(path, image);
-    while (entries_.size() > capacity_)
+    bytes_ += image.sizeInBytes();
+    while (bytes_ > budget_) {
+        bytes_ -= entries_.back().second.sizeInBytes();
         entries_.pop_back();
+    }
 }
 
 void full_image_cache::Forget(const QString& path)
 {
     std::lock_guard<std::mutex> lock(mutex_);
+    EraseLocked(path);
+}
+
+void full_image_cache::EraseLocked(const QString& path)
+{
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         if (it->first == path) {
+            bytes_ -= it->second.sizeInBytes();
             entries_.erase(it);
             return;
         }
@@ -54,8 +60,14 @@ std::size_t full_image_cache::size() const
     return entries_.size();
 }
 
+qsizetype full_image_cache::bytes() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return bytes_;
+}
+
 full_image_cache& FullImageCache()
 {
-    static full_image_cache cache(3);
+    static full_image_cache cache(12 * 1024 * 1024);
     return cache;
 }

@@ -1,5 +1,7 @@
 #include "history/history_writer.h"
 
+#include "platform/process_memory.h"
+
 #include <exception>
 #include <QDebug>
 #include <QObject>
@@ -51,6 +53,12 @@ void history_writer::Run()
             qDebug() << "history write failed";
         }
         lock.lock();
+        // A burst of captures (decoded images, encode buffers) is over.
+        if (jobs_.empty()) {
+            lock.unlock();
+            platform::GiveBackFreePages();
+            lock.lock();
+        }
         busy_ = false;
         dones_.push_back(std::move(next.done));
         if (dones_.size() == 1)

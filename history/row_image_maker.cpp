@@ -5,8 +5,9 @@
 #include <QImageReader>
 #include <QSaveFile>
 
-row_image_maker::row_image_maker(QString cache_folder)
+row_image_maker::row_image_maker(QString cache_folder, qsizetype byte_budget)
     : folder_(std::move(cache_folder))
+    , budget_(byte_budget)
 {
     // One worker: decoding is CPU-bound and the GUI thread needs the other core.
     pool_.setMaxThreadCount(1);
@@ -55,7 +56,7 @@ void row_image_maker::Make(const std::shared_ptr<entry_image>& image)
         && cache_info.lastModified() >= content_info.lastModified()) {
         QImage row;
         if (row.load(cached)) {
-            image->SetRowImage(row);
+            Hold(image, row);
             return;
         }
     }
@@ -71,7 +72,7 @@ void row_image_maker::Make(const std::shared_ptr<entry_image>& image)
                                                : full.scaled(entry_image::RowSize(full.size()),
                                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     full = QImage();
-    image->SetRowImage(row);
+    Hold(image, row);
     WriteCacheFile(image->path(), row);
 }
 
@@ -81,9 +82,39 @@ void row_image_maker::Store(const std::shared_ptr<entry_image>& image, const QIm
         return;
     const QImage row = full.scaled(
         entry_image::RowSize(full.size()), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    image->SetRowImage(row);
+    Hold(image, row);
     const QString path = image->path();
     pool_.start([this, path, row] { WriteCacheFile(path, row); });
+}
+
+void row_image_maker::Hold(const std::shared_ptr<entry_image>& image, const QImage& row)
+{
+    image->SetRowImage(row);
+    std::lock_guard<std::mutex> lock(mutex_);
+    // Held once: a picture made again moves to the young end.
+    for (auto it = held_.begin(); it != held_.end(); ++it) {
+        if (it->image.lock() == image) {
+            held_bytes_ -= it->bytes;
+            held_.erase(it);
+            break;
+        }
+    }
+    held_.push_back({ image, row.sizeInBytes() });
+    held_bytes_ += row.sizeInBytes();
+    while (held_bytes_ > budget_ && held_.size() > 1) {
+        const held_row oldest = held_.front();
+        held_.pop_front();
+        held_bytes_ -= oldest.bytes;
+        // Made again, when painted, from its cache file.
+        if (auto entry = oldest.image.lock(); entry && entry != image)
+            entry->SetRowImage(QImage());
+    }
+}
+
+qsizetype row_image_maker::HeldBytes()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return held_bytes_;
 }
 
 void row_image_maker::WriteCacheFile(const QString& content_path, const QImage& row)

@@ -106,10 +106,13 @@ TEST_F(MainWindowTest, EscapeButtonSavesWithFlagAndHidesAndTheWindowComesBackWhe
 TEST_F(MainWindowTest, ClosingOnlyHidesAndTheBusOrTheTrayBringItBack)
 {
     main_window& window = Open();
+    EXPECT_TRUE(window.HoverTicking());
     window.close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 2000));
+    EXPECT_FALSE(window.HoverTicking()) << "nothing wakes a hidden window";
     bus::Post(msg_show_window, 0, 0);
     EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.HoverTicking());
     EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);
 
     window.hide();

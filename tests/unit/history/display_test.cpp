@@ -78,17 +78,50 @@ TEST(RowImages, MadeOnRequestAndReadBackFromTheCacheFolder)
     EXPECT_FALSE(QFile::exists(maker.CachePath(path)));
 }
 
-TEST(RowImages, TheWholeImageCacheKeepsOnlyTheLatestFew)
+TEST(RowImages, PicturesOverTheBudgetAreDroppedOldestFirstAndMadeAgainFromTheirFile)
 {
     QTemporaryDir dir;
-    full_image_cache cache(2);
+    const QImage full(400, 300, QImage::Format_RGB32);
+    const qsizetype one = full.scaled(entry_image::RowSize(full.size())).sizeInBytes();
+    row_image_maker maker(dir.filePath("rows"), 2 * one);
+    std::vector<std::shared_ptr<entry_image>> images;
     for (int i = 0; i < 3; ++i) {
         const QString path = dir.filePath(QString::number(i) + ".png");
-        ASSERT_TRUE(SaveImage(path, 10 + i, 10, Qt::black));
-        EXPECT_EQ(cache.Get(path).width(), 10 + i);
+        ASSERT_TRUE(SaveImage(path, 400, 300, Qt::blue));
+        images.push_back(std::make_shared<entry_image>(path));
+        maker.Store(images.back(), full);
+    }
+    EXPECT_FALSE(images[0]->HasRowImage());
+    EXPECT_TRUE(images[1]->HasRowImage() && images[2]->HasRowImage());
+    EXPECT_EQ(maker.HeldBytes(), 2 * one);
+    ASSERT_TRUE(maker.WaitForDone(10000));
+    maker.Request(images[0]);
+    ASSERT_TRUE(maker.WaitForDone(10000));
+    EXPECT_TRUE(images[0]->HasRowImage());
+    EXPECT_FALSE(images[1]->HasRowImage()) << "the oldest held went instead";
+    EXPECT_EQ(maker.HeldBytes(), 2 * one);
+}
+
+TEST(RowImages, TheWholeImageCacheKeepsTheLatestWithinItsByteBudget)
+{
+    QTemporaryDir dir;
+    // Room for two 10x10 pictures of 4 bytes a pixel, not three.
+    full_image_cache cache(2 * 10 * 10 * 4 + 100);
+    for (int i = 0; i < 3; ++i) {
+        const QString path = dir.filePath(QString::number(i) + ".png");
+        ASSERT_TRUE(SaveImage(path, 10, 10, Qt::black));
+        EXPECT_EQ(cache.Get(path).width(), 10);
     }
     EXPECT_TRUE(cache.Get(dir.filePath("missing.png")).isNull());
     EXPECT_EQ(cache.size(), 2u);
+    EXPECT_LE(cache.bytes(), 2 * 10 * 10 * 4 + 100);
+
+    const QString big = dir.filePath("big.png");
+    ASSERT_TRUE(SaveImage(big, 100, 100, Qt::black));
+    EXPECT_EQ(cache.Get(big).width(), 100);
+    EXPECT_EQ(cache.size(), 2u) << "a picture over the budget is not kept";
+    cache.Forget(dir.filePath("2.png"));
+    EXPECT_EQ(cache.size(), 1u);
 }
 
 } // namespace
