@@ -1,13 +1,30 @@
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "platform/platform.h"
 
+#include <cstdio>
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    // Answered before the application object exists: they need no display and
+    // must not wake or replace a running copy.
+    switch (command_line::Parse(argc, argv)) {
+    case command_line::request::help:
+        std::fputs(command_line::HelpText().c_str(), stdout);
+        return 0;
+    case command_line::request::version:
+        std::fputs(command_line::VersionText().c_str(), stdout);
+        return 0;
+    case command_line::request::run:
+        break;
+    }
+
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
+    // Window managers match the window to the installed desktop entry by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLBOX_APP_ID));
     // Hiding the window to the tray must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

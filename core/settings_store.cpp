@@ -1,7 +1,7 @@
 #include "core/settings_store.h"
 
 #include "core/atomic_file.h"
-#include "core/program_file.h"
+#include "core/program_layout.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -95,7 +95,7 @@ QString ToQString(const std::string& s)
 
 QString ConfigPath()
 {
-    return ProgramFolder() + QStringLiteral("/config.json");
+    return ProgramLayout().SettingsFile(QStringLiteral("config.json"));
 }
 
 std::string PositionString(const QRect& frame)
