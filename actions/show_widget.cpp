@@ -1,6 +1,7 @@
 #include "actions/show_widget.h"
 
 #include "actions/popup_frame.h"
+#include "core/log_categories.h"
 #include "core/program_layout.h"
 #include "core/settings_record.h"
 #include "platform/platform.h"
@@ -97,7 +98,7 @@ show_widget::show_widget(int button_mask, QWidget* anchor)
 
     const auto sheet
         = theme_sheets::ReadThemeFile(ProgramLayout().SharedFile(QStringLiteral("gray.qss")));
-    qDebug() << (sheet ? "open success!" : "open failed!");
+    qCDebug(log_ui) << (sheet ? "open success!" : "open failed!");
     if (sheet)
         setStyleSheet(*sheet);
 }

@@ -34,8 +34,8 @@ std::string HelpText()
            "\n"
            "Diagnostics: warnings go to standard error; debug lines are off unless asked for,\n"
            "for example QT_LOGGING_RULES='quillbox.*.debug=true' (categories quillbox.capture,\n"
-           "quillbox.history, quillbox.hotkeys, quillbox.settings, quillbox.shell,\n"
-           "quillbox.sync, quillbox.ui).\n";
+           "quillbox.files, quillbox.history, quillbox.hotkeys, quillbox.settings,\n"
+           "quillbox.shell, quillbox.sync, quillbox.ui).\n";
 }
 
 std::string VersionText()

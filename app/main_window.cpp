@@ -10,6 +10,7 @@
 #include "app/shell_actions.h"
 #include "app/termination_signals.h"
 #include "app/window_placement.h"
+#include "core/log_categories.h"
 #include "core/message_ids.h"
 #include "core/program_layout.h"
 #include "core/settings_record.h"
@@ -76,7 +77,7 @@ main_window::main_window(QWidget* parent)
     // Settings files named without a folder (server.json) are found here.
     QDir::setCurrent(ProgramLayout().settings_folder);
     QCoreApplication::addLibraryPath(QStringLiteral("./"));
-    qDebug() << "Arguments : " << QCoreApplication::arguments();
+    qCDebug(log_shell) << "Arguments : " << QCoreApplication::arguments();
     start_up_args_ = QCoreApplication::arguments().size() > 1;
     caption_ = tr("quillbox");
     Settings().copy_in_progress = false;
@@ -423,7 +424,7 @@ void main_window::OnControlToggled(std::int64_t control, std::int64_t state)
         ScheduleSettingsSave();
         break;
     case control_language_button:
-        qDebug() << "language menu: not available yet";
+        qCDebug(log_ui) << "language menu: not available yet";
         break;
     case control_dark_mode_switch:
         day_night_button_->setState(state != 0 ? 1 : 0);
@@ -486,7 +487,7 @@ void main_window::OnTypeTabChosen(std::int64_t code)
 
 void main_window::ShowNotice(const QString& text)
 {
-    qDebug() << "notice:" << text;
+    qCDebug(log_ui) << "notice:" << text;
     alert_widget::Show(this, text, Settings().dark_mode);
 }
 

@@ -1,6 +1,7 @@
 #include "app/shell_actions.h"
 
 #include "app/single_instance.h"
+#include "core/log_categories.h"
 #include "core/program_layout.h"
 
 #include <cstdio>
@@ -25,7 +26,7 @@ void Restart(const std::function<void()>& save_history)
     SingleInstance().Close();
     const QString program = ProgramLayout().program_file;
     if (!QProcess::startDetached(program, { QStringLiteral("show_window") }))
-        qDebug() << "restart failed:" << program;
+        qCWarning(log_shell) << "restart failed:" << program;
 }
 
 void OpenDownloadPageAndExit()

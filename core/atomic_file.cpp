@@ -1,5 +1,7 @@
 #include "core/atomic_file.h"
 
+#include "core/log_categories.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QSaveFile>
@@ -27,11 +29,11 @@ bool Write(const QString& path, const QByteArray& bytes)
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        qDebug() << "cannot write" << path << file.errorString();
+        qCWarning(log_files) << "cannot write" << path << file.errorString();
         return false;
     }
     if (file.write(bytes) != bytes.size()) {
-        qDebug() << "cannot write" << path << file.errorString();
+        qCWarning(log_files) << "cannot write" << path << file.errorString();
         file.cancelWriting();
         return false;
     }
@@ -39,7 +41,7 @@ bool Write(const QString& path, const QByteArray& bytes)
     if (BeforeCommitHook())
         BeforeCommitHook()();
     if (!file.commit()) {
-        qDebug() << "cannot replace" << path << file.errorString();
+        qCWarning(log_files) << "cannot replace" << path << file.errorString();
         return false;
     }
     return true;

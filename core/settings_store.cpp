@@ -1,6 +1,7 @@
 #include "core/settings_store.h"
 
 #include "core/atomic_file.h"
+#include "core/log_categories.h"
 #include "core/program_layout.h"
 
 #include <QCoreApplication>
@@ -109,7 +110,7 @@ LoadResult Load(settings_record& record, const QString& path, const window_state
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Save(record, path, true, window);
-        qDebug("could't open projects json!");
+        qCDebug(log_settings, "could't open projects json!");
         return LoadResult::created;
     }
     const QByteArray bytes = file.readAll();
@@ -118,7 +119,7 @@ LoadResult Load(settings_record& record, const QString& path, const window_state
     QJsonParseError error {};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        qDebug("json error!");
+        qCWarning(log_settings, "json error!");
         return LoadResult::unparsable;
     }
     const QJsonObject json = document.object();
@@ -171,7 +172,10 @@ bool Save(settings_record& record, const QString& path, bool flag, const window_
         json.insert(QLatin1String(n.key), static_cast<qint64>(record.*n.field));
 
     const bool ok = atomic_file::Write(path, QJsonDocument(json).toJson(QJsonDocument::Indented));
-    qDebug(ok ? "file open!" : "file open error!");
+    if (ok)
+        qCDebug(log_settings, "file open!");
+    else
+        qCWarning(log_settings, "file open error!");
     return ok;
 }
 

@@ -1,5 +1,6 @@
 #include "history/clipboard_capture.h"
 
+#include "core/log_categories.h"
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "core/settings_record.h"
@@ -73,7 +74,7 @@ clipboard_capture::outcome clipboard_capture::CaptureImage(
     const QString icon = base + QStringLiteral("icon.png");
     SaveSourceIcon(target, icon);
     if (!image.save(path, "PNG")) {
-        qDebug() << "save image error!";
+        qCWarning(log_capture) << "save image error!";
         QFile::remove(icon);
         return outcome::nothing;
     }
@@ -139,7 +140,7 @@ clipboard_capture::outcome clipboard_capture::CaptureText(
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)
         || file.write(text.toUtf8()) < 0 || !file.flush()) {
-        qDebug() << "save text error!";
+        qCWarning(log_capture) << "save text error!";
         file.close();
         QFile::remove(path);
         QFile::remove(icon);

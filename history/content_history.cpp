@@ -1,6 +1,7 @@
 #include "history/content_history.h"
 
 #include "core/atomic_file.h"
+#include "core/log_categories.h"
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "core/settings_record.h"
@@ -118,14 +119,14 @@ void content_history::LoadContent()
     MakeFolder();
     QFile file(IndexPath());
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "could't open projects json!";
+        qCDebug(log_history) << "could't open projects json!";
         return;
     }
     const QByteArray bytes = file.readAll();
     file.close();
     content_index::parse_result parsed = content_index::Parse(bytes, folder_);
     if (parsed.damaged) {
-        qDebug() << "json error!";
+        qCWarning(log_history) << "json error!";
         KeepDamagedIndexAside(parsed.reason);
         return;
     }
@@ -143,11 +144,12 @@ void content_history::KeepDamagedIndexAside(const QString& reason)
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
     if (QFile::rename(IndexPath(), aside)) {
         index_locked_ = false;
-        qDebug() << "content.json is damaged (" << reason << "); kept aside as" << aside;
+        qCWarning(log_history) << "content.json is damaged (" << reason << "); kept aside as"
+                               << aside;
     } else {
         index_locked_ = true;
-        qDebug() << "content.json is damaged (" << reason
-                 << ") and could not be moved aside; it will not be overwritten";
+        qCWarning(log_history) << "content.json is damaged (" << reason
+                               << ") and could not be moved aside; it will not be overwritten";
     }
 }
 
@@ -157,7 +159,10 @@ bool content_history::SaveContent()
     bool ok = false;
     if (!index_locked_)
         ok = atomic_file::Write(IndexPath(), content_index::Serialize(records, MaxCount()));
-    qDebug() << (ok ? "file open!" : "file open error!");
+    if (ok)
+        qCDebug(log_history) << "file open!";
+    else
+        qCWarning(log_history) << "file open error!";
     if (ok)
         RemovePendingFiles();
     if (hooks_.saved)
@@ -355,7 +360,7 @@ content_history::image_file_result content_history::InsertImageFile(const QStrin
     if (from_capture)
         save_icon(icon);
     if (!image.save(path, "PNG")) {
-        qDebug() << "save image error!";
+        qCWarning(log_history) << "save image error!";
         QFile::remove(icon);
         SaveContent(); // duplicates may have gone
         return image_file_result::unreadable;
@@ -387,13 +392,13 @@ void content_history::InsertSyncedRecords(const QStringList& names, const QStrin
     Notice(Tr("本地列表已与云上同步"));
     const QString name = names.front();
     if (!content_index::IsPlainFileName(name)) {
-        qDebug() << "synced name refused:" << name;
+        qCWarning(log_sync) << "synced name refused:" << name;
         return;
     }
     bool numeric = false;
     const std::int64_t code = types.front().trimmed().toLongLong(&numeric);
     if (!numeric) {
-        qDebug() << "synced type refused:" << types.front();
+        qCWarning(log_sync) << "synced type refused:" << types.front();
         return;
     }
     const std::int64_t collect = code > 9 ? favourite_mark : 0;
