@@ -17,7 +17,8 @@ CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
   -DQUILLBOX_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF) \
   -DQUILLBOX_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
 
-.PHONY: all deps build run test bench fuzz wincheck wintest format format-check clean screenshots
+.PHONY: all deps build run test bench fuzz wincheck wintest format format-check clean screenshots \
+  package package-check
 
 all: build
 
@@ -45,6 +46,22 @@ fuzz:
 screenshots: build
 	scripts/screenshots.sh $(BUILD_DIR)
 
+# The two Debian packages, quillbox and quillbox-syncd, in build-package/
+# (installed under /usr, so built apart from the everyday build).
+PACKAGE_DIR ?= build-package
+package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) $(CMAKE_FLAGS) \
+	  -DCMAKE_INSTALL_PREFIX=/usr -DQUILLBOX_TESTS=OFF -DQUILLBOX_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_DIR) -j$(JOBS) --target package
+
+# The packages through lintian, installed on this machine, the service
+# started, and removed again (root only: it changes the system).
+package-check: package build
+	scripts/package-check.sh $(PACKAGE_DIR) $(BUILD_DIR)/tests/sync/sync_login_probe
+
 wincheck:
 	@scripts/install-deps.sh ci
 	scripts/check-win.sh
@@ -64,4 +81,4 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf build build-asan build-fuzz build-win
+	rm -rf build build-asan build-fuzz build-win build-package

@@ -1,7 +1,8 @@
 #include "actions/show_widget.h"
 
 #include "actions/popup_frame.h"
-#include "core/program_file.h"
+#include "core/log_categories.h"
+#include "core/program_layout.h"
 #include "core/settings_record.h"
 #include "platform/platform.h"
 #include "resources/images.h"
@@ -92,11 +93,12 @@ show_widget::show_widget(int button_mask, QWidget* anchor)
     bottom->setMinimumHeight(22);
     outer->addWidget(bottom);
 
-    background_.load(ProgramFolder() + QStringLiteral("/back.png"));
+    background_.load(ProgramLayout().SharedFile(QStringLiteral("back.png")));
     title_icon_.load(QStringLiteral(":/image/paste.png"));
 
-    const auto sheet = theme_sheets::ReadThemeFile(ProgramFolder() + QStringLiteral("/gray.qss"));
-    qDebug() << (sheet ? "open success!" : "open failed!");
+    const auto sheet
+        = theme_sheets::ReadThemeFile(ProgramLayout().SharedFile(QStringLiteral("gray.qss")));
+    qCDebug(log_ui) << (sheet ? "open success!" : "open failed!");
     if (sheet)
         setStyleSheet(*sheet);
 }

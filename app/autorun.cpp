@@ -1,21 +1,17 @@
 #include "app/autorun.h"
 
-#include "core/program_file.h"
-
 #include <QDir>
-#include <QFileInfo>
 
 namespace autorun {
 
-void Apply(platform::layer& os, bool auto_run, const QString& program_folder)
+void Apply(platform::layer& os, bool auto_run, const program_layout& layout)
 {
-    const std::string name = QFileInfo(program_folder).baseName().toStdString();
+    const std::string name = layout.autorun_name.toStdString();
     if (!auto_run) {
         os.RemoveAutorun(name);
         return;
     }
-    const std::string path
-        = QDir::toNativeSeparators(ProgramFilePath(program_folder)).toStdString();
+    const std::string path = QDir::toNativeSeparators(layout.program_file).toStdString();
     // The stored value is the quoted command line, so this comparison with the
     // bare path always differs and the entry is rewritten: a moved program
     // folder is picked up at the next start.

@@ -1,12 +1,27 @@
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
 #include "platform/platform.h"
 #include "platform/process_memory.h"
 
+#include <cstdio>
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    // Answered before the application object exists: they need no display and
+    // must not wake or replace a running copy.
+    switch (command_line::Parse(argc, argv)) {
+    case command_line::request::help:
+        std::fputs(command_line::HelpText().c_str(), stdout);
+        return 0;
+    case command_line::request::version:
+        std::fputs(command_line::VersionText().c_str(), stdout);
+        return 0;
+    case command_line::request::run:
+        break;
+    }
+
     platform::ReturnLargeBlocksWhenFreed();
     // No widget draws with OpenGL, yet the xcb platform would load the whole
     // software GL stack for GLX (tens of MB resident). A user's choice stands.
@@ -14,6 +29,8 @@ int main(int argc, char* argv[])
         qputenv("QT_XCB_GL_INTEGRATION", "none");
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
+    // Window managers match the window to the installed desktop entry by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLBOX_APP_ID));
     // Hiding the window to the tray must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

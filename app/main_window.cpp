@@ -10,8 +10,9 @@
 #include "app/shell_actions.h"
 #include "app/termination_signals.h"
 #include "app/window_placement.h"
+#include "core/log_categories.h"
 #include "core/message_ids.h"
-#include "core/program_file.h"
+#include "core/program_layout.h"
 #include "core/settings_record.h"
 #include "history/history_list.h"
 #include "history/view_choice.h"
@@ -55,7 +56,7 @@ QSize AvailableArea()
 
 main_window::main_window(QWidget* parent)
     : QMainWindow(parent)
-    , history_(ProgramFolder(),
+    , history_(ProgramLayout().data_folder,
           history_hooks { [this](const QString& text) { ShowNotice(text); },
               [this] { ScheduleSettingsSave(); }, [this] { ApplyViewFilter(true); }, {} })
     , capture_(history_)
@@ -74,9 +75,10 @@ main_window::main_window(QWidget* parent)
     setWindowTitle(QStringLiteral("main_window"));
 
     // 2. Shell start.
-    QDir::setCurrent(ProgramFolder());
+    // Settings files named without a folder (server.json) are found here.
+    QDir::setCurrent(ProgramLayout().settings_folder);
     QCoreApplication::addLibraryPath(QStringLiteral("./"));
-    qDebug() << "Arguments : " << QCoreApplication::arguments();
+    qCDebug(log_shell) << "Arguments : " << QCoreApplication::arguments();
     start_up_args_ = QCoreApplication::arguments().size() > 1;
     caption_ = tr("quillbox");
     Settings().copy_in_progress = false;
@@ -142,7 +144,7 @@ void main_window::LoadSettings()
 {
     settings_store::Load(Settings(), settings_store::ConfigPath(), CurrentWindowState());
     Settings().collect_sort_type = view_choice::ValidOrder(Settings().collect_sort_type);
-    autorun::Apply(platform::Current(), Settings().auto_run, ProgramFolder());
+    autorun::Apply(platform::Current(), Settings().auto_run, ProgramLayout());
     settings_store::FillAtWindowConstruction(Settings());
     language_button_->setState(static_cast<int>(Settings().language));
     recording_button_->setState(Settings().start_paster ? 1 : 0);
@@ -290,8 +292,8 @@ void main_window::AnimationTick()
 void main_window::ApplyTheme()
 {
     const bool dark = Settings().dark_mode;
-    if (const auto sheet
-        = theme_sheets::ReadThemeFile(theme_sheets::ThemeFilePath(ProgramFolder(), dark)))
+    if (const auto sheet = theme_sheets::ReadThemeFile(
+            theme_sheets::ThemeFilePath(ProgramLayout().shared_folder, dark)))
         setStyleSheet(*sheet);
     if (tray_menu_)
         tray_menu_->setStyleSheet(theme_sheets::TrayMenu(dark));
@@ -382,7 +384,7 @@ void main_window::ApplyEditedSettings(const settings_record* edited)
     chrome_->SetAutoFold(Settings().auto_fold);
     chrome_->SetFolded(Settings().folded_now);
     if (Settings().auto_run != old_auto_run)
-        autorun::Apply(platform::Current(), Settings().auto_run, ProgramFolder());
+        autorun::Apply(platform::Current(), Settings().auto_run, ProgramLayout());
     SaveSettings(true);
     if (Settings().dark_mode != old_dark)
         day_night_button_->setState(Settings().dark_mode ? 1 : 0);
@@ -427,7 +429,7 @@ void main_window::OnControlToggled(std::int64_t control, std::int64_t state)
         ScheduleSettingsSave();
         break;
     case control_language_button:
-        qDebug() << "language menu: not available yet";
+        qCDebug(log_ui) << "language menu: not available yet";
         break;
     case control_dark_mode_switch:
         day_night_button_->setState(state != 0 ? 1 : 0);
@@ -490,7 +492,7 @@ void main_window::OnTypeTabChosen(std::int64_t code)
 
 void main_window::ShowNotice(const QString& text)
 {
-    qDebug() << "notice:" << text;
+    qCDebug(log_ui) << "notice:" << text;
     alert_widget::Show(this, text, Settings().dark_mode);
 }
 

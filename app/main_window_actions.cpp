@@ -11,6 +11,7 @@
 #include "actions/list_context_menu.h"
 #include "actions/pin_entry.h"
 #include "actions/prompt_widget.h"
+#include "core/log_categories.h"
 #include "core/message_ids.h"
 #include "core/settings_record.h"
 #include "history/history_list.h"
@@ -215,12 +216,12 @@ void main_window::EncodingOperate(std::size_t type)
 
 void main_window::OpenSettingWidget()
 {
-    qDebug() << "settings window: not available yet";
+    qCDebug(log_ui) << "settings window: not available yet";
 }
 
 void main_window::OpenLoginWidget()
 {
-    qDebug() << "login window: not available yet";
+    qCDebug(log_ui) << "login window: not available yet";
 }
 
 bool main_window::SearchBoxFocused() const

@@ -3,6 +3,7 @@
 // decided in hotkeys/; this file applies the answers to the window.
 #include "app/main_window.h"
 
+#include "core/log_categories.h"
 #include "core/settings_record.h"
 #include "history/history_list.h"
 #include "hotkeys/full_screen_check.h"
@@ -33,10 +34,10 @@ void main_window::HotkeyPressed(std::int64_t view, int slot)
     // Decided at the press, not by a timer: nothing wakes while idle, and
     // the answer is as fresh as a poll would give.
     if (Settings().full_screen_disable && FullScreenWindowShown(platform::Current())) {
-        qDebug() << "hotkey ignored: a full-screen window is shown";
+        qCDebug(log_hotkeys) << "hotkey ignored: a full-screen window is shown";
         return;
     }
-    qDebug() << "hotkey pressed: view" << view << "slot" << slot;
+    qCDebug(log_hotkeys) << "hotkey pressed: view" << view << "slot" << slot;
     // Aborts a multi-row paste; the first press of a cycle remembers the
     // window to paste into.
     paste_.BeginHotkeyCycle();

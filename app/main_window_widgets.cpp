@@ -2,7 +2,7 @@
 // line and the tray menu, laid out once at construction.
 #include "app/main_window.h"
 
-#include "core/program_file.h"
+#include "core/program_layout.h"
 #include "history/history_list.h"
 #include "widgets/image_tab_widget.h"
 #include "widgets/switch_button.h"
@@ -69,7 +69,7 @@ void main_window::BuildWidgets()
         [](bool folded) { Settings().folded_now = folded; });
 
     // Without back.png beside the program the window paints no body.
-    back_ = QPixmap(ProgramFolder() + QStringLiteral("/back.png"));
+    back_ = QPixmap(ProgramLayout().SharedFile(QStringLiteral("back.png")));
     title_icon_ = QPixmap(QStringLiteral(":/image/paste.png"));
     dragon_ = QPixmap(QStringLiteral(":/image/dragon.png"));
 }
@@ -169,7 +169,7 @@ void main_window::BuildTray()
     connect(settings, &QAction::triggered, this, &main_window::OpenSettingWidget);
 
     tray_icon_ = std::make_shared<QSystemTrayIcon>(this);
-    tray_icon_->setIcon(QIcon(ProgramFolder() + QStringLiteral("/icon.png")));
+    tray_icon_->setIcon(QIcon(ProgramLayout().SharedFile(QStringLiteral("icon.png"))));
     tray_icon_->setToolTip(caption_);
     tray_icon_->setContextMenu(tray_menu_);
     connect(tray_icon_.get(), &QSystemTrayIcon::activated, this,

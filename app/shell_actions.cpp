@@ -1,7 +1,8 @@
 #include "app/shell_actions.h"
 
 #include "app/single_instance.h"
-#include "core/program_file.h"
+#include "core/log_categories.h"
+#include "core/program_layout.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,9 +24,9 @@ void Restart(const std::function<void()>& save_history)
         save_history();
     QCoreApplication::exit(0);
     SingleInstance().Close();
-    const QString program = ProgramFilePath(ProgramFolder());
+    const QString program = ProgramLayout().program_file;
     if (!QProcess::startDetached(program, { QStringLiteral("show_window") }))
-        qDebug() << "restart failed:" << program;
+        qCWarning(log_shell) << "restart failed:" << program;
 }
 
 void OpenDownloadPageAndExit()

@@ -1,5 +1,6 @@
 #include "app/single_instance.h"
 
+#include "core/log_categories.h"
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 
@@ -46,7 +47,7 @@ QString single_instance::EndpointName()
     if (folder.isEmpty() || !QFileInfo(folder).isDir() || !IsPrivateFolder(folder)) {
         folder = QDir::tempPath() + QStringLiteral("/quillbox-") + QString::number(::getuid());
         if (!IsPrivateFolder(folder)) {
-            qDebug() << "no private folder for the instance endpoint:" << folder;
+            qCWarning(log_shell) << "no private folder for the instance endpoint:" << folder;
             return {};
         }
     }
@@ -83,7 +84,7 @@ bool single_instance::Listen()
         if (server_->listen(endpoint))
             return true;
     }
-    qDebug() << "instance server not listening:" << server_->errorString();
+    qCWarning(log_shell) << "instance server not listening:" << server_->errorString();
     return false;
 }
 

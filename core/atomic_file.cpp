@@ -1,5 +1,7 @@
 #include "core/atomic_file.h"
 
+#include "core/log_categories.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QSaveFile>
@@ -27,7 +29,7 @@ bool Write(const QString& path, const QByteArray& bytes, QString* error)
     }
     QSaveFile file(path);
     const auto failed = [&](const char* step) {
-        qDebug() << step << path << file.errorString();
+        qCWarning(log_files) << step << path << file.errorString();
         if (error)
             *error = file.errorString();
         return false;

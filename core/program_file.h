@@ -1,5 +1,5 @@
-// Where the program's own files are: the program file (autorun entry and
-// restart) and the folder that holds config.json and content/.
+// The program file and its folder, the one place that asks Qt where the
+// executable is. Which files live where is program_layout's decision.
 #pragma once
 
 #include <QString>

@@ -1,7 +1,8 @@
 #include "core/settings_store.h"
 
 #include "core/atomic_file.h"
-#include "core/program_file.h"
+#include "core/log_categories.h"
+#include "core/program_layout.h"
 
 #include <cmath>
 #include <QCoreApplication>
@@ -99,7 +100,7 @@ QString ToQString(const std::string& s)
 
 QString ConfigPath()
 {
-    return ProgramFolder() + QStringLiteral("/config.json");
+    return ProgramLayout().SettingsFile(QStringLiteral("config.json"));
 }
 
 std::string PositionString(const QRect& frame)
@@ -129,10 +130,10 @@ bool KeepDamagedAside(const QString& path, const QString& reason)
     const QString aside = path + QStringLiteral(".damaged-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
     if (!QFile::rename(path, aside)) {
-        qDebug() << path << "does not parse (" << reason << ") and could not be moved aside";
+        qCWarning(log_settings) << path << "does not parse (" << reason << ") and could not be moved aside";
         return false;
     }
-    qDebug() << path << "does not parse (" << reason << "); kept aside as" << aside;
+    qCWarning(log_settings) << path << "does not parse (" << reason << "); kept aside as" << aside;
     return true;
 }
 
@@ -143,7 +144,7 @@ LoadResult Load(settings_record& record, const QString& path, const window_state
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Save(record, path, true, window);
-        qDebug("could't open projects json!");
+        qCDebug(log_settings, "could't open projects json!");
         return LoadResult::created;
     }
     const QByteArray bytes = file.readAll();
@@ -208,7 +209,10 @@ bool Save(settings_record& record, const QString& path, bool flag, const window_
         json.insert(QLatin1String(n.key), static_cast<qint64>(record.*n.field));
 
     const bool ok = atomic_file::Write(path, QJsonDocument(json).toJson(QJsonDocument::Indented));
-    qDebug(ok ? "file open!" : "file open error!");
+    if (ok)
+        qCDebug(log_settings, "file open!");
+    else
+        qCWarning(log_settings, "file open error!");
     return ok;
 }
 

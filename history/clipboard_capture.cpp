@@ -1,5 +1,6 @@
 #include "history/clipboard_capture.h"
 
+#include "core/log_categories.h"
 #include "core/settings_record.h"
 #include "history/base_name.h"
 #include "history/capture_rules.h"

@@ -1,6 +1,7 @@
 #include "history/content_history.h"
 
 #include "core/atomic_file.h"
+#include "core/log_categories.h"
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "core/settings_record.h"
@@ -103,7 +104,7 @@ void content_history::OnWriter(std::function<void()> work, std::function<void()>
 
 void content_history::SaveFailed(const QString& path, const QString& error)
 {
-    qDebug() << "history not saved:" << path << error;
+    qCWarning(log_history) << "history not saved:" << path << error;
     if (failure_shown_)
         return;
     failure_shown_ = true;
@@ -163,7 +164,7 @@ void content_history::AddEntry(new_entry entry)
 void content_history::EntryWritten(new_entry entry, const written& result)
 {
     if (result.not_an_image) {
-        qDebug() << "the clipboard's PNG does not decode; nothing recorded";
+        qCWarning(log_capture) << "the clipboard's PNG does not decode; nothing recorded";
         if (!entry.icon.isEmpty())
             QFile::remove(entry.icon);
         return;
@@ -171,7 +172,7 @@ void content_history::EntryWritten(new_entry entry, const written& result)
     if (!result.ok) {
         SaveFailed(entry.path, result.error);
         if (unwritten_.size() >= kUnwrittenKept) {
-            qDebug() << "given up after failed writes:" << unwritten_.front().path;
+            qCWarning(log_history) << "given up after failed writes:" << unwritten_.front().path;
             unwritten_.erase(unwritten_.begin());
         }
         unwritten_.push_back(std::move(entry));
@@ -273,14 +274,14 @@ void content_history::LoadContent()
         // One that is there but unreadable still holds the history: never
         // replace it with a new, shorter one.
         index_locked_ = file.exists();
-        qDebug() << "could't open projects json!" << IndexPath() << file.errorString();
+        qCDebug(log_history) << "could't open projects json!" << IndexPath() << file.errorString();
         return;
     }
     const QByteArray bytes = file.readAll();
     file.close();
     content_index::parse_result parsed = content_index::Parse(bytes, folder_);
     if (parsed.damaged) {
-        qDebug() << "json error!";
+        qCWarning(log_history) << "json error!";
         KeepDamagedIndexAside(parsed.reason);
         return;
     }
@@ -298,11 +299,12 @@ void content_history::KeepDamagedIndexAside(const QString& reason)
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
     if (QFile::rename(IndexPath(), aside)) {
         index_locked_ = false;
-        qDebug() << "content.json is damaged (" << reason << "); kept aside as" << aside;
+        qCWarning(log_history) << "content.json is damaged (" << reason << "); kept aside as"
+                               << aside;
     } else {
         index_locked_ = true;
-        qDebug() << "content.json is damaged (" << reason
-                 << ") and could not be moved aside; it will not be overwritten";
+        qCWarning(log_history) << "content.json is damaged (" << reason
+                               << ") and could not be moved aside; it will not be overwritten";
     }
 }
 
@@ -310,7 +312,7 @@ bool content_history::SaveContent()
 {
     MakeFolder();
     if (index_locked_) {
-        qDebug() << "file open error!";
+        qCWarning(log_history) << "file open error!";
         if (hooks_.saved)
             hooks_.saved();
         return false;
@@ -337,8 +339,8 @@ bool content_history::SaveContent()
 void content_history::IndexWritten(
     bool ok, const QString& error, const std::vector<QString>& removed)
 {
-    qDebug() << (ok ? "file open!" : "file open error!");
     if (ok) {
+        qCDebug(log_history) << "file open!";
         failure_shown_ = false;
         for (const QString& path : removed) {
             FullImageCache().Forget(path);
@@ -533,7 +535,7 @@ content_history::image_file_result content_history::InsertImageFile(const QStrin
     if (from_capture)
         save_icon(icon);
     if (!image.save(path, "PNG")) {
-        qDebug() << "save image error!";
+        qCWarning(log_history) << "save image error!";
         QFile::remove(icon);
         SaveContent(); // duplicates may have gone
         return image_file_result::unreadable;
@@ -566,13 +568,13 @@ void content_history::InsertSyncedRecords(const QStringList& names, const QStrin
     Notice(Tr("本地列表已与云上同步"));
     const QString name = names.front();
     if (!content_index::IsPlainFileName(name)) {
-        qDebug() << "synced name refused:" << name;
+        qCWarning(log_sync) << "synced name refused:" << name;
         return;
     }
     bool numeric = false;
     const std::int64_t code = types.front().trimmed().toLongLong(&numeric);
     if (!numeric) {
-        qDebug() << "synced type refused:" << types.front();
+        qCWarning(log_sync) << "synced type refused:" << types.front();
         return;
     }
     const std::int64_t collect = code > 9 ? favourite_mark : 0;

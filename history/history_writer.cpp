@@ -1,9 +1,9 @@
 #include "history/history_writer.h"
 
+#include "core/log_categories.h"
 #include "platform/process_memory.h"
 
 #include <exception>
-#include <QDebug>
 #include <QObject>
 
 history_writer::history_writer()
@@ -48,9 +48,9 @@ void history_writer::Run()
             if (next.work)
                 next.work();
         } catch (const std::exception& error) {
-            qDebug() << "history write failed:" << error.what();
+            qCWarning(log_history) << "history write failed:" << error.what();
         } catch (...) {
-            qDebug() << "history write failed";
+            qCWarning(log_history) << "history write failed";
         }
         lock.lock();
         // A burst of captures (decoded images, encode buffers) is over.

@@ -1,5 +1,6 @@
 #include "hotkeys/hotkey_set.h"
 
+#include "core/log_categories.h"
 #include "hotkeys/hotkey_combination.h"
 
 #include <QDebug>
@@ -14,9 +15,13 @@ void hotkey_set::Register(const settings_record& settings)
         auto hotkey = std::make_shared<global_hotkey>(HotkeySequence(binding.text));
         connect(hotkey.get(), &global_hotkey::activated, this,
             [this, view = binding.view, slot = binding.slot] { emit pressed(view, slot); });
-        if (binding.slot < 0)
-            qDebug().noquote() << "hotkey" << QString::fromStdString(binding.text)
-                               << (hotkey->isRegistered() ? "true" : "false");
+        // Taken by another program: said always, as the user must pick other keys.
+        if (binding.slot < 0 && hotkey->isRegistered())
+            qCDebug(log_hotkeys).noquote()
+                << "hotkey" << QString::fromStdString(binding.text) << "true";
+        else if (binding.slot < 0)
+            qCWarning(log_hotkeys).noquote()
+                << "hotkey" << QString::fromStdString(binding.text) << "false";
         hotkeys_.push_back(std::move(hotkey));
     }
 }

@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox xclip xdotool x11-utils xcompmgr
   fonts-dejavu-core fonts-wqy-microhei
+  desktop-file-utils appstream man-db systemd dpkg-dev lintian adduser
 )
 if [ "${1:-}" = ci ]; then
   packages+=(clang clang-format libclang-rt-14-dev g++-mingw-w64-x86-64

@@ -1,5 +1,7 @@
 // quillbox-syncd: the sync server.
 #include "server/account_store.h"
+#include "server/config_file.h"
+#include "server/server_log.h"
 #include "server/server_options.h"
 #include "server/sync_server.h"
 
@@ -26,22 +28,8 @@ int set_account_flag(
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(const syncd::server_options& options)
 {
-    std::signal(SIGPIPE, SIG_IGN);
-    std::vector<std::string> args(argv + 1, argv + argc);
-    syncd::server_options options;
-    std::string error;
-    if (!syncd::parse_options(args, options, error)) {
-        std::cerr << "quillbox-syncd: " << error << "\n\n" << syncd::usage_text();
-        return 2;
-    }
-    if (options.help) {
-        std::cout << syncd::usage_text();
-        return 0;
-    }
     try {
         if (!options.disable_account.empty())
             return set_account_flag(options, options.disable_account, true);
@@ -52,8 +40,34 @@ int main(int argc, char** argv)
             return 1;
         server.run();
     } catch (const std::exception& e) {
-        std::cerr << "quillbox-syncd: " << e.what() << "\n";
+        syncd::log_event(std::string("quillbox-syncd: ") + e.what());
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    const std::vector<std::string> command_line(argv + 1, argv + argc);
+    // Answered even when the configuration file is broken.
+    for (const std::string& arg : command_line) {
+        if (arg == "--help" || arg == "-h") {
+            std::cout << syncd::usage_text();
+            return 0;
+        }
+    }
+    std::vector<std::string> args;
+    syncd::server_options options;
+    std::string error;
+    if (!syncd::gather_arguments(command_line, syncd::default_config_file, args, error)
+        || !syncd::parse_options(args, options, error)) {
+        std::cerr << "quillbox-syncd: " << error << "\n\n" << syncd::usage_text();
+        return 2;
+    }
+    const int code = run(options);
+    syncd::flush_log(); // what an operator command or a failed start logged
+    return code;
 }

@@ -1,7 +1,7 @@
 #include "server/server_log.h"
 
+#include <cstdio>
 #include <ctime>
-#include <iostream>
 #include <mutex>
 
 namespace syncd {
@@ -12,6 +12,21 @@ std::mutex& log_mutex()
 {
     static auto* mutex = new std::mutex; // never destroyed: I/O threads may log during exit
     return *mutex;
+}
+
+// Lines waiting for the next flush; standard error itself is unbuffered.
+std::string& pending_lines()
+{
+    static auto* lines = new std::string;
+    return *lines;
+}
+
+void write_pending()
+{
+    std::string& lines = pending_lines();
+    std::fwrite(lines.data(), 1, lines.size(), stderr);
+    std::fflush(stderr);
+    lines.clear();
 }
 
 std::string seconds_text(folded_log::clock::duration d)
@@ -30,13 +45,16 @@ void log_event(const std::string& line)
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &parts);
     std::lock_guard<std::mutex> lock(log_mutex());
-    std::cout << stamp << ' ' << line << '\n';
+    std::string& lines = pending_lines();
+    lines.append(stamp).append(1, ' ').append(line).append(1, '\n');
+    if (lines.size() > 64 * 1024)
+        write_pending();
 }
 
 void flush_log()
 {
     std::lock_guard<std::mutex> lock(log_mutex());
-    std::cout.flush();
+    write_pending();
 }
 
 std::string grouped_number(std::uint64_t n)

@@ -1,6 +1,7 @@
-// One line per event on standard output, with the time, so operators can follow logins,
-// registrations and refusals. Lines are buffered; the server flushes them a few times a
-// second, not once per line, so a burst of events costs no write per line.
+// One line per event on standard error (the journal, under systemd), with the time, so
+// operators can follow logins, registrations and refusals. Lines are buffered; the server
+// flushes them a few times a second, not once per line, so a burst of events costs no
+// write per line.
 #pragma once
 
 #include <chrono>

@@ -43,11 +43,21 @@ bool parse_listen(const std::string& text, server_options& options)
 
 } // namespace
 
+const char* const default_config_file = QUILLBOX_SYNCD_CONFIG;
+
 const char* usage_text()
 {
     return "Usage: quillbox-syncd [options]\n"
            "The sync server of quillbox: accounts, login, register and heartbeat.\n"
            "\n"
+           "Options are read from the configuration file " QUILLBOX_SYNCD_CONFIG " when it\n"
+           "exists, then from the command line, which wins. The file holds the options below\n"
+           "without their leading --, one per line (\"listen 0.0.0.0:22345\", \"data =\n"
+           "/var/lib/quillbox-syncd\", a flag alone: \"log-heartbeats\"); # starts a comment.\n"
+           "--config, --disable, --enable and --help belong on the command line only.\n"
+           "Events are logged to standard error.\n"
+           "\n"
+           "  --config FILE                  read this configuration file instead\n"
            "  --listen ADDRESS:PORT          address and port to listen on (default "
            "127.0.0.1:22345;\n"
            "                                 port 0 picks a free one; IPv6 as [::1]:22345)\n"

@@ -45,4 +45,7 @@ bool parse_options(
 
 const char* usage_text();
 
+// The configuration file read when the command line names none.
+extern const char* const default_config_file;
+
 } // namespace syncd

@@ -1,5 +1,7 @@
 #include "widgets/theme_sheets.h"
 
+#include "core/log_categories.h"
+
 #include <QDebug>
 #include <QFile>
 
@@ -65,10 +67,10 @@ std::optional<QString> ReadThemeFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "open failed!";
+        qCWarning(log_ui) << "open failed!";
         return std::nullopt;
     }
-    qDebug() << "open success!";
+    qCDebug(log_ui) << "open success!";
     QByteArray bytes = file.readAll();
     const int zero = bytes.indexOf('\0');
     if (zero >= 0)

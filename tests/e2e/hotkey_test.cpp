@@ -22,7 +22,12 @@ using e2e::WaitUntil;
 
 class Hotkeys : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(x.Start(QSize(1920, 1080))) << x.error().toStdString(); }
+    void SetUp() override
+    {
+        // The program's hotkey lines are debug lines, off unless asked for.
+        qputenv("QT_LOGGING_RULES", "quillbox.hotkeys.debug=true");
+        ASSERT_TRUE(x.Start(QSize(1920, 1080))) << x.error().toStdString();
+    }
 
     // Starts the program with the config and three text entries, oldest
     // first, then the editor in front; the program's output is kept.

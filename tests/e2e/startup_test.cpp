@@ -1,5 +1,6 @@
 // Starting the real program: the first start's files, one running copy per
-// runtime folder, a crashed copy replaced, and a clean end on SIGTERM.
+// runtime folder, a crashed copy replaced, --help and --version beside a
+// running copy, and a clean end on SIGTERM.
 #include "tests/e2e/support/program_copy.h"
 #include "tests/e2e/support/wait.h"
 #include "tests/e2e/support/x_session.h"
@@ -56,6 +57,17 @@ TEST(Startup, FirstStartCrashAndRestartAndTwoRuntimeFolders)
     QProcess& later = copy.Launch();
     EXPECT_EQ(e2e::WaitForExit(later, 3000), 0);
     EXPECT_EQ(next.state(), QProcess::Running);
+
+    // --help and --version answer while a copy holds the endpoint: a probe
+    // would have handed over silently, a second instance would not exit.
+    for (const char* option : { "--help", "--version" }) {
+        QProcess& asked = copy.Launch({ QLatin1String(option) }, QProcess::SeparateChannels);
+        EXPECT_EQ(e2e::WaitForExit(asked, 3000), 0) << option;
+        const QByteArray said = asked.readAllStandardOutput();
+        EXPECT_TRUE(
+            said.startsWith(option[2] == 'h' ? "Usage: quillbox" : "quillbox " QUILLBOX_VERSION))
+            << said.toStdString();
+    }
 
     // A copy with its own runtime folder runs beside it: two windows of the
     // same title.

@@ -1,14 +1,18 @@
 // The server's decisions that the network tests cannot reach: version order, the failed-login
-// window and account delays, the registration buckets, the total connection limit and option
-// errors.
+// window and account delays, the registration buckets, the total connection limit, option
+// errors and the configuration file.
 #include "server/client_version.h"
+#include "server/config_file.h"
 #include "server/connection_limits.h"
 #include "server/login_guard.h"
 #include "server/rate_limiter.h"
 #include "server/server_options.h"
 #include "sync/frame_builder.h"
+#include "tests/sync/server_process.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace {
 
@@ -122,6 +126,38 @@ TEST(ServerOptions, ParsesAnIpv6AddressAndRejectsBadValues)
         server_options other;
         EXPECT_FALSE(parse_options(bad, other, error)) << bad[0];
     }
+}
+
+TEST(ServerConfigFile, LinesBecomeOptionsThatTheCommandLineOverrides)
+{
+    std::vector<std::string> args;
+    std::string error;
+    ASSERT_TRUE(syncd::config_file_arguments("# comment\n\n  listen = 0.0.0.0:1\r\n"
+                                             "data /srv/sync data\nlog-heartbeats\n",
+        args, error));
+    EXPECT_EQ(args,
+        (std::vector<std::string> {
+            "--listen", "0.0.0.0:1", "--data", "/srv/sync data", "--log-heartbeats" }));
+    for (const char* bad : { "disable alice\n", "help\n", "config /x\n", "--listen 1:2\n" }) {
+        args.clear();
+        EXPECT_FALSE(syncd::config_file_arguments(bad, args, error)) << bad;
+    }
+    EXPECT_EQ(error.rfind("line 1: ", 0), 0u) << error;
+
+    temp_folder folder;
+    const std::string path = folder.path() + "/syncd.conf";
+    std::ofstream(path) << "listen 0.0.0.0:1\nquota-mb 7\n";
+    ASSERT_TRUE(syncd::gather_arguments({ "--listen", "127.0.0.1:2" }, path, args, error));
+    server_options o;
+    ASSERT_TRUE(parse_options(args, o, error)) << error;
+    EXPECT_EQ(o.listen_port, 2);
+    EXPECT_EQ(o.quota_mb, 7);
+    // A missing default file is no error; a missing named one is.
+    EXPECT_TRUE(syncd::gather_arguments({}, folder.path() + "/none.conf", args, error));
+    EXPECT_TRUE(args.empty());
+    EXPECT_FALSE(
+        syncd::gather_arguments({ "--config", folder.path() + "/none.conf" }, path, args, error));
+    EXPECT_FALSE(syncd::gather_arguments({ "--config" }, path, args, error));
 }
 
 } // namespace

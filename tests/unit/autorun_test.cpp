@@ -27,18 +27,20 @@ protected:
     platform::x11_layer os { false };
 };
 
-// The entry is named after the program folder's base name (up to the first dot)
-// and rewritten, not doubled, at each start.
-TEST_F(XdgAutostartFile, ApplyWritesOneEntryNamedAfterTheFolderAndRemovesIt)
+// The entry is named by the layout and rewritten, not doubled, at each start.
+TEST_F(XdgAutostartFile, ApplyWritesOneEntryNamedByTheLayoutAndRemovesIt)
 {
+    program_layout layout;
+    layout.program_file = QStringLiteral("/srv/my tools/clip.box/quillbox");
+    layout.autorun_name = QStringLiteral("clip");
     EXPECT_FALSE(os.ReadAutorun("clip").has_value());
-    autorun::Apply(os, true, QStringLiteral("/srv/my tools/clip.box"));
-    autorun::Apply(os, true, QStringLiteral("/srv/my tools/clip.box"));
+    autorun::Apply(os, true, layout);
+    autorun::Apply(os, true, layout);
     EXPECT_EQ(os.ReadAutorun("clip"), std::string("\"/srv/my tools/clip.box/quillbox\" -startup"));
     EXPECT_EQ(Entries(), QStringList { "clip.desktop" });
     const QByteArray text = unit_test::ReadFile(dir_.path() + "/autostart/clip.desktop");
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n") && text.contains("\nType=Application\n"));
-    autorun::Apply(os, false, QStringLiteral("/srv/my tools/clip.box"));
+    autorun::Apply(os, false, layout);
     EXPECT_TRUE(Entries().isEmpty());
     EXPECT_FALSE(os.RemoveAutorun("clip"));
 }
