@@ -17,7 +17,7 @@ CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
   -DQUILLBOX_SANITIZE=$(if $(filter 1,$(SANITIZE)),ON,OFF) \
   -DQUILLBOX_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
 
-.PHONY: all deps build run test bench fuzz wincheck wintest format format-check clean screenshots
+.PHONY: all deps build run test bench fuzz wincheck wintest format format-check clean screenshots translations
 
 all: build
 
@@ -44,6 +44,12 @@ fuzz:
 # PNGs of the real program with a sample history, for the README.
 screenshots: build
 	scripts/screenshots.sh $(BUILD_DIR)
+
+# Refreshes resources/translations/*.ts from the sources (lupdate): new texts
+# come in unfinished, texts gone from the sources leave.
+translations: deps
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) --target translations
 
 wincheck:
 	@scripts/install-deps.sh ci

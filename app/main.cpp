@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/shell_actions.h"
 #include "app/single_instance.h"
 #include "platform/platform.h"
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    shell_actions::RememberLaunchArguments(argc, argv);
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
     // Hiding the window to the tray must not end the program.

@@ -23,11 +23,6 @@ namespace {
 
 constexpr int kDeletionBatch = 30;
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("main_window", text);
-}
-
 QString FileName(const std::string& path)
 {
     const QString full = QString::fromStdString(path);
@@ -244,7 +239,8 @@ int content_history::DeleteRecords(
             hooks_.changed();
     }
     if (total > 0)
-        Notice(Tr("已删除") + QString::number(total) + Tr("条内容"));
+        Notice(QCoreApplication::translate("main_window", "已删除") + QString::number(total)
+            + QCoreApplication::translate("main_window", "条内容", nullptr, total));
     return total;
 }
 
@@ -384,7 +380,7 @@ void content_history::InsertSyncedRecords(const QStringList& names, const QStrin
 {
     if (names.isEmpty() || types.isEmpty())
         return;
-    Notice(Tr("本地列表已与云上同步"));
+    Notice(QCoreApplication::translate("main_window", "本地列表已与云上同步"));
     const QString name = names.front();
     if (!content_index::IsPlainFileName(name)) {
         qDebug() << "synced name refused:" << name;

@@ -99,6 +99,13 @@ start_program
 shoot main-light
 stop_program
 
+# The main window in three of its languages (codes of the "language" key).
+for shot in english:0 japanese:3 german:6; do
+  start_program language="${shot#*:}"
+  shoot "main-${shot%%:*}"
+  stop_program
+done
+
 start_program dark_mode=true
 shoot main-dark
 stop_program
