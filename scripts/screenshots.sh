@@ -63,7 +63,7 @@ poll 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
 
 "$tool" sample "$app"
 # Every shot starts from the same settings; only the named keys differ.
-base_settings=(auto_run=false start_paster=true show_content_type=3 collect_sort_type=0
+base_settings=(auto_run=false start_paster=true show_content_type=3 collect_sort_type=0 language=1
   dark_mode=false position=)
 
 window=""

@@ -214,7 +214,7 @@ Or press Del 🐭</translation>
         <source>当前列表中暂无内容，
 尝试从别处Ctrl+C复制几条吧~</source>
         <translation>Nothing here yet.
-Copy something with Ctrl+C and it shows up here~</translation>
+Copy something with Ctrl+C to get started.</translation>
     </message>
     <message>
         <source>  文件已复制至剪贴板</source>

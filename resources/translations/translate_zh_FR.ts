@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>循环热键</source>
-        <translation>Raccourci de défilement</translation>
+        <translation>Raccourci cyclique</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@ Ou appuyez sur Suppr 🐭</translation>
         <source>当前列表中暂无内容，
 尝试从别处Ctrl+C复制几条吧~</source>
         <translation>Rien pour l’instant.
-Copiez quelque chose avec Ctrl+C~</translation>
+Copiez quelque chose avec Ctrl+C.</translation>
     </message>
     <message>
         <source>  文件已复制至剪贴板</source>

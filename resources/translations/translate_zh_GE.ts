@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>循环热键</source>
-        <translation>Kürzel zum Durchblättern</translation>
+        <translation>Durchblättern</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@ Oder die Entf-Taste drücken 🐭</translation>
         <source>当前列表中暂无内容，
 尝试从别处Ctrl+C复制几条吧~</source>
         <translation>Noch nichts hier.
-Kopieren Sie etwas mit Strg+C~</translation>
+Kopieren Sie etwas mit Strg+C.</translation>
     </message>
     <message>
         <source>  文件已复制至剪贴板</source>
