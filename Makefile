@@ -18,7 +18,7 @@ CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
   -DQUILLBOX_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
 
 .PHONY: all deps build run test bench fuzz wincheck wintest format format-check clean screenshots \
-  package package-check
+  package package-check translations
 
 all: build
 
@@ -61,6 +61,12 @@ package: deps
 # started, and removed again (root only: it changes the system).
 package-check: package build
 	scripts/package-check.sh $(PACKAGE_DIR) $(BUILD_DIR)/tests/sync/sync_login_probe
+
+# Refreshes resources/translations/*.ts from the sources (lupdate): new texts
+# come in unfinished, texts gone from the sources leave.
+translations: deps
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) --target translations
 
 wincheck:
 	@scripts/install-deps.sh ci

@@ -65,8 +65,10 @@ QString FavouriteNoticeText(const favourite_changes& changes)
             text += QLatin1Char(',');
         text += QCoreApplication::translate("main_window", "增加") + QString::number(changes.added);
     }
+    // The plural follows the count written last.
+    const int last = changes.added > 0 ? changes.added : changes.removed;
     if (!text.isEmpty())
-        text += QCoreApplication::translate("main_window", "条收藏");
+        text += QCoreApplication::translate("main_window", "条收藏", nullptr, last);
     return text;
 }
 

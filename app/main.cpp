@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/shell_actions.h"
 #include "app/single_instance.h"
 #include "platform/platform.h"
 #include "platform/process_memory.h"
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
     // software GL stack for GLX (tens of MB resident). A user's choice stands.
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
+    shell_actions::RememberLaunchArguments(argc, argv);
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
     // Window managers match the window to the installed desktop entry by it.

@@ -7,8 +7,11 @@
 #include "actions/prompt_widget.h"
 #include "actions/text_preview.h"
 #include "app/autorun.h"
+#include "app/language_menu.h"
+#include "app/languages.h"
 #include "app/shell_actions.h"
 #include "app/termination_signals.h"
+#include "app/translator_loader.h"
 #include "app/window_placement.h"
 #include "core/log_categories.h"
 #include "core/message_ids.h"
@@ -29,6 +32,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -65,6 +69,10 @@ main_window::main_window(QWidget* parent)
     , paste_(target_window_, capture_reaction_.own_write(), PasteHooks())
 {
     history_.UseWriterThread();
+    // Before any widget exists: every text is translated as it is set.
+    const translator_loader::outcome language
+        = translator_loader::LoadTranslator(settings_store::ConfigPath());
+    qCDebug(log_ui) << "language:" << (language.untranslated ? -1 : language.code);
     images::Init();
     default_size_ = window_placement::DefaultSize(AvailableArea());
 
@@ -146,7 +154,7 @@ void main_window::LoadSettings()
     Settings().collect_sort_type = view_choice::ValidOrder(Settings().collect_sort_type);
     autorun::Apply(platform::Current(), Settings().auto_run, ProgramLayout());
     settings_store::FillAtWindowConstruction(Settings());
-    language_button_->setState(static_cast<int>(Settings().language));
+    language_button_->setState(languages::Effective(Settings().language));
     recording_button_->setState(Settings().start_paster ? 1 : 0);
     day_night_button_->setState(Settings().dark_mode ? 1 : 0);
     tab_strip_->selectValue(Settings().show_content_type);
@@ -311,6 +319,8 @@ void main_window::ApplyTheme()
         list_->SetLook(dark, Settings().remove_style);
     if (list_menu_)
         list_menu_->ApplyStyle(dark);
+    if (language_menu_)
+        language_menu_->ApplyStyle(dark);
 }
 
 void main_window::ShowMainWindow()
@@ -429,7 +439,7 @@ void main_window::OnControlToggled(std::int64_t control, std::int64_t state)
         ScheduleSettingsSave();
         break;
     case control_language_button:
-        qCDebug(log_ui) << "language menu: not available yet";
+        language_menu_->Popup(QCursor::pos());
         break;
     case control_dark_mode_switch:
         day_night_button_->setState(state != 0 ? 1 : 0);
@@ -472,6 +482,8 @@ std::int64_t main_window::OnSecondMessage(std::int64_t id, std::int64_t a, std::
         shell_actions::ExitNow();
         break;
     case msg_restart:
+        // The new copy registers the same keys: this one gives them back first.
+        hotkeys_.Release();
         shell_actions::Restart([this] { SaveHistoryNow(); });
         break;
     default:
@@ -498,8 +510,10 @@ void main_window::ShowNotice(const QString& text)
 
 QString main_window::StatusLine() const
 {
-    return tr("  当前已选中 ") + QString::number(list_->SelectedRows().size()) + tr(" 项内容")
-        + tr(" ，今天已复制 ") + QString::number(capture_.today().today_count()) + tr(" 次");
+    const int selected = static_cast<int>(list_->SelectedRows().size());
+    const int copied = static_cast<int>(capture_.today().today_count());
+    return tr("  当前已选中 ") + QString::number(selected) + tr(" 项内容", nullptr, selected)
+        + tr(" ，今天已复制 ") + QString::number(copied) + tr(" 次", nullptr, copied);
 }
 
 void main_window::UpdateStatusLine()

@@ -29,6 +29,7 @@ class hover_preview;
 class list_context_menu;
 class prompt_widget;
 class image_tab_widget;
+class language_menu;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -130,6 +131,8 @@ private:
     settings_store::window_state CurrentWindowState() const;
     void ScheduleSettingsSave();
     void BuildListMenu();
+    // Saves the choice and restarts into it.
+    void ChangeLanguage(int code);
     void RunListAction(list_action action);
     // A status line and a notice, either of which may be empty.
     void ShowReport(const action_report& report);
@@ -182,6 +185,7 @@ private:
     std::vector<bus::Token> bus_tokens_;
     QLabel* status_label_ = nullptr;
     list_context_menu* list_menu_ = nullptr;
+    language_menu* language_menu_ = nullptr;
     std::unique_ptr<hover_preview> hover_;
     QPointer<prompt_widget> delete_prompt_;
     bool settings_save_pending_ = false;

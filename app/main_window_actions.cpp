@@ -11,6 +11,7 @@
 #include "actions/list_context_menu.h"
 #include "actions/pin_entry.h"
 #include "actions/prompt_widget.h"
+#include "app/language_menu.h"
 #include "core/log_categories.h"
 #include "core/message_ids.h"
 #include "core/settings_record.h"
@@ -52,8 +53,17 @@ void main_window::BuildListMenu()
     connect(list_menu_, &list_context_menu::triggered, this, &main_window::RunListAction);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list_, &QWidget::customContextMenuRequested, this, &main_window::ShowListPopMenu);
+    language_menu_ = new language_menu(this, Settings().language, Settings().dark_mode);
+    connect(language_menu_, &language_menu::changeRequested, this, &main_window::ChangeLanguage);
     hover_ = std::make_unique<hover_preview>(this);
     connect(hover_timer_.get(), &QTimer::timeout, this, &main_window::HoverTick);
+}
+
+void main_window::ChangeLanguage(int code)
+{
+    Settings().language = code;
+    SaveSettings(true);
+    bus::Post(msg_restart, 0, 0);
 }
 
 void main_window::RunListAction(list_action action)
@@ -148,7 +158,7 @@ void main_window::CopyNowSelectFile()
     auto* data = new QMimeData;
     data->setUrls(urls);
     QGuiApplication::clipboard()->setMimeData(data); // the clipboard owns it
-    ShowReport({ QStringLiteral("  文件已复制至剪贴板"), tr("文件已经复制到剪贴板") });
+    ShowReport({ tr("  文件已复制至剪贴板"), tr("文件已经复制到剪贴板") });
 }
 
 void main_window::PreviewNowSelectContent()

@@ -155,11 +155,11 @@ void main_window::BuildTray()
 {
     tray_menu_ = new QMenu(this);
     QAction* login = tray_menu_->addAction(tr("登录"));
-    login->setToolTip(QStringLiteral("开启剪贴板纪录全平台同步"));
+    login->setToolTip(tr("开启剪贴板纪录全平台同步"));
     QAction* settings = tray_menu_->addAction(tr("设定"));
-    settings->setToolTip(QStringLiteral("设置程序的相关功能"));
+    settings->setToolTip(tr("设置程序的相关功能"));
     QAction* quit = tray_menu_->addAction(tr("退出"));
-    quit->setToolTip(QStringLiteral("退出程序"));
+    quit->setToolTip(tr("退出程序"));
     tray_menu_->setToolTipsVisible(true);
     tray_menu_->setWindowFlags(
         tray_menu_->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);

@@ -17,6 +17,32 @@
 #endif
 
 namespace shell_actions {
+namespace {
+
+QStringList& LaunchArguments()
+{
+    static QStringList arguments;
+    return arguments;
+}
+
+} // namespace
+
+void RememberLaunchArguments(int argc, char** argv)
+{
+    LaunchArguments().clear();
+    for (int i = 1; i < argc; ++i)
+        LaunchArguments().append(QString::fromLocal8Bit(argv[i]));
+}
+
+QStringList RestartArguments(const QStringList& launch_arguments)
+{
+    QStringList arguments;
+    for (const QString& argument : launch_arguments)
+        if (argument != QLatin1String("-startup") && argument != QLatin1String("show_window"))
+            arguments.append(argument);
+    arguments.append(QStringLiteral("show_window"));
+    return arguments;
+}
 
 void Restart(const std::function<void()>& save_history)
 {
@@ -25,7 +51,7 @@ void Restart(const std::function<void()>& save_history)
     QCoreApplication::exit(0);
     SingleInstance().Close();
     const QString program = ProgramLayout().program_file;
-    if (!QProcess::startDetached(program, { QStringLiteral("show_window") }))
+    if (!QProcess::startDetached(program, RestartArguments(LaunchArguments())))
         qCWarning(log_shell) << "restart failed:" << program;
 }
 

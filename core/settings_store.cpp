@@ -130,7 +130,8 @@ bool KeepDamagedAside(const QString& path, const QString& reason)
     const QString aside = path + QStringLiteral(".damaged-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
     if (!QFile::rename(path, aside)) {
-        qCWarning(log_settings) << path << "does not parse (" << reason << ") and could not be moved aside";
+        qCWarning(log_settings) << path << "does not parse (" << reason
+                                << ") and could not be moved aside";
         return false;
     }
     qCWarning(log_settings) << path << "does not parse (" << reason << "); kept aside as" << aside;

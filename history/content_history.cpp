@@ -30,11 +30,6 @@ constexpr int kDeletionBatch = 30;
 // Entries kept for a retry while the disk fails; older ones are given up.
 constexpr size_t kUnwrittenKept = 50;
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("main_window", text);
-}
-
 QString FileName(const std::string& path)
 {
     const QString full = QString::fromStdString(path);
@@ -108,7 +103,7 @@ void content_history::SaveFailed(const QString& path, const QString& error)
     if (failure_shown_)
         return;
     failure_shown_ = true;
-    Notice(Tr("历史记录无法保存"));
+    Notice(QCoreApplication::translate("main_window", "历史记录无法保存"));
 }
 
 content_history::written content_history::WriteEntry(const new_entry& entry)
@@ -424,7 +419,8 @@ int content_history::DeleteRecords(
             hooks_.changed();
     }
     if (total > 0)
-        Notice(Tr("已删除") + QString::number(total) + Tr("条内容"));
+        Notice(QCoreApplication::translate("main_window", "已删除") + QString::number(total)
+            + QCoreApplication::translate("main_window", "条内容", nullptr, total));
     return total;
 }
 
@@ -565,7 +561,7 @@ void content_history::InsertSyncedRecords(const QStringList& names, const QStrin
 {
     if (names.isEmpty() || types.isEmpty())
         return;
-    Notice(Tr("本地列表已与云上同步"));
+    Notice(QCoreApplication::translate("main_window", "本地列表已与云上同步"));
     const QString name = names.front();
     if (!content_index::IsPlainFileName(name)) {
         qCWarning(log_sync) << "synced name refused:" << name;

@@ -65,18 +65,15 @@ void DropFileScheme(QString& text)
     }
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("main_window", text);
-}
-
 QString Details(const content_item& item, const QString& path)
 {
     const QFileInfo info(path);
-    return Tr("窗口标题：") + QString::fromStdString(item.exe_title) + QLatin1Char('\n')
-        + Tr("创建日期：")
+    return QCoreApplication::translate("main_window", "窗口标题：")
+        + QString::fromStdString(item.exe_title) + QLatin1Char('\n')
+        + QCoreApplication::translate("main_window", "创建日期：")
         + FileTime(info.birthTime().isValid() ? info.birthTime() : info.metadataChangeTime())
-        + QLatin1Char('\n') + Tr("最后修改：") + FileTime(info.lastModified());
+        + QLatin1Char('\n') + QCoreApplication::translate("main_window", "最后修改：")
+        + FileTime(info.lastModified());
 }
 
 } // namespace
@@ -102,7 +99,7 @@ shown_text Shown(const std::string& text, bool file_row, int max_lines)
 
 QString ImageToolTip(const content_item& item)
 {
-    return Tr("「图片文件」") + QStringLiteral("\n\n")
+    return QCoreApplication::translate("main_window", "「图片文件」") + QStringLiteral("\n\n")
         + Details(item, QString::fromStdString(item.content));
 }
 
@@ -113,7 +110,8 @@ QString TextToolTip(const content_item& item)
     FoldText(folded, 30);
     // The entry's own length in characters, not that of its folded form
     // with the fold's marks (an emoji is one character).
-    return folded + QStringLiteral("\n\n") + Tr("字符长度：")
+    return folded + QStringLiteral("\n\n")
+        + QCoreApplication::translate("main_window", "字符长度：")
         + QString::number(text.toUcs4().size()) + QLatin1Char('\n')
         + Details(item, QString::fromStdString(item.content));
 }

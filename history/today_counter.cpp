@@ -15,6 +15,8 @@ std::uint64_t today_counter::Count(const QDate& today)
 
 QString today_counter::StatusText() const
 {
-    return QCoreApplication::translate("main_window", "今天已复制 ") + QString::number(today_count_)
-        + QCoreApplication::translate("main_window", " 次");
+    // The count picks the plural form.
+    const int count = static_cast<int>(today_count_);
+    return QCoreApplication::translate("main_window", "今天已复制 ") + QString::number(count)
+        + QCoreApplication::translate("main_window", " 次", nullptr, count);
 }

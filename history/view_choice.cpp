@@ -11,6 +11,20 @@ QString Tr(const char* text)
     return QCoreApplication::translate("main_window", text);
 }
 
+// Marked for the catalogues; translated where they are shown.
+const char* const kOrderNames[7] = { QT_TRANSLATE_NOOP("main_window", " - 默认"),
+    QT_TRANSLATE_NOOP("main_window", " - [文本、图片、文件]"),
+    QT_TRANSLATE_NOOP("main_window", " - [文本、文件、图片]"),
+    QT_TRANSLATE_NOOP("main_window", " - [图片、文本、文件]"),
+    QT_TRANSLATE_NOOP("main_window", " - [图片、文件、文本]"),
+    QT_TRANSLATE_NOOP("main_window", " - [文件、文本、图片]"),
+    QT_TRANSLATE_NOOP("main_window", " - [文件、图片、文本]") };
+
+const char* const kTypeNotices[4] = { QT_TRANSLATE_NOOP("main_window", "已选择显示文本"),
+    QT_TRANSLATE_NOOP("main_window", "已选择显示图片"),
+    QT_TRANSLATE_NOOP("main_window", "已选择显示文件"),
+    QT_TRANSLATE_NOOP("main_window", "已选择全部显示") };
+
 } // namespace
 
 std::int64_t ValidOrder(std::int64_t collect_sort_type)
@@ -20,10 +34,7 @@ std::int64_t ValidOrder(std::int64_t collect_sort_type)
 
 QString OrderName(std::int64_t collect_sort_type)
 {
-    static const char* const names[7]
-        = { " - 默认", " - [文本、图片、文件]", " - [文本、文件、图片]", " - [图片、文本、文件]",
-              " - [图片、文件、文本]", " - [文件、文本、图片]", " - [文件、图片、文本]" };
-    return Tr(names[ValidOrder(collect_sort_type)]);
+    return Tr(kOrderNames[ValidOrder(collect_sort_type)]);
 }
 
 choice Choose(std::int64_t code, std::int64_t show_content_type, std::int64_t collect_sort_type)
@@ -34,13 +45,12 @@ choice Choose(std::int64_t code, std::int64_t show_content_type, std::int64_t co
         if (show_content_type == 4)
             next.collect_sort_type = (next.collect_sort_type + 1) % 7;
         next.show_content_type = 4;
-        next.notice = Tr("已选择显示收藏") + OrderName(next.collect_sort_type);
+        next.notice = QCoreApplication::translate("main_window", "已选择显示收藏")
+            + OrderName(next.collect_sort_type);
         return next;
     }
-    static const char* const notices[4]
-        = { "已选择显示文本", "已选择显示图片", "已选择显示文件", "已选择全部显示" };
     next.show_content_type = code >= 0 && code <= 3 ? code : 3;
-    next.notice = Tr(notices[next.show_content_type]);
+    next.notice = Tr(kTypeNotices[next.show_content_type]);
     return next;
 }
 

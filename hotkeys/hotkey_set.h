@@ -19,6 +19,8 @@ public:
     // Replaces every hotkey (the old ones are released first) and logs each
     // cycling hotkey's text with "true" or "false" for its registration.
     void Register(const settings_record& settings);
+    // Gives every key back, for a copy of the program that takes over.
+    void Release() { hotkeys_.clear(); }
 
     const std::vector<hotkey_binding>& bindings() const { return bindings_; }
     // Parallel to bindings(); empty before the first Register.

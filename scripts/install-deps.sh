@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
+  qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev qttranslations5-l10n
   libasio-dev nlohmann-json3-dev
   libx11-dev libxtst-dev libxrandr-dev
   libsqlite3-dev libsodium-dev

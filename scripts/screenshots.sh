@@ -63,7 +63,7 @@ poll 100 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
 
 "$tool" sample "$app"
 # Every shot starts from the same settings; only the named keys differ.
-base_settings=(auto_run=false start_paster=true show_content_type=3 collect_sort_type=0
+base_settings=(auto_run=false start_paster=true show_content_type=3 collect_sort_type=0 language=1
   dark_mode=false position=)
 
 window=""
@@ -98,6 +98,13 @@ shoot() {
 start_program
 shoot main-light
 stop_program
+
+# The main window in three of its languages (codes of the "language" key).
+for shot in english:0 japanese:3 german:6; do
+  start_program language="${shot#*:}"
+  shoot "main-${shot%%:*}"
+  stop_program
+done
 
 start_program dark_mode=true
 shoot main-dark

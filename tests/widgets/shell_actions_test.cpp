@@ -61,6 +61,11 @@ TEST_F(Shell, RestartSavesGivesUpTheEndpointAndStartsTheProgramWithShowWindow)
         QThread::msleep(50);
     EXPECT_EQ(ReadAll(record), QByteArray("show_window\n"));
     QFile::remove(program);
+    // Qt's own options stay; the start words give way to one "show_window".
+    EXPECT_EQ(shell_actions::RestartArguments({ QStringLiteral("-display"), QStringLiteral(":7"),
+                  QStringLiteral("-startup"), QStringLiteral("show_window") }),
+        QStringList(
+            { QStringLiteral("-display"), QStringLiteral(":7"), QStringLiteral("show_window") }));
 }
 
 TEST_F(Shell, EndpointIsPrivateReplacesAStaleOneAndAnswersEveryStart)

@@ -106,9 +106,22 @@ void ProgramCopy::SetEnvironment(const QString& name, const QString& value)
 QProcess& ProgramCopy::Launch(const QStringList& arguments, QProcess::ProcessChannelMode channels)
 {
     auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(channels);
+    return Start(std::move(process), arguments);
+}
+
+QProcess& ProgramCopy::Launch(const QStringList& arguments, const QString& log_file)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setStandardOutputFile(log_file, QIODevice::Append);
+    return Start(std::move(process), arguments);
+}
+
+QProcess& ProgramCopy::Start(std::unique_ptr<QProcess> process, const QStringList& arguments)
+{
     process->setProcessEnvironment(env_);
     process->setWorkingDirectory(folder_.path());
-    process->setProcessChannelMode(channels);
     process->start(FilePath(QStringLiteral("quillbox")), arguments);
     process->waitForStarted(5000);
     processes_.push_back(std::move(process));

@@ -49,6 +49,9 @@ public:
     // Its output goes to the test's own unless channels says otherwise.
     QProcess& Launch(const QStringList& arguments = {},
         QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels);
+    // Both output channels appended to a file, which a copy the program
+    // starts itself (a restart) inherits and goes on writing to.
+    QProcess& Launch(const QStringList& arguments, const QString& log_file);
 
     // Ids of visible top-level windows titled "quillbox", of any copy.
     QStringList VisibleWindows() const;
@@ -56,6 +59,8 @@ public:
     bool WaitForWindows(int count = 1) const;
 
 private:
+    QProcess& Start(std::unique_ptr<QProcess> process, const QStringList& arguments);
+
     const XSession& x_;
     QTemporaryDir folder_;
     QTemporaryDir home_;

@@ -1,0 +1,444 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
+<context>
+    <name>history_list</name>
+    <message>
+        <source>双击列表选项即可将内容自动粘贴到之前的编辑窗口</source>
+        <translation>双击列表选项即可将内容自动粘贴到之前的编辑窗口</translation>
+    </message>
+</context>
+<context>
+    <name>hotkey_widget</name>
+    <message>
+        <source>点按此处开启全局热键</source>
+        <translation>点按此处开启全局热键</translation>
+    </message>
+    <message>
+        <source>点按此处关闭全局热键</source>
+        <translation>点按此处关闭全局热键</translation>
+    </message>
+    <message>
+        <source>请设定区域快捷键</source>
+        <translation>请设定区域快捷键</translation>
+    </message>
+    <message>
+        <source>点按此处设定对应区域的快捷键</source>
+        <translation>点按此处设定对应区域的快捷键</translation>
+    </message>
+    <message>
+        <source>点击左侧设置循环切换项目热键，选中右侧设置固定项目热键</source>
+        <translation>点击左侧设置循环切换项目热键，选中右侧设置固定项目热键</translation>
+    </message>
+    <message>
+        <source>开启热键</source>
+        <translation>开启热键</translation>
+    </message>
+    <message>
+        <source>循环热键</source>
+        <translation>循环热键</translation>
+    </message>
+</context>
+<context>
+    <name>list_context_menu</name>
+    <message>
+        <source>复制</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>复制当前鼠标所在行内容</source>
+        <translation>复制当前鼠标所在行内容</translation>
+    </message>
+    <message>
+        <source>附加快捷键「Space」🐯</source>
+        <translation>附加快捷键「Space」🐯</translation>
+    </message>
+    <message>
+        <source>复制文件</source>
+        <translation>复制文件</translation>
+    </message>
+    <message>
+        <source>复制当前所有选中内容所在文件</source>
+        <translation>复制当前所有选中内容所在文件</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>从上至下自动粘贴鼠标选中所有行到上一个编辑窗口</source>
+        <translation>从上至下自动粘贴鼠标选中所有行到上一个编辑窗口</translation>
+    </message>
+    <message>
+        <source>附加快捷键「Enter」🦚</source>
+        <translation>附加快捷键「Enter」🦚</translation>
+    </message>
+    <message>
+        <source>反向粘贴</source>
+        <translation>反向粘贴</translation>
+    </message>
+    <message>
+        <source>从下至上自动粘贴鼠标选中所有行到上一个编辑窗口</source>
+        <translation>从下至上自动粘贴鼠标选中所有行到上一个编辑窗口</translation>
+    </message>
+    <message>
+        <source>翻转粘贴</source>
+        <translation>翻转粘贴</translation>
+    </message>
+    <message>
+        <source>从右至左翻转粘贴文本到上一个编辑窗口</source>
+        <translation>从右至左翻转粘贴文本到上一个编辑窗口</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>使用默认程序打开所有选中选项所在文件</source>
+        <translation>使用默认程序打开所有选中选项所在文件</translation>
+    </message>
+    <message>
+        <source>钉住</source>
+        <translation>钉住</translation>
+    </message>
+    <message>
+        <source>以顶层窗口显示图片文件</source>
+        <translation>以顶层窗口显示图片文件</translation>
+    </message>
+    <message>
+        <source>收藏</source>
+        <translation>收藏</translation>
+    </message>
+    <message>
+        <source>给选中内容打上收藏标记
+只在收藏页面可以被删除</source>
+        <translation>给选中内容打上收藏标记
+只在收藏页面可以被删除</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>删除鼠标选中所有行
+附加快捷键「Del」🐭</source>
+        <translation>删除鼠标选中所有行
+附加快捷键「Del」🐭</translation>
+    </message>
+    <message>
+        <source>md5编码</source>
+        <translation>md5编码</translation>
+    </message>
+    <message>
+        <source>获取当前选项内容的md5</source>
+        <translation>获取当前选项内容的md5</translation>
+    </message>
+    <message>
+        <source>base64编码</source>
+        <translation>base64编码</translation>
+    </message>
+    <message>
+        <source>获取当前选项内容的base64</source>
+        <translation>获取当前选项内容的base64</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>设置程序的相关功能</source>
+        <translation>设置程序的相关功能</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>开启剪贴板纪录全平台同步</source>
+        <translation>开启剪贴板纪录全平台同步</translation>
+    </message>
+    <message>
+        <source>编码        MD5+BASE64</source>
+        <translation>编码        MD5+BASE64</translation>
+    </message>
+</context>
+<context>
+    <name>main_window</name>
+    <message>
+        <source>quillbox</source>
+        <translation>quillbox</translation>
+    </message>
+    <message>
+        <source>本地列表已与云上同步</source>
+        <translation>本地列表已与云上同步</translation>
+    </message>
+    <message>
+        <source>剪贴板记录已恢复</source>
+        <translation>剪贴板记录已恢复</translation>
+    </message>
+    <message>
+        <source>剪贴板记录已暂停</source>
+        <translation>剪贴板记录已暂停</translation>
+    </message>
+    <message>
+        <source>夜间模式已开启</source>
+        <translation>夜间模式已开启</translation>
+    </message>
+    <message>
+        <source>昼间模式已开启</source>
+        <translation>昼间模式已开启</translation>
+    </message>
+    <message>
+        <source>  当前已选中 </source>
+        <translation>  当前已选中 </translation>
+    </message>
+    <message numerus="yes">
+        <source> 项内容</source>
+        <translation>
+            <numerusform> 项内容</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> ，今天已复制 </source>
+        <translation> ，今天已复制 </translation>
+    </message>
+    <message numerus="yes">
+        <source> 次</source>
+        <translation>
+            <numerusform> 次</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>当前列表中暂无内容，
+尝试从别处Ctrl+C复制几条吧~</source>
+        <translation>当前列表中暂无内容，
+尝试从别处Ctrl+C复制几条吧~</translation>
+    </message>
+    <message>
+        <source>  文件已复制至剪贴板</source>
+        <translation>  文件已复制至剪贴板</translation>
+    </message>
+    <message>
+        <source>文件已经复制到剪贴板</source>
+        <translation>文件已经复制到剪贴板</translation>
+    </message>
+    <message>
+        <source>确定删除？</source>
+        <translation>确定删除？</translation>
+    </message>
+    <message>
+        <source>点按此处开启剪贴板记录</source>
+        <translation>点按此处开启剪贴板记录</translation>
+    </message>
+    <message>
+        <source>点按此处暂停剪贴板记录</source>
+        <translation>点按此处暂停剪贴板记录</translation>
+    </message>
+    <message>
+        <source>点按此处开启夜间模式</source>
+        <translation>点按此处开启夜间模式</translation>
+    </message>
+    <message>
+        <source>点按此处开启昼间模式</source>
+        <translation>点按此处开启昼间模式</translation>
+    </message>
+    <message>
+        <source>点按此处打开设置界面</source>
+        <translation>点按此处打开设置界面</translation>
+    </message>
+    <message>
+        <source>请输入搜索内容</source>
+        <translation>请输入搜索内容</translation>
+    </message>
+    <message>
+        <source>点按此处不同区域切换显示类型</source>
+        <translation>点按此处不同区域切换显示类型</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>开启剪贴板纪录全平台同步</source>
+        <translation>开启剪贴板纪录全平台同步</translation>
+    </message>
+    <message>
+        <source>设定</source>
+        <translation>设定</translation>
+    </message>
+    <message>
+        <source>设置程序的相关功能</source>
+        <translation>设置程序的相关功能</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>退出程序</translation>
+    </message>
+    <message>
+        <source>已删除</source>
+        <translation>已删除</translation>
+    </message>
+    <message>
+        <source>窗口标题：</source>
+        <translation>窗口标题：</translation>
+    </message>
+    <message>
+        <source>创建日期：</source>
+        <translation>创建日期：</translation>
+    </message>
+    <message>
+        <source>最后修改：</source>
+        <translation>最后修改：</translation>
+    </message>
+    <message>
+        <source>「图片文件」</source>
+        <translation>「图片文件」</translation>
+    </message>
+    <message>
+        <source>字符长度：</source>
+        <translation>字符长度：</translation>
+    </message>
+    <message>
+        <source>今天已复制 </source>
+        <translation>今天已复制 </translation>
+    </message>
+    <message>
+        <source> - 默认</source>
+        <translation> - 默认</translation>
+    </message>
+    <message>
+        <source> - [文本、图片、文件]</source>
+        <translation> - [文本、图片、文件]</translation>
+    </message>
+    <message>
+        <source> - [文本、文件、图片]</source>
+        <translation> - [文本、文件、图片]</translation>
+    </message>
+    <message>
+        <source> - [图片、文本、文件]</source>
+        <translation> - [图片、文本、文件]</translation>
+    </message>
+    <message>
+        <source> - [图片、文件、文本]</source>
+        <translation> - [图片、文件、文本]</translation>
+    </message>
+    <message>
+        <source> - [文件、文本、图片]</source>
+        <translation> - [文件、文本、图片]</translation>
+    </message>
+    <message>
+        <source> - [文件、图片、文本]</source>
+        <translation> - [文件、图片、文本]</translation>
+    </message>
+    <message>
+        <source>已选择显示文本</source>
+        <translation>已选择显示文本</translation>
+    </message>
+    <message>
+        <source>已选择显示图片</source>
+        <translation>已选择显示图片</translation>
+    </message>
+    <message>
+        <source>已选择显示文件</source>
+        <translation>已选择显示文件</translation>
+    </message>
+    <message>
+        <source>已选择全部显示</source>
+        <translation>已选择全部显示</translation>
+    </message>
+    <message>
+        <source>已选择显示收藏</source>
+        <translation>已选择显示收藏</translation>
+    </message>
+    <message>
+        <source>编码已复制</source>
+        <translation>编码已复制</translation>
+    </message>
+    <message>
+        <source>  无法对多个文件编码</source>
+        <translation>  无法对多个文件编码</translation>
+    </message>
+    <message>
+        <source>无法对多个文件编码</source>
+        <translation>无法对多个文件编码</translation>
+    </message>
+    <message>
+        <source>  暂时无法对文件base64</source>
+        <translation>  暂时无法对文件base64</translation>
+    </message>
+    <message>
+        <source>暂时无法对文件base64</source>
+        <translation>暂时无法对文件base64</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>增加</source>
+        <translation>增加</translation>
+    </message>
+    <message numerus="yes">
+        <source>条收藏</source>
+        <translation>
+            <numerusform>条收藏</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>  图片已复制至剪贴板</source>
+        <translation>  图片已复制至剪贴板</translation>
+    </message>
+    <message>
+        <source>图片已经复制到剪贴板</source>
+        <translation>图片已经复制到剪贴板</translation>
+    </message>
+    <message>
+        <source>  文本已复制至剪贴板</source>
+        <translation>  文本已复制至剪贴板</translation>
+    </message>
+    <message>
+        <source>文本已经复制到剪贴板</source>
+        <translation>文本已经复制到剪贴板</translation>
+    </message>
+    <message numerus="yes">
+        <source>条内容</source>
+        <translation>
+            <numerusform>条内容</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>pinned_widget</name>
+    <message>
+        <source>预览</source>
+        <translation>预览</translation>
+    </message>
+</context>
+<context>
+    <name>prompt_widget</name>
+    <message>
+        <source>是</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>快捷键「Enter」🦖</source>
+        <translation>快捷键「Enter」🦖</translation>
+    </message>
+    <message>
+        <source>快捷键「Esc」🪂</source>
+        <translation>快捷键「Esc」🪂</translation>
+    </message>
+</context>
+</TS>
