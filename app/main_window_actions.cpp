@@ -213,11 +213,6 @@ void main_window::EncodingOperate(std::size_t type)
     ShowReport(result.report);
 }
 
-void main_window::OpenSettingWidget()
-{
-    qDebug() << "settings window: not available yet";
-}
-
 void main_window::OpenLoginWidget()
 {
     qDebug() << "login window: not available yet";
