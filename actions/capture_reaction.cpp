@@ -6,6 +6,7 @@
 #include "history/clipboard_snapshot.h"
 
 #include <QClipboard>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QTimer>
@@ -58,6 +59,10 @@ void capture_reaction::CaptureNow()
     own_write_.Mark();
     const clipboard_snapshot clipboard = ReadClipboard(QGuiApplication::clipboard()->mimeData());
     const clipboard_capture::outcome outcome = capture_.Capture(clipboard, target_window_);
+    // A kind the settings leave out, or nothing to keep: worth a word when
+    // a user wonders where a copy went.
+    if (outcome == clipboard_capture::outcome::nothing)
+        qDebug() << "clipboard change not recorded";
     emit captured();
     own_write_.Take();
     RunCopyShortcuts(outcome, clipboard.text);

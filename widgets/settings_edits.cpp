@@ -20,7 +20,7 @@ settings_edits::control CheckBox(
     return { text, tool_tip, flag, nullptr, {}, starts_row };
 }
 
-std::vector<std::string> Texts(const settings_record& record, std::string r::* const (&fields)[5])
+std::vector<std::string> Texts(const settings_record& record, std::string r::*const (&fields)[5])
 {
     std::vector<std::string> texts;
     for (std::string r::*field : fields)

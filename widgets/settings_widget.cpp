@@ -32,14 +32,13 @@ QString HotkeyButtonSheet()
 // that they read on the dark body too.
 QString ControlSheet(bool dark)
 {
-    return QStringLiteral(
-        "QLabel{font-family:'Microsoft YaHei';font-size:16px;color:%1;}"
-        "QCheckBox{color:%1;}"
-        "QCheckBox::indicator{width:16px;height:16px;}"
-        "QCheckBox::indicator:unchecked,QCheckBox::indicator:indeterminate"
-        "{image:url(:/image/check_g.png);}"
-        "QCheckBox::indicator:checked,QCheckBox::indicator:checked:disabled"
-        "{image:url(:/image/check_y.png);}")
+    return QStringLiteral("QLabel{font-family:'Microsoft YaHei';font-size:16px;color:%1;}"
+                          "QCheckBox{color:%1;}"
+                          "QCheckBox::indicator{width:16px;height:16px;}"
+                          "QCheckBox::indicator:unchecked,QCheckBox::indicator:indeterminate"
+                          "{image:url(:/image/check_g.png);}"
+                          "QCheckBox::indicator:checked,QCheckBox::indicator:checked:disabled"
+                          "{image:url(:/image/check_y.png);}")
         .arg(dark ? QStringLiteral("#F2F2F4") : QStringLiteral("black"));
 }
 
@@ -173,6 +172,8 @@ void settings_widget::Load(const settings_record& current)
 {
     edits_.Load(current);
     ShowControls();
+    // Keys start at the first control, so Tab walks them in their order.
+    hotkey_button_->setFocus();
 }
 
 void settings_widget::ShowControls()
@@ -192,7 +193,8 @@ void settings_widget::ShowControls()
         const int value = static_cast<int>(shown.*sliders[i].field);
         sliders_[i].slider->setValue(value);
         // setValue is silent when the value stays.
-        sliders_[i].label->setText(tr(sliders[i].name) + QString::number(value) + QStringLiteral(":"));
+        sliders_[i].label->setText(
+            tr(sliders[i].name) + QString::number(value) + QStringLiteral(":"));
     }
     night_switch_->setState(shown.dark_mode ? 1 : 0);
     ShowHotkey();
