@@ -4,6 +4,7 @@
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "core/settings_store.h"
+#include "hotkeys/hotkey_widget.h"
 #include "tests/widgets/support/main_window_fixture.h"
 #include "widgets/counter_button.h"
 #include "widgets/settings_widget.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 
 namespace {
 
@@ -80,13 +82,18 @@ TEST(SettingsWindow, ClosingPostsTheCopyOnceAndEveryControlWritesItsField)
     window.slider(0)->setValue(20);
     EXPECT_EQ(window.slider_label(0)->text(), QString::fromUtf8("循环数目20:"));
     window.night_switch()->click();
-    bus::Post(msg_control_toggled, control_hotkey_enable_switch, 0);
-    texts cycling { "Meta+Alt+Q", "Ctrl+Alt+W", "Ctrl+Alt+E", "Ctrl+Alt+R", "Ctrl+Alt+T" };
-    texts fixed_slot { "Alt+1~9", "Ctrl+1~9", "Ctrl+Shift+1~9", "Alt+Shift+1~9", "Win+1~9" };
-    bus::Post(msg_hotkeys_edited, reinterpret_cast<std::int64_t>(&cycling),
-        reinterpret_cast<std::int64_t>(&fixed_slot));
-    EXPECT_EQ(window.hotkey_button()->text(), QString::fromUtf8("热键 ➝ Win+Alt+Q"));
-    EXPECT_TRUE(window.hotkey_button()->toolTip().contains(QStringLiteral("Win+Alt+Q")));
+    // The hotkey button opens the editor on the copy's texts; its edits come back.
+    window.hotkey_button()->click();
+    hotkey_widget* editor = window.hotkey_editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->edits().cycling(),
+        (texts { "Ctrl+Alt+Q", "Ctrl+Alt+W", "Ctrl+Alt+E", "Ctrl+Alt+R", "Ctrl+Alt+T" }));
+    editor->enable_switch()->click();
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    editor->closeWidget();
+    EXPECT_EQ(window.hotkey_button()->text(), QString::fromUtf8("热键 ➝ Alt+Ctrl+Z"));
+    EXPECT_TRUE(window.hotkey_button()->toolTip().contains(QStringLiteral("Alt+Ctrl+Z")));
     window.closeWidget();
 
     ASSERT_EQ(applied.posts.size(), 2u);
@@ -98,8 +105,8 @@ TEST(SettingsWindow, ClosingPostsTheCopyOnceAndEveryControlWritesItsField)
     EXPECT_EQ(edited.loop_count, 20);
     EXPECT_TRUE(edited.dark_mode);
     EXPECT_FALSE(edited.enable_hotkey);
-    EXPECT_EQ(edited.hotkey, "Meta+Alt+Q"); // stored as given; only shown as Win
-    EXPECT_EQ(edited.hotkey_collect_extra, "Win+1~9");
+    EXPECT_EQ(edited.hotkey, "Alt+Ctrl+Z");
+    EXPECT_EQ(edited.hotkey_text, "Ctrl+Alt+W");
 }
 
 class MainWindowSettings : public main_window_test {
