@@ -134,10 +134,6 @@ void settings_widget::BuildSliders()
     for (const settings_edits::slider& s : settings_edits::Sliders()) {
         QHBoxLayout* row = Row(10, 5);
         auto* label = new QLabel(this);
-        // Wide enough for the largest value: the slider does not move as it slides.
-        label->setMinimumWidth(
-            label->fontMetrics().horizontalAdvance(tr(s.name) + QString::number(s.maximum))
-            + label->fontMetrics().horizontalAdvance(QStringLiteral("0:")));
         auto* slider = new QSlider(Qt::Horizontal, this);
         slider->setRange(s.minimum, s.maximum);
         slider->setToolTip(tr(s.tool_tip));
@@ -222,6 +218,15 @@ void settings_widget::SetDark(bool dark)
     for (counter_button* counter : counters_)
         if (counter)
             counter->SetDark(dark);
+    // Wide enough for the largest value in the sheet's font: the sliders do
+    // not move as they slide.
+    const auto& sliders = settings_edits::Sliders();
+    for (std::size_t i = 0; i < sliders.size(); ++i) {
+        QLabel* label = sliders_[i].label;
+        label->ensurePolished();
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
+            tr(sliders[i].name) + QString::number(sliders[i].maximum) + QStringLiteral(":")));
+    }
     update();
 }
 
