@@ -2,6 +2,7 @@
 
 #include "actions/copy_shortcuts.h"
 #include "actions/web_search.h"
+#include "core/log_categories.h"
 #include "core/settings_record.h"
 #include "history/clipboard_snapshot.h"
 
@@ -58,6 +59,10 @@ void capture_reaction::CaptureNow()
     own_write_.Mark();
     const clipboard_snapshot clipboard = ReadClipboard(QGuiApplication::clipboard()->mimeData());
     const clipboard_capture::outcome outcome = capture_.Capture(clipboard, target_window_);
+    // A kind the settings leave out, or nothing to keep: worth a word when
+    // a user wonders where a copy went.
+    if (outcome == clipboard_capture::outcome::nothing)
+        qCDebug(log_capture) << "clipboard change not recorded";
     emit captured();
     own_write_.Take();
     RunCopyShortcuts(outcome, clipboard.text);

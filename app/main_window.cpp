@@ -24,6 +24,7 @@
 #include "widgets/chrome_painter.h"
 #include "widgets/image_tab_widget.h"
 #include "widgets/native_window_id.h"
+#include "widgets/settings_widget.h"
 #include "widgets/switch_button.h"
 #include "widgets/theme_sheets.h"
 #include "widgets/window_chrome.h"
@@ -223,8 +224,9 @@ main_window::~main_window()
 {
     // Entries still being written join the index while the window can take them.
     history_.FinishWrites();
-    // Made on first use and kept for the window's life; it has no parent.
+    // Made on first use and kept for the window's life; they have no parent.
     delete delete_prompt_.data();
+    delete settings_widget_.data();
     for (bus::Token token : bus_tokens_)
         bus::Unregister(token);
 }
@@ -381,27 +383,6 @@ void main_window::Quit()
         Animate(false, true);
     if (!animation_timer_ || !animation_timer_->isActive() || !animation_.quit_after())
         QCoreApplication::exit(0);
-}
-
-void main_window::ApplyEditedSettings(const settings_record* edited)
-{
-    if (!edited)
-        return;
-    const bool old_auto_run = Settings().auto_run;
-    const bool old_dark = Settings().dark_mode;
-    Settings() = *edited;
-    Settings().collect_sort_type = view_choice::ValidOrder(Settings().collect_sort_type);
-    chrome_->SetAutoFold(Settings().auto_fold);
-    chrome_->SetFolded(Settings().folded_now);
-    if (Settings().auto_run != old_auto_run)
-        autorun::Apply(platform::Current(), Settings().auto_run, ProgramLayout());
-    SaveSettings(true);
-    if (Settings().dark_mode != old_dark)
-        day_night_button_->setState(Settings().dark_mode ? 1 : 0);
-    recording_button_->setState(Settings().start_paster ? 1 : 0);
-    ApplyTheme();
-    ApplyViewFilter(true);
-    RegisterHotkeys();
 }
 
 std::int64_t main_window::OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t b)

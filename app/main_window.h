@@ -28,6 +28,7 @@ class history_list;
 class hover_preview;
 class list_context_menu;
 class prompt_widget;
+class settings_widget;
 class image_tab_widget;
 class language_menu;
 class QHBoxLayout;
@@ -63,6 +64,8 @@ public:
     QLineEdit* search_box() const { return search_box_; }
     image_tab_widget* tab_strip() const { return tab_strip_; }
     window_chrome* chrome() const { return chrome_; }
+    // Made on first use.
+    settings_widget* settings_window() const;
     // The selection status line.
     QString StatusLine() const;
 
@@ -188,6 +191,7 @@ private:
     language_menu* language_menu_ = nullptr;
     std::unique_ptr<hover_preview> hover_;
     QPointer<prompt_widget> delete_prompt_;
+    QPointer<settings_widget> settings_widget_;
     bool settings_save_pending_ = false;
     content_history history_;
     clipboard_capture capture_;

@@ -224,11 +224,6 @@ void main_window::EncodingOperate(std::size_t type)
     ShowReport(result.report);
 }
 
-void main_window::OpenSettingWidget()
-{
-    qCDebug(log_ui) << "settings window: not available yet";
-}
-
 void main_window::OpenLoginWidget()
 {
     qCDebug(log_ui) << "login window: not available yet";

@@ -47,3 +47,16 @@ struct settings_record {
 
 // The one record of the process, with the built-in defaults until loaded.
 settings_record& Settings();
+
+// Field by field, the fields not stored included.
+bool operator==(const settings_record& a, const settings_record& b);
+inline bool operator!=(const settings_record& a, const settings_record& b)
+{
+    return !(a == b);
+}
+
+// The preferences of an edited copy, taken into live. What the main window
+// keeps up itself stays as live has it (the view and favourites order, the
+// recording switch, position, language, the fold and copy flags): a hotkey
+// or a resize may have changed it while the copy was being edited.
+void TakeEditedSettings(settings_record& live, const settings_record& edited);

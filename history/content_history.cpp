@@ -487,6 +487,24 @@ void content_history::TrimToMaxSparingFavourites()
     }
 }
 
+int content_history::TrimToSparingFavourites(std::int64_t max)
+{
+    const size_t limit = static_cast<size_t>(std::max<std::int64_t>(0, max));
+    int removed = 0;
+    for (size_t j = items.size(); j-- > 0 && items.size() > limit;) {
+        if (items[j].collect == favourite_mark || j >= records.size())
+            continue;
+        // records[j] is the entry of items[j].
+        RemoveEntryFilesLater(records[j]);
+        records.erase(records.begin() + static_cast<std::ptrdiff_t>(j));
+        items.erase(items.begin() + static_cast<std::ptrdiff_t>(j));
+        ++removed;
+    }
+    if (removed > 0)
+        SaveContent();
+    return removed;
+}
+
 void content_history::InsertFront(const content_record& record, content_item item)
 {
     records.insert(records.begin(), record);

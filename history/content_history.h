@@ -101,6 +101,12 @@ public:
 
     // Trims one entry when the items exceed max_save_count, sparing favourites.
     void TrimToMaxSparingFavourites();
+    // After the maximum was lowered: the oldest entries that are no
+    // favourites go until at most max are left (favourites stay, even beyond
+    // it), and the index is saved when any went; their files are removed
+    // once the index without them is on disk. Returns how many went; the
+    // caller refreshes the list.
+    int TrimToSparingFavourites(std::int64_t max);
 
     void InsertFront(const content_record& record, content_item item);
 

@@ -177,3 +177,23 @@ for theme in light dark; do
   echo "screenshots: $out/pins-$theme.png"
   stop_program
 done
+
+# The settings window over the main window, opened with the gear button, in
+# both themes.
+settings_windows() {
+  xdotool search --onlyvisible --name '^设定$' 2>/dev/null || true
+}
+for theme in light dark; do
+  start_program dark_mode=$([ "$theme" = dark ] && echo true || echo false)
+  geometry
+  # The gear of a window 900 wide: 245 pixels left of its right edge.
+  xdotool mousemove --window "$window" $((ww - 245)) 22 click 1
+  poll 50 sh -c "[ -n \"\$(xdotool search --onlyvisible --name '^设定$')\" ]" \
+    || { echo "screenshots: the settings window did not open" >&2; exit 1; }
+  xdotool mousemove 1910 1070
+  sleep 1
+  settings="$(settings_windows | head -n1)"
+  "$tool" grab "$settings" "$out/settings-$theme.png"
+  echo "screenshots: $out/settings-$theme.png"
+  stop_program
+done

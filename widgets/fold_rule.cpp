@@ -14,4 +14,9 @@ std::optional<bool> NextFolded(int window_width, bool folded, bool auto_fold)
     return std::nullopt;
 }
 
+bool FoldedAfterSettings(int window_width, bool auto_fold)
+{
+    return window_width < 500 && auto_fold;
+}
+
 } // namespace fold_rule

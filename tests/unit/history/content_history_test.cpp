@@ -217,6 +217,20 @@ TEST_F(Trimming, FavouritesAtTheEndAreSparedAndTheOldestOtherGoes)
     EXPECT_EQ(Posts(), (std::vector<batch> { { "plain.txt,", 0 }, { "", 1 } }));
 }
 
+TEST_F(Trimming, ALoweredMaximumTakesTheOldestOthersAndKeepsEveryFavouriteSilently)
+{
+    AddText("fav1.txt", "1", true);
+    AddText("old.txt", "o");
+    AddText("fav2.txt", "2", true);
+    AddText("fav3.txt", "3", true);
+    AddText("new.txt", "n");
+    EXPECT_EQ(history->TrimToSparingFavourites(2), 2);
+    EXPECT_EQ(Listed(), QStringList({ "fav3.txt", "fav2.txt", "fav1.txt" }));
+    EXPECT_FALSE(QFile::exists(Content("old.txt")));
+    EXPECT_TRUE(Posts().empty());
+    EXPECT_EQ(history->TrimToSparingFavourites(2), 0);
+}
+
 using Synced = HistoryFixture;
 
 TEST_F(Synced, TextEntryIsInsertedOnceAndPutOnTheClipboard)

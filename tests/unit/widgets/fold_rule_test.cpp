@@ -16,4 +16,11 @@ TEST(FoldRule, NarrowerThan500FoldsWiderUnfoldsExactly500KeepsAndOffNeverChanges
     EXPECT_EQ(fold_rule::NextFolded(900, true, false), std::nullopt);
 }
 
+TEST(FoldRule, ChangedSettingsFoldBelow500OnlyWithAutoFold)
+{
+    EXPECT_TRUE(fold_rule::FoldedAfterSettings(499, true));
+    EXPECT_FALSE(fold_rule::FoldedAfterSettings(500, true));
+    EXPECT_FALSE(fold_rule::FoldedAfterSettings(499, false));
+}
+
 } // namespace
