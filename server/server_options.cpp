@@ -106,6 +106,9 @@ const char* usage_text()
            "  --max-file-mb N                largest file a client may upload (default 64)\n"
            "  --history-workers N            threads for the histories' files and database "
            "(default 2)\n"
+           "  --notify-spacing-ms N          least time between two notifications to one "
+           "client, which\n"
+           "                                 applies one per timer period (default 400)\n"
            "  --idle-timeout SECONDS         close connections that sent no whole frame for this "
            "long\n"
            "                                 (default 65)\n"
@@ -199,6 +202,9 @@ bool parse_options(
         } else if (arg == "--history-workers") {
             ok = parse_number(value, 256, n) && n > 0;
             options.history_workers = n;
+        } else if (arg == "--notify-spacing-ms") {
+            ok = parse_number(value, 60000, n);
+            options.notify_spacing = std::chrono::milliseconds(n);
         } else if (arg == "--idle-timeout") {
             ok = parse_number(value, 86400, n) && n > 0;
             options.idle_timeout = std::chrono::seconds(n);

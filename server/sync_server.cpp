@@ -16,9 +16,6 @@ namespace syncd {
 
 namespace {
 
-// A client applies one notification per 300 ms timer period; a little more keeps two apart.
-constexpr std::chrono::milliseconds notify_spacing { 400 };
-
 // Thousands of connections need thousands of descriptors; take what the system allows.
 void raise_open_file_limit()
 {
@@ -156,7 +153,7 @@ bool sync_server::start()
         session_context { *handler_, *workers_, *register_workers_, *history_workers_, *history_,
             sessions_, *limits_, options_.idle_timeout,
             std::chrono::duration_cast<std::chrono::milliseconds>(options_.frame_deadline),
-            options_.max_send_queue_kb * 1024, options_.log_fold, notify_spacing });
+            options_.max_send_queue_kb * 1024, options_.log_fold, options_.notify_spacing });
 
     std::size_t threads = options_.threads;
     if (threads == 0)

@@ -48,6 +48,17 @@ bool IsFilePiece(const sync_request& request)
     return request.kind == wire::kind_file_chunk || request.kind == wire::kind_index_upload;
 }
 
+// Files that wait behind others are read from disk when their turn comes instead of being
+// held in memory meanwhile.
+std::shared_ptr<const outgoing_batch> WithoutStoredBytes(const outgoing_batch& batch)
+{
+    auto lean = std::make_shared<outgoing_batch>(batch);
+    for (auto& file : lean->files)
+        if (!file.path.empty())
+            file.data.reset();
+    return lean;
+}
+
 } // namespace
 
 struct sync_session::outgoing_state {
@@ -369,6 +380,8 @@ void sync_session::Enqueue(std::shared_ptr<const outgoing_batch> batch, bool pus
         outgoing_ = std::make_unique<outgoing_state>(
             socket_.get_executor(), ctx_.notify_spacing, std::max<std::size_t>(block, 1024));
     }
+    if (pushed && !outgoing_->queue.empty())
+        batch = WithoutStoredBytes(*batch);
     // What a client asked for itself holds its reading back; what others push, it must take
     // up, or it would hold their changes in memory for ever.
     if (pushed && outgoing_->queue.cost() + batch->Cost() > ctx_.max_send_queue) {
