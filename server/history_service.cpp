@@ -389,7 +389,9 @@ bool history_service::Save(const std::string& account, const history_list& befor
     for (const auto& item : gone)
         removed.push_back(item.first);
     changes.remove.insert(changes.remove.end(), removed.begin(), removed.end());
-    if (!store_.Apply(account, changes))
+    const bool unchanged = changes.put.empty() && changes.remove.empty()
+        && changes.deleted.empty() && changes.undeleted.empty();
+    if (!unchanged && !store_.Apply(account, changes))
         return false;
     files_.Remove(account, removed);
     if (accounts_ && before.StoredBytes() != after.StoredBytes())

@@ -158,6 +158,8 @@ void sync_session::ResumeReading()
     if (!reading_paused_ || closed_ || close_after_write_ || ReadingHeldBack())
         return;
     reading_paused_ = false;
+    if (partial_)
+        partial_since_ = clock::now(); // the frame was held back by us, not by the client
     asio::post(socket_.get_executor(),
         [self = shared_from_this()] { self->on_readable(asio::error_code()); });
 }
@@ -183,7 +185,8 @@ void sync_session::note_read(std::size_t frames, clock::time_point now)
 clock::time_point sync_session::deadline() const
 {
     const auto idle = last_frame_ + ctx_.idle_timeout;
-    return partial_ ? std::min(idle, partial_since_ + ctx_.frame_deadline) : idle;
+    return partial_ && !reading_paused_ ? std::min(idle, partial_since_ + ctx_.frame_deadline)
+                                        : idle;
 }
 
 void sync_session::handle(std::vector<sync_request>& requests)
@@ -482,6 +485,9 @@ void sync_session::write_next()
                 self->close();
                 return;
             }
+            // While we hold its frames back, a client taking what we send is not silent.
+            if (self->reading_paused_)
+                self->last_frame_ = clock::now();
             self->write_next();
         });
 }
@@ -499,7 +505,7 @@ void sync_session::arm_timer(clock::time_point at)
 void sync_session::on_timer()
 {
     const auto now = clock::now();
-    if (partial_ && now >= partial_since_ + ctx_.frame_deadline) {
+    if (partial_ && !reading_paused_ && now >= partial_since_ + ctx_.frame_deadline) {
         log_.event("frame not completed within the frame deadline, closing account=" + account_
                 + " from=" + address_,
             now);
