@@ -69,8 +69,8 @@ inline std::string fuzz_frame(fuzz_input& in, std::uint8_t flags)
         const std::uint8_t pick = in.byte();
         std::string tag(1, "01249"[pick % 5]);
         tag += names[(pick / 5) % 8];
-        frame.replace(wire::tag_offset, std::min<std::size_t>(tag.size(), wire::tag_field), tag,
-            0, wire::tag_field);
+        frame.replace(wire::tag_offset, std::min<std::size_t>(tag.size(), wire::tag_field), tag, 0,
+            wire::tag_field);
     }
     for (std::size_t i = 0; i < 4; ++i)
         out[wire::mark_offset + i] = wire::mark_bytes[i];

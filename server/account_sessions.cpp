@@ -18,8 +18,8 @@ void account_sessions::Leave(const std::string& account, const void* id)
     if (it == accounts_.end())
         return;
     auto& members = it->second;
-    members.erase(std::remove_if(members.begin(), members.end(),
-                      [id](const member& m) { return m.id == id; }),
+    members.erase(std::remove_if(
+                      members.begin(), members.end(), [id](const member& m) { return m.id == id; }),
         members.end());
     if (members.empty())
         accounts_.erase(it);

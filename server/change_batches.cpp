@@ -6,8 +6,7 @@ namespace syncd {
 
 namespace {
 
-template <typename Item>
-void ForEachItem(std::string_view batch, Item&& item)
+template <typename Item> void ForEachItem(std::string_view batch, Item&& item)
 {
     const auto zero = batch.find('\0');
     if (zero != std::string_view::npos)

@@ -7,7 +7,6 @@
 #include "server/incoming_file.h"
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -37,7 +36,7 @@ struct history_channel {
     incoming_file upload;
     std::uint8_t upload_kind = 0;
     std::string upload_name;
-    std::deque<finished_upload> unclaimed; // oldest first
+    std::vector<finished_upload> unclaimed; // oldest first; a few at most
     std::unordered_map<std::string, history_entry> wanted; // named in upload.json
     std::vector<std::string> merged_in; // wanted entries stored, not yet pushed
     std::vector<std::string> deleted; // names of the deletion batches so far

@@ -124,8 +124,8 @@ void history_service::Chunk(
             ? limits_.max_index_bytes
             : limits_.max_file_bytes;
         if (channel.upload.size() + request.payload.size() > limit) {
-            reply.log_lines.push_back("upload over " + std::to_string(limit)
-                + " bytes dropped: " + channel.upload_name);
+            reply.log_lines.push_back(
+                "upload over " + std::to_string(limit) + " bytes dropped: " + channel.upload_name);
             channel.upload.Abandon();
             return;
         }
@@ -151,8 +151,8 @@ void history_service::FinishUpload(history_channel& channel, history_reply& repl
         // An index that cannot be read holds nothing the account can take; the client then
         // gets the account's history, as after a lost index.
         if (!index.parsed)
-            reply.log_lines.push_back("uploaded index is no index, taken as empty, account="
-                + channel.account);
+            reply.log_lines.push_back(
+                "uploaded index is no index, taken as empty, account=" + channel.account);
         if (index.skipped > 0)
             reply.log_lines.push_back("uploaded index: " + std::to_string(index.skipped)
                 + " entries skipped, account=" + channel.account);
@@ -178,9 +178,10 @@ void history_service::FinishUpload(history_channel& channel, history_reply& repl
     }
     channel.unclaimed.push_back(std::move(file));
     if (channel.unclaimed.size() > limits_.max_unclaimed) {
-        reply.log_lines.push_back("upload without a record dropped: " + channel.unclaimed.front().name);
+        reply.log_lines.push_back(
+            "upload without a record dropped: " + channel.unclaimed.front().name);
         ::unlink(channel.unclaimed.front().path.c_str());
-        channel.unclaimed.pop_front();
+        channel.unclaimed.erase(channel.unclaimed.begin());
     }
 }
 
@@ -215,9 +216,9 @@ void history_service::Merge(history_channel& channel, const std::vector<history_
         { "upload.json", SharedText(NameListFile(NamesOf(result.server_lacks))), {} });
     index->notify = wire::kind_list_updated;
     reply.batches.push_back(std::move(index));
-    reply.log_lines.push_back("index merged account=" + channel.account + " entries="
-        + std::to_string(result.merged.size()) + " sent="
-        + std::to_string(result.client_lacks.size())
+    reply.log_lines.push_back("index merged account=" + channel.account
+        + " entries=" + std::to_string(result.merged.size())
+        + " sent=" + std::to_string(result.client_lacks.size())
         + " asked=" + std::to_string(result.server_lacks.size()));
 }
 
@@ -258,7 +259,8 @@ void history_service::Deleted(
     std::size_t bad = 0;
     const auto names = ParseDeletedNames(request.payload, bad);
     if (bad > 0)
-        reply.log_lines.push_back(std::to_string(bad) + " deleted names without a plain file name dropped");
+        reply.log_lines.push_back(
+            std::to_string(bad) + " deleted names without a plain file name dropped");
     if (!names.empty()) {
         std::lock_guard<std::mutex> lock(LockOf(channel.account));
         const history_list before(store_.Entries(channel.account));
@@ -288,7 +290,8 @@ void history_service::Collected(
     std::size_t bad = 0;
     const auto changes = ParseFavouriteChanges(request.payload, bad);
     if (bad > 0)
-        reply.log_lines.push_back(std::to_string(bad) + " favourite changes without a plain file name or type dropped");
+        reply.log_lines.push_back(
+            std::to_string(bad) + " favourite changes without a plain file name or type dropped");
     if (!changes.empty()) {
         std::lock_guard<std::mutex> lock(LockOf(channel.account));
         const history_list before(store_.Entries(channel.account));
@@ -299,8 +302,7 @@ void history_service::Collected(
     }
     channel.collected.insert(channel.collected.end(), changes.begin(), changes.end());
     const bool last = request.kind == wire::kind_records_collected_last;
-    if (channel.collected.empty()
-        || (!last && channel.collected.size() < limits_.max_batch_names))
+    if (channel.collected.empty() || (!last && channel.collected.size() < limits_.max_batch_names))
         return;
     outgoing_batch batch;
     batch.files.push_back({ "collect.json", SharedText(TypedListFile(channel.collected)), {} });
@@ -332,8 +334,8 @@ void history_service::FilesDone(history_channel& channel)
     Push(channel, std::move(batch));
 }
 
-std::optional<history_entry> history_service::Store(history_channel& channel,
-    finished_upload file, history_entry entry, history_reply& reply)
+std::optional<history_entry> history_service::Store(
+    history_channel& channel, finished_upload file, history_entry entry, history_reply& reply)
 {
     const std::string& account = channel.account;
     entry.name = file.name;
@@ -354,7 +356,8 @@ std::optional<history_entry> history_service::Store(history_channel& channel,
     std::string error;
     if (!files_.Commit(file.path, account, entry.name, error)) {
         ::unlink(file.path.c_str());
-        reply.log_lines.push_back("cannot store " + entry.name + " of account=" + account + ": " + error);
+        reply.log_lines.push_back(
+            "cannot store " + entry.name + " of account=" + account + ": " + error);
         return std::nullopt;
     }
     history_list after = before;
@@ -389,8 +392,8 @@ bool history_service::Save(const std::string& account, const history_list& befor
     for (const auto& item : gone)
         removed.push_back(item.first);
     changes.remove.insert(changes.remove.end(), removed.begin(), removed.end());
-    const bool unchanged = changes.put.empty() && changes.remove.empty()
-        && changes.deleted.empty() && changes.undeleted.empty();
+    const bool unchanged = changes.put.empty() && changes.remove.empty() && changes.deleted.empty()
+        && changes.undeleted.empty();
     if (!unchanged && !store_.Apply(account, changes))
         return false;
     files_.Remove(account, removed);
@@ -401,8 +404,8 @@ bool history_service::Save(const std::string& account, const history_list& befor
 
 void history_service::Push(const history_channel& channel, outgoing_batch batch)
 {
-    sessions_.Push(channel.account, channel.sender,
-        std::make_shared<const outgoing_batch>(std::move(batch)));
+    sessions_.Push(
+        channel.account, channel.sender, std::make_shared<const outgoing_batch>(std::move(batch)));
 }
 
 outgoing_file history_service::StoredFile(

@@ -60,8 +60,8 @@ private:
     void FilesDone(history_channel& channel);
     // Stores a finished upload as entry; the entry as the account now holds it, or nothing
     // when it was refused, failed or left the list at once.
-    std::optional<history_entry> Store(history_channel& channel, finished_upload file,
-        history_entry entry, history_reply& reply);
+    std::optional<history_entry> Store(
+        history_channel& channel, finished_upload file, history_entry entry, history_reply& reply);
     // Saves the account's list after a change; false (logged) when the database fails.
     bool Save(const std::string& account, const history_list& before, const history_list& after,
         history_changes changes);

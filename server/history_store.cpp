@@ -80,8 +80,8 @@ std::vector<history_entry> history_store::Entries(std::string_view account)
     statement s;
     if (!db_
         || sqlite3_prepare_v2(db_,
-               "SELECT name, type, md5, title, stamp, size FROM entries WHERE account = ?1",
-               -1, &s.handle, nullptr)
+               "SELECT name, type, md5, title, stamp, size FROM entries WHERE account = ?1", -1,
+               &s.handle, nullptr)
             != SQLITE_OK)
         return entries;
     BindText(s.handle, 1, account);
@@ -123,8 +123,7 @@ bool history_store::Apply(std::string_view account, const history_changes& chang
         return false;
     if (ApplyLocked(account, changes) && Exec("COMMIT;"))
         return true;
-    log_event("history of account " + std::string(account) + " not saved: "
-        + sqlite3_errmsg(db_));
+    log_event("history of account " + std::string(account) + " not saved: " + sqlite3_errmsg(db_));
     Exec("ROLLBACK;");
     return false;
 }

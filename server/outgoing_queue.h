@@ -46,8 +46,8 @@ public:
 
     std::shared_ptr<file_block_reader> Reader() const { return reader_; }
     // The outcome of a read by reader; one from a reader no longer current is ignored.
-    void Deliver(const std::shared_ptr<file_block_reader>& reader, std::string block, bool eof,
-        bool failed);
+    void Deliver(
+        const std::shared_ptr<file_block_reader>& reader, std::string block, bool eof, bool failed);
     clock::time_point GateUntil() const { return last_notify_ + spacing_; }
 
 private:

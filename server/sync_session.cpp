@@ -62,8 +62,8 @@ std::shared_ptr<const outgoing_batch> WithoutStoredBytes(const outgoing_batch& b
 } // namespace
 
 struct sync_session::outgoing_state {
-    outgoing_state(const asio::any_io_executor& executor, std::chrono::milliseconds spacing,
-        std::size_t block)
+    outgoing_state(
+        const asio::any_io_executor& executor, std::chrono::milliseconds spacing, std::size_t block)
         : queue(spacing, block)
         , gate(executor)
     {
@@ -266,8 +266,8 @@ void sync_session::run_next_task()
         task_workers& workers
             = request_handler::is_register(request) ? ctx_.register_workers : ctx_.workers;
         // The worker sees copies only; the session's own fields stay on its I/O thread.
-        workers.submit([self = shared_from_this(), request = std::move(request),
-                           address = address_, account = account_] {
+        workers.submit([self = shared_from_this(), request = std::move(request), address = address_,
+                           account = account_] {
             auto outcome = std::make_shared<request_outcome>(
                 self->ctx_.handler.handle(request, address, account));
             asio::post(self->socket_.get_executor(), [self, outcome] {
@@ -285,18 +285,17 @@ void sync_session::run_next_task()
 void sync_session::RunHistoryTask(sync_request request)
 {
     task_running_ = true;
-    ctx_.history_workers.submit(
-        [self = shared_from_this(), channel = channel_, request = std::move(request)] {
-            auto reply = std::make_shared<history_reply>(
-                self->ctx_.history.Handle(*channel, request));
-            asio::post(self->socket_.get_executor(), [self, reply] {
-                self->task_running_ = false;
-                if (self->closed_)
-                    return;
-                self->ApplyHistory(*reply);
-                self->run_next_task();
-            });
+    ctx_.history_workers.submit([self = shared_from_this(), channel = channel_,
+                                    request = std::move(request)] {
+        auto reply = std::make_shared<history_reply>(self->ctx_.history.Handle(*channel, request));
+        asio::post(self->socket_.get_executor(), [self, reply] {
+            self->task_running_ = false;
+            if (self->closed_)
+                return;
+            self->ApplyHistory(*reply);
+            self->run_next_task();
         });
+    });
 }
 
 void sync_session::IgnoreData()
@@ -369,9 +368,8 @@ void sync_session::ReleaseChannel()
 
 void sync_session::Push(std::shared_ptr<const outgoing_batch> batch)
 {
-    asio::post(socket_.get_executor(), [self = shared_from_this(), batch = std::move(batch)] {
-        self->Enqueue(batch, true);
-    });
+    asio::post(socket_.get_executor(),
+        [self = shared_from_this(), batch = std::move(batch)] { self->Enqueue(batch, true); });
 }
 
 void sync_session::Enqueue(std::shared_ptr<const outgoing_batch> batch, bool pushed)

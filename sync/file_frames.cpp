@@ -24,8 +24,8 @@ bool AppendFrame(std::string& out, std::uint8_t kind, char step, std::string_vie
 
 } // namespace
 
-bool AppendFileChunks(std::string& out, std::uint8_t kind, std::string_view name,
-    std::string_view bytes, bool first)
+bool AppendFileChunks(
+    std::string& out, std::uint8_t kind, std::string_view name, std::string_view bytes, bool first)
 {
     if (name.size() + 1 > max_tag_text)
         return false;

@@ -12,8 +12,8 @@ namespace wire {
 // Appends the chunk frames of bytes to out. first: these bytes start the file, so the first
 // piece carries '1', also when bytes is empty (the receiver then creates an empty file).
 // Returns false, appending nothing, when the name does not fit a tag.
-bool AppendFileChunks(std::string& out, std::uint8_t kind, std::string_view name,
-    std::string_view bytes, bool first);
+bool AppendFileChunks(
+    std::string& out, std::uint8_t kind, std::string_view name, std::string_view bytes, bool first);
 
 // Appends the end frame: tag '4' + name, no payload.
 bool AppendFileEnd(std::string& out, std::uint8_t kind, std::string_view name);

@@ -96,11 +96,12 @@ int main()
         std::string bytes;
         wire::AppendFile(bytes, wire::kind_file_chunk, name, std::string(1024, 'a' + round % 26));
         frame_buffer record;
-        wire::build_frame(record, wire::kind_record_added, "fan", wire::md5_hex("pw"), "0" + name,
-            nullptr, 0);
+        wire::build_frame(
+            record, wire::kind_record_added, "fan", wire::md5_hex("pw"), "0" + name, nullptr, 0);
         bytes.append(record.data(), record.length());
         const auto start = bench::clock::now();
-        if (!send_all(sender, bytes) || !wait_all(receivers, receiver_parsers, wire::kind_append_ready)) {
+        if (!send_all(sender, bytes)
+            || !wait_all(receivers, receiver_parsers, wire::kind_append_ready)) {
             std::fprintf(stderr, "round %d: not every machine got the record\n", round);
             return 1;
         }
@@ -114,7 +115,7 @@ int main()
     const double median = times[times.size() / 2];
     std::printf("BENCH sync_fanout_50 %.1f ms\n", median);
     std::printf("BENCH sync_fanout_50_max %.1f ms\n", times.back());
-    std::printf("BENCH sync_fanout_50_server_rss %.1f MB\n",
-        static_cast<double>(server.rss_kb()) / 1024.0);
+    std::printf(
+        "BENCH sync_fanout_50_server_rss %.1f MB\n", static_cast<double>(server.rss_kb()) / 1024.0);
     return median <= budget_ms ? 0 : 1;
 }

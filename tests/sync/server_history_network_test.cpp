@@ -71,8 +71,8 @@ public:
     {
         frame_buffer m;
         const bool anonymous = account == wire::anonymous_account;
-        wire::build_login(m, account,
-            wire::md5_hex(anonymous ? std::string(wire::anonymous_password) : "pw"));
+        wire::build_login(
+            m, account, wire::md5_hex(anonymous ? std::string(wire::anonymous_password) : "pw"));
         socket.send(bytes_of(m));
         logged_in = socket.reply() == wire::reply_login_success;
     }
@@ -236,7 +236,8 @@ TEST(SyncHistory, TrimSparesFavouritesQuotaRefusesAndAllSurvivesARestart)
         a.Record("1700000000000000001.txt", "oldest, a favourite");
         a.socket.send(a.Frame(wire::kind_records_collected_last, "", "101700000000000000001.txt,"));
         for (int i = 2; i <= 5; ++i)
-            a.Record("170000000000000000" + std::to_string(i) + ".txt", "entry " + std::to_string(i));
+            a.Record(
+                "170000000000000000" + std::to_string(i) + ".txt", "entry " + std::to_string(i));
         // One more than the quota allows is refused, and the connection ends.
         a.Record("1700000000000000006.png", std::string(1024 * 1024, 'p'), 1);
         EXPECT_EQ(a.socket.reply(), wire::refusal_money);

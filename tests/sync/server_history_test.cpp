@@ -53,9 +53,9 @@ TEST(HistoryMerge, UnionNewestFirstWithoutDeletedNamesOrSecondCopies)
 
     // Overlapping, one name deleted earlier, and the client's copy of b under a newer name:
     // the newer copy stays, the account's older one goes.
-    result = account.Merge(
-        { Entry(30, Digest('a')), Entry(25, Digest('x')), Entry(50, Digest('b')) }, { "25.txt" },
-        500);
+    result
+        = account.Merge({ Entry(30, Digest('a')), Entry(25, Digest('x')), Entry(50, Digest('b')) },
+            { "25.txt" }, 500);
     EXPECT_EQ(Names(result.merged), (std::vector<std::string> { "50.txt", "30.txt" }));
     EXPECT_TRUE(result.client_lacks.empty());
     EXPECT_EQ(Names(result.server_lacks), (std::vector<std::string> { "50.txt" }));
@@ -75,8 +75,8 @@ TEST(HistoryMerge, FavouritesFollowTheAccountAndSurviveCopiesAndTheTrim)
         = account.Merge({ client_view, Entry(10, Digest('b'), true), Entry(40) }, {}, 4);
     // The account's mark wins for what it knows; a dropped copy's mark moves to the kept one;
     // the trim to 4 takes the oldest entry that is no favourite and spares an older favourite.
-    ASSERT_EQ(Names(result.merged),
-        (std::vector<std::string> { "40.txt", "30.txt", "20.txt", "5.txt" }));
+    ASSERT_EQ(
+        Names(result.merged), (std::vector<std::string> { "40.txt", "30.txt", "20.txt", "5.txt" }));
     EXPECT_FALSE(result.merged[0].favourite);
     EXPECT_TRUE(result.merged[1].favourite);
     EXPECT_TRUE(result.merged[2].favourite);
@@ -95,9 +95,9 @@ TEST(HistoryMerge, FavouritesFollowTheAccountAndSurviveCopiesAndTheTrim)
 
 TEST(HistoryNames, OnlyPlainNamesBecomeFilesAndAccountFoldersStayInside)
 {
-    for (const std::string& good : { std::string("1733550000123456789.txt"),
-             std::string("1733550000123456789cicon.png"), std::string("a"),
-             std::string(".hidden"), std::string(32, 'n') })
+    for (const std::string& good :
+        { std::string("1733550000123456789.txt"), std::string("1733550000123456789cicon.png"),
+            std::string("a"), std::string(".hidden"), std::string(32, 'n') })
         EXPECT_TRUE(wire::IsPlainFileName(good)) << good;
     for (const std::string& bad : { std::string(), std::string("."), std::string(".."),
              std::string("../x"), std::string("a/b"), std::string("a\\b"), std::string("c:x"),
@@ -148,7 +148,8 @@ TEST(ClientIndex, ReadsWhatItCanAndSkipsTheRest)
 {
     const nlohmann::json document = { { "type", { "0", "11", "x", "5", "2", 1 } },
         { "content", { "/home/u/content/1.txt", "2.png", "3.txt", "4.txt", "..", "6.txt" } },
-        { "md5", { Digest('a'), "not hex", 7 } }, { "exe_title", { "Editor", std::string(3000, 'e') } },
+        { "md5", { Digest('a'), "not hex", 7 } },
+        { "exe_title", { "Editor", std::string(3000, 'e') } },
         { "icons", { "/home/u/content/1icon.png" } } };
     const auto index = ParseClientIndex(document.dump(), 100);
     ASSERT_TRUE(index.parsed);

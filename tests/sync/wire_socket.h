@@ -45,7 +45,8 @@ public:
             == static_cast<ssize_t>(bytes.size());
     }
     // The next frame, or nothing when none came within the timeout or the peer closed.
-    std::optional<frame_record> read_frame(std::chrono::milliseconds timeout = std::chrono::seconds(5))
+    std::optional<frame_record> read_frame(
+        std::chrono::milliseconds timeout = std::chrono::seconds(5))
     {
         timeval limit {};
         limit.tv_sec = timeout.count() / 1000;
@@ -89,4 +90,3 @@ private:
     frame_parser parser_;
     std::vector<frame_record> frames_;
 };
-
