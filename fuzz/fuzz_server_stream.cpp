@@ -74,6 +74,7 @@ struct server_logic {
     std::unique_ptr<syncd::account_files> files;
     syncd::account_sessions sessions;
     std::shared_ptr<recorder> other_machine = std::make_shared<recorder>();
+    std::unique_ptr<syncd::account_history> account_history;
     std::unique_ptr<syncd::history_service> history;
 };
 
@@ -124,8 +125,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     limits.max_batch_names = 16;
     limits.max_unclaimed = 2;
     limits.shared_file_bytes = 1024;
+    logic->account_history = std::make_unique<syncd::account_history>(
+        logic->history_store, *logic->files, &logic->store, limits.max_entries, limits.quota_bytes);
     logic->history = std::make_unique<syncd::history_service>(
-        logic->history_store, *logic->files, logic->sessions, &logic->store, limits);
+        *logic->account_history, *logic->files, logic->sessions, limits);
     logic->sessions.Join(fuzz_account, logic->other_machine.get(), logic->other_machine);
     return 0;
 }

@@ -3,6 +3,7 @@
 // batches gathered until their last part. Used by one worker task at a time.
 #pragma once
 
+#include "server/finished_upload.h"
 #include "server/history_entry.h"
 #include "server/incoming_file.h"
 
@@ -12,13 +13,6 @@
 #include <vector>
 
 namespace syncd {
-
-struct finished_upload {
-    std::string name;
-    std::string path; // in the incoming folder
-    std::int64_t size = 0;
-    std::string md5;
-};
 
 struct history_channel {
     history_channel(std::string account_name, const void* connection)

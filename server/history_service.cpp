@@ -17,12 +17,6 @@ namespace syncd {
 
 namespace {
 
-bool SameEntry(const history_entry& a, const history_entry& b)
-{
-    return a.type == b.type && a.favourite == b.favourite && a.md5 == b.md5 && a.title == b.title
-        && a.stamp == b.stamp && a.size == b.size;
-}
-
 std::optional<std::string> ReadFile(const std::string& path, std::uint64_t max)
 {
     std::ifstream in(path, std::ios::binary);
@@ -46,19 +40,13 @@ std::vector<std::string> NamesOf(const std::vector<history_entry>& entries)
 
 } // namespace
 
-history_service::history_service(history_store& store, account_files& files,
-    account_sessions& sessions, account_store* accounts, history_limits limits)
-    : store_(store)
+history_service::history_service(account_history& history, account_files& files,
+    account_sessions& sessions, history_limits limits)
+    : history_(history)
     , files_(files)
     , sessions_(sessions)
-    , accounts_(accounts)
     , limits_(limits)
 {
-}
-
-std::mutex& history_service::LockOf(const std::string& account)
-{
-    return locks_[std::hash<std::string>()(account) % locks_.size()];
 }
 
 history_reply history_service::Handle(history_channel& channel, const sync_request& request)
@@ -188,17 +176,7 @@ void history_service::FinishUpload(history_channel& channel, history_reply& repl
 void history_service::Merge(history_channel& channel, const std::vector<history_entry>& client,
     const std::unordered_map<std::string, std::string>& icons, history_reply& reply)
 {
-    merge_result result;
-    {
-        std::lock_guard<std::mutex> lock(LockOf(channel.account));
-        const history_list account(store_.Entries(channel.account));
-        result = account.Merge(client, store_.DeletedNames(channel.account), limits_.max_entries);
-        if (!result.account_updates.empty()) {
-            history_changes changes;
-            changes.put = result.account_updates;
-            store_.Apply(channel.account, changes);
-        }
-    }
+    const merge_result result = history_.Merge(channel.account, client);
     channel.wanted.clear();
     channel.merged_in.clear();
     for (const auto& entry : result.server_lacks)
@@ -261,16 +239,8 @@ void history_service::Deleted(
     if (bad > 0)
         reply.log_lines.push_back(
             std::to_string(bad) + " deleted names without a plain file name dropped");
-    if (!names.empty()) {
-        std::lock_guard<std::mutex> lock(LockOf(channel.account));
-        const history_list before(store_.Entries(channel.account));
-        history_list after = before;
-        for (const auto& name : names)
-            after.Remove(name);
-        history_changes changes;
-        changes.deleted = names;
-        Save(channel.account, before, after, std::move(changes));
-    }
+    if (!names.empty())
+        history_.Delete(channel.account, names);
     for (const auto& name : names)
         channel.wanted.erase(name);
     channel.deleted.insert(channel.deleted.end(), names.begin(), names.end());
@@ -292,14 +262,8 @@ void history_service::Collected(
     if (bad > 0)
         reply.log_lines.push_back(
             std::to_string(bad) + " favourite changes without a plain file name or type dropped");
-    if (!changes.empty()) {
-        std::lock_guard<std::mutex> lock(LockOf(channel.account));
-        const history_list before(store_.Entries(channel.account));
-        history_list after = before;
-        for (const auto& change : changes)
-            after.SetFavourite(change.name, change.favourite);
-        Save(channel.account, before, after, {});
-    }
+    if (!changes.empty())
+        history_.SetFavourites(channel.account, changes);
     channel.collected.insert(channel.collected.end(), changes.begin(), changes.end());
     const bool last = request.kind == wire::kind_records_collected_last;
     if (channel.collected.empty() || (!last && channel.collected.size() < limits_.max_batch_names))
@@ -316,11 +280,7 @@ void history_service::FilesDone(history_channel& channel)
     channel.wanted.clear();
     if (channel.merged_in.empty())
         return;
-    std::vector<history_entry> now;
-    {
-        std::lock_guard<std::mutex> lock(LockOf(channel.account));
-        now = history_list(store_.Entries(channel.account)).Entries();
-    }
+    const std::vector<history_entry> now = history_.Entries(channel.account);
     outgoing_batch batch;
     for (const auto& name : channel.merged_in)
         for (const auto& entry : now)
@@ -334,72 +294,26 @@ void history_service::FilesDone(history_channel& channel)
     Push(channel, std::move(batch));
 }
 
-std::optional<history_entry> history_service::Store(
-    history_channel& channel, finished_upload file, history_entry entry, history_reply& reply)
+std::optional<history_entry> history_service::Store(const history_channel& channel,
+    const finished_upload& file, history_entry entry, history_reply& reply)
 {
-    const std::string& account = channel.account;
-    entry.name = file.name;
-    entry.size = file.size;
-    entry.stamp = StampOfName(entry.name);
-    if (entry.md5.empty())
-        entry.md5 = file.md5;
-    std::lock_guard<std::mutex> lock(LockOf(account));
-    const history_list before(store_.Entries(account));
-    const history_entry* old = before.Find(entry.name);
-    const std::int64_t projected = before.StoredBytes() - (old ? old->size : 0) + file.size;
-    if (projected > limits_.quota_bytes) {
-        ::unlink(file.path.c_str());
-        reply.refuse_money = true;
-        reply.log_lines.push_back("upload beyond the storage quota refused account=" + account);
-        return std::nullopt;
-    }
     std::string error;
-    if (!files_.Commit(file.path, account, entry.name, error)) {
-        ::unlink(file.path.c_str());
+    switch (history_.Store(channel.account, file, entry, error)) {
+    case account_history::outcome::stored:
+        return entry;
+    case account_history::outcome::over_quota:
+        reply.refuse_money = true;
         reply.log_lines.push_back(
-            "cannot store " + entry.name + " of account=" + account + ": " + error);
-        return std::nullopt;
+            "upload beyond the storage quota refused account=" + channel.account);
+        break;
+    case account_history::outcome::failed:
+        reply.log_lines.push_back(
+            "cannot store " + file.name + " of account=" + channel.account + ": " + error);
+        break;
+    case account_history::outcome::dropped:
+        break;
     }
-    history_list after = before;
-    after.Add(entry, limits_.max_entries);
-    history_changes changes;
-    changes.undeleted.push_back(entry.name);
-    const bool saved = Save(account, before, after, std::move(changes));
-    const history_entry* kept = after.Find(entry.name);
-    if (!saved || !kept) {
-        // A newer copy or the trim took it at once; before held it, Save removed the file.
-        if (!old)
-            files_.Remove(account, { entry.name });
-        return std::nullopt;
-    }
-    return *kept;
-}
-
-bool history_service::Save(const std::string& account, const history_list& before,
-    const history_list& after, history_changes changes)
-{
-    std::unordered_map<std::string, const history_entry*> gone;
-    for (const auto& entry : before.Entries())
-        gone.emplace(entry.name, &entry);
-    for (const auto& entry : after.Entries()) {
-        const auto it = gone.find(entry.name);
-        if (it == gone.end() || !SameEntry(*it->second, entry))
-            changes.put.push_back(entry);
-        if (it != gone.end())
-            gone.erase(it);
-    }
-    std::vector<std::string> removed;
-    for (const auto& item : gone)
-        removed.push_back(item.first);
-    changes.remove.insert(changes.remove.end(), removed.begin(), removed.end());
-    const bool unchanged = changes.put.empty() && changes.remove.empty() && changes.deleted.empty()
-        && changes.undeleted.empty();
-    if (!unchanged && !store_.Apply(account, changes))
-        return false;
-    files_.Remove(account, removed);
-    if (accounts_ && before.StoredBytes() != after.StoredBytes())
-        accounts_->set_stored_bytes(account, after.StoredBytes());
-    return true;
+    return std::nullopt;
 }
 
 void history_service::Push(const history_channel& channel, outgoing_batch batch)

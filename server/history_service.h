@@ -1,25 +1,22 @@
 // The server's side of the history exchange, one request at a time of a connection whose
-// account is real: stores uploads, merges indexes, applies records, deletions and favourite
-// changes to the account, and pushes them to the account's other connections. Runs on worker
-// threads; changes of one account are serialised by a lock of the account.
+// account is real: receives uploads, answers index uploads with a merge, hands records,
+// deletions and favourite changes to the account's history, and pushes them to the
+// account's other connections. Runs on worker threads.
 #pragma once
 
 #include "server/account_files.h"
+#include "server/account_history.h"
 #include "server/account_sessions.h"
-#include "server/account_store.h"
 #include "server/history_channel.h"
-#include "server/history_list.h"
-#include "server/history_store.h"
 #include "server/outgoing_batch.h"
 #include "server/request_reader.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace syncd {
@@ -43,9 +40,8 @@ struct history_reply {
 
 class history_service {
 public:
-    // accounts may be null: storage use is then not recorded for logins.
-    history_service(history_store& store, account_files& files, account_sessions& sessions,
-        account_store* accounts, history_limits limits);
+    history_service(account_history& history, account_files& files, account_sessions& sessions,
+        history_limits limits);
 
     history_reply Handle(history_channel& channel, const sync_request& request);
 
@@ -60,21 +56,15 @@ private:
     void FilesDone(history_channel& channel);
     // Stores a finished upload as entry; the entry as the account now holds it, or nothing
     // when it was refused, failed or left the list at once.
-    std::optional<history_entry> Store(
-        history_channel& channel, finished_upload file, history_entry entry, history_reply& reply);
-    // Saves the account's list after a change; false (logged) when the database fails.
-    bool Save(const std::string& account, const history_list& before, const history_list& after,
-        history_changes changes);
+    std::optional<history_entry> Store(const history_channel& channel, const finished_upload& file,
+        history_entry entry, history_reply& reply);
     void Push(const history_channel& channel, outgoing_batch batch);
     outgoing_file StoredFile(const std::string& account, const history_entry& entry) const;
-    std::mutex& LockOf(const std::string& account);
 
-    history_store& store_;
+    account_history& history_;
     account_files& files_;
     account_sessions& sessions_;
-    account_store* accounts_;
     history_limits limits_;
-    std::array<std::mutex, 64> locks_;
 };
 
 } // namespace syncd

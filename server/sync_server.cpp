@@ -142,8 +142,9 @@ bool sync_server::start()
     limits.max_entries = options_.max_entries;
     limits.quota_bytes = policy.quota_bytes;
     limits.max_file_bytes = options_.max_file_mb * 1024 * 1024;
-    history_
-        = std::make_unique<history_service>(history_store_, *files_, sessions_, &store_, limits);
+    account_history_ = std::make_unique<account_history>(
+        history_store_, *files_, &store_, limits.max_entries, limits.quota_bytes);
+    history_ = std::make_unique<history_service>(*account_history_, *files_, sessions_, limits);
     workers_ = std::make_unique<task_workers>(options_.workers);
     register_workers_ = std::make_unique<task_workers>(options_.register_workers);
     history_workers_ = std::make_unique<task_workers>(options_.history_workers);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "server/account_files.h"
+#include "server/account_history.h"
 #include "server/account_service.h"
 #include "server/account_sessions.h"
 #include "server/connection_limits.h"
@@ -54,6 +55,7 @@ private:
     // Connections leave it as they go, so it outlives them.
     account_sessions sessions_;
     std::unique_ptr<account_files> files_;
+    std::unique_ptr<account_history> account_history_;
     std::unique_ptr<history_service> history_;
     std::unique_ptr<password_hasher> hasher_;
     std::unique_ptr<login_guard> guard_;
