@@ -152,7 +152,7 @@ void history_service::FinishUpload(history_channel& channel, history_reply& repl
         history_entry entry = wanted->second;
         channel.wanted.erase(wanted);
         const std::string name = file.name;
-        if (Store(channel, std::move(file), std::move(entry), reply))
+        if (Store(channel, file, std::move(entry), reply))
             channel.merged_in.push_back(name);
         return;
     }
@@ -221,7 +221,7 @@ void history_service::RecordAdded(
     channel.wanted.erase(name);
     history_entry entry;
     entry.type = tag[0] - '0';
-    const auto stored = Store(channel, std::move(file), std::move(entry), reply);
+    const auto stored = Store(channel, file, std::move(entry), reply);
     if (!stored)
         return;
     outgoing_batch batch;
