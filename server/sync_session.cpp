@@ -146,11 +146,15 @@ void sync_session::on_readable(const asio::error_code& error)
         [self = shared_from_this()] { self->on_readable(asio::error_code()); });
 }
 
+bool sync_session::OutgoingFull() const
+{
+    return outgoing_ && outgoing_->queue.cost() > ctx_.max_send_queue;
+}
+
 bool sync_session::ReadingHeldBack() const
 {
     return pending_.size() - pending_plain_ > max_pending_history
-        || pending_bytes_ > max_pending_history_bytes
-        || (outgoing_ && outgoing_->queue.cost() > ctx_.max_send_queue);
+        || pending_bytes_ > max_pending_history_bytes || OutgoingFull();
 }
 
 void sync_session::ResumeReading()
@@ -247,7 +251,10 @@ void sync_session::Queue(sync_request request)
 
 void sync_session::run_next_task()
 {
-    while (!task_running_ && !pending_.empty() && !closed_) {
+    while (!task_running_ && !pending_.empty() && !closed_ && !close_after_write_) {
+        // Answers wait until the client has taken most of what it was sent.
+        if (pending_.front().what == sync_request::type::history && OutgoingFull())
+            break;
         sync_request request = std::move(pending_.front());
         pending_.erase(pending_.begin());
         if (pending_.empty())
@@ -423,6 +430,10 @@ void sync_session::FillOutbox()
     default:
         break;
     }
+    // A request may have waited for the queue to drain; it goes on from a handler of its own,
+    // as this runs inside replies being sent.
+    if (!task_running_ && !pending_.empty() && !OutgoingFull())
+        asio::post(socket_.get_executor(), [self = shared_from_this()] { self->run_next_task(); });
     ResumeReading();
 }
 

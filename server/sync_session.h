@@ -65,6 +65,7 @@ private:
     void Enqueue(std::shared_ptr<const outgoing_batch> batch, bool pushed);
     void FillOutbox();
     void ReadBlock();
+    bool OutgoingFull() const;
     bool ReadingHeldBack() const;
     void ResumeReading();
     void send(const frame_buffer& message);
