@@ -270,10 +270,11 @@ TEST(SyncHistory, AClientThatTakesNoPushesIsClosedWhileTheOthersGoOn)
         for (int i = 0; i < records && Receive(reader.socket).kind == wire::kind_append_ready; ++i)
             ++appended;
     });
-    // Large records fill the stuck client's socket, small ones then pile up in its queue.
+    // Large records fill the stuck client's socket beyond what the system buffers for it
+    // (4 MiB at most here), small ones then pile up in its queue.
     for (int i = 0; i < records; ++i)
         a.Record("17000000000000" + std::to_string(10000 + i) + ".txt",
-            std::string(i < 4 ? 1024 * 1024 : 2000, 'r'));
+            std::string(i < 8 ? 1024 * 1024 : 2000, 'r'));
     reading.join();
     EXPECT_EQ(appended, records);
     EXPECT_TRUE(server.wait_for_log("the client takes no pushes", 1, 5s));
