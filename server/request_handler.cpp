@@ -55,10 +55,11 @@ request_outcome request_handler::handle(
         if (log_heartbeats_)
             log_event("heartbeat account=" + printable(session_account) + " from=" + address);
         return {};
+    case sync_request::type::history: // the connection hands these to the history service
     case sync_request::type::other:
         break;
     }
-    return {}; // history transfers are not served yet
+    return {};
 }
 
 request_outcome request_handler::login(const sync_request& request, const std::string& address)

@@ -11,13 +11,20 @@
 namespace syncd {
 
 struct sync_request {
-    enum class type { login, heartbeat, register_account, other };
+    enum class type { login, heartbeat, register_account, history, other };
     type what = type::other;
     std::uint8_t kind = 0;
     std::string account; // id field
     std::string secret; // pwd field: digest, or the typed password of a register request
-    std::string payload; // login: the version payload; other kinds: left empty
+    std::string payload; // login: the version payload; history kinds: their data
+    std::string tag; // history kinds only
+    // File pieces that queue up behind one another are joined into one request: payload
+    // then holds all their data, and this tells that the file's end frame came too.
+    bool ends_upload = false;
 };
+
+// The kinds of the history exchange, which only a logged-in account may send.
+bool IsHistoryKind(std::uint8_t kind);
 
 class request_reader {
 public:

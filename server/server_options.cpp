@@ -48,7 +48,8 @@ const char* const default_config_file = QUILLBOX_SYNCD_CONFIG;
 const char* usage_text()
 {
     return "Usage: quillbox-syncd [options]\n"
-           "The sync server of quillbox: accounts, login, register and heartbeat.\n"
+           "The sync server of quillbox: accounts, login, register, heartbeat, and each\n"
+           "account's clipboard history kept in step on all of its machines.\n"
            "\n"
            "Options are read from the configuration file " QUILLBOX_SYNCD_CONFIG " when it\n"
            "exists, then from the command line, which wins. The file holds the options below\n"
@@ -64,7 +65,9 @@ const char* usage_text()
            "  --data FOLDER                  folder of the account database accounts.db, "
            "created on\n"
            "                                 first start (default: syncd-data beside the "
-           "program);\n"
+           "program), of\n"
+           "                                 the histories' index history.db and their files "
+           "in files/;\n"
            "                                 one server per folder, held by its lock file "
            "syncd.lock\n"
            "  --min-version VERSION          refuse clients below this version (\"Version is "
@@ -103,9 +106,19 @@ const char* usage_text()
            "  --log-fold SECONDS             repeated events of one connection are logged once "
            "per\n"
            "                                 this interval, with their count (default 10)\n"
-           "  --quota-mb N                   storage per account before logins are refused "
-           "(\"No Money\";\n"
-           "                                 default 1024)\n"
+           "  --quota-mb N                   storage per account; an upload beyond it, and "
+           "logins while\n"
+           "                                 beyond it, are refused (\"No Money\"; default "
+           "1024)\n"
+           "  --max-entries N                entries of an account's history; the oldest that "
+           "are no\n"
+           "                                 favourites go first (default 500)\n"
+           "  --max-file-mb N                largest file a client may upload (default 64)\n"
+           "  --history-workers N            threads for the histories' files and database "
+           "(default 2)\n"
+           "  --notify-spacing-ms N          least time between two notifications to one "
+           "client, which\n"
+           "                                 applies one per timer period (default 400)\n"
            "  --idle-timeout SECONDS         close connections that sent no whole frame for this "
            "long\n"
            "                                 (default 65)\n"
@@ -190,6 +203,18 @@ bool parse_options(
         } else if (arg == "--quota-mb") {
             ok = parse_number(value, 1ULL << 40, n);
             options.quota_mb = static_cast<std::int64_t>(n);
+        } else if (arg == "--max-entries") {
+            ok = parse_number(value, 1000000, n) && n > 0;
+            options.max_entries = n;
+        } else if (arg == "--max-file-mb") {
+            ok = parse_number(value, 1 << 20, n) && n > 0;
+            options.max_file_mb = n;
+        } else if (arg == "--history-workers") {
+            ok = parse_number(value, 256, n) && n > 0;
+            options.history_workers = n;
+        } else if (arg == "--notify-spacing-ms") {
+            ok = parse_number(value, 60000, n);
+            options.notify_spacing = std::chrono::milliseconds(n);
         } else if (arg == "--idle-timeout") {
             ok = parse_number(value, 86400, n) && n > 0;
             options.idle_timeout = std::chrono::seconds(n);

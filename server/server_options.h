@@ -30,6 +30,11 @@ struct server_options {
     std::chrono::seconds frame_deadline { 10 };
     std::chrono::seconds log_fold { 10 };
     std::int64_t quota_mb = 1024;
+    std::size_t max_entries = 500; // per account's history, favourites spared
+    std::uint64_t max_file_mb = 64;
+    std::size_t history_workers = 2;
+    // A client applies one notification per 300 ms timer period; a little more keeps two apart.
+    std::chrono::milliseconds notify_spacing { 400 };
     std::chrono::milliseconds idle_timeout { 65000 };
     unsigned long long hash_ops = 2;
     std::size_t hash_memory_kb = 19456;

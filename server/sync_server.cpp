@@ -48,6 +48,7 @@ sync_server::~sync_server()
     // Workers finish first: their tasks post results to the (stopped) io_contexts. Then the
     // contexts go, and with their queued handlers the last sessions, which still release
     // their counts in limits_.
+    history_workers_.reset();
     workers_.reset();
     register_workers_.reset();
     acceptor_.reset();
@@ -112,7 +113,11 @@ bool sync_server::start()
         return false;
     }
     if (!lock_data_folder(folder)
-        || !store_.open((std::filesystem::path(folder) / "accounts.db").string()))
+        || !store_.open((std::filesystem::path(folder) / "accounts.db").string())
+        || !history_store_.Open((std::filesystem::path(folder) / "history.db").string()))
+        return false;
+    files_ = std::make_unique<account_files>(folder);
+    if (!files_->Prepare())
         return false;
 
     hasher_ = std::make_unique<password_hasher>(options_.hash_ops, options_.hash_memory_kb * 1024);
@@ -133,14 +138,23 @@ bool sync_server::start()
         options_.register_per_minute, options_.register_total_per_minute);
     handler_ = std::make_unique<request_handler>(
         *service_, options_.log_heartbeats, register_limits_.get());
+    history_limits limits;
+    limits.max_entries = options_.max_entries;
+    limits.quota_bytes = policy.quota_bytes;
+    limits.max_file_bytes = options_.max_file_mb * 1024 * 1024;
+    account_history_ = std::make_unique<account_history>(
+        history_store_, *files_, &store_, limits.max_entries, limits.quota_bytes);
+    history_ = std::make_unique<history_service>(*account_history_, *files_, sessions_, limits);
     workers_ = std::make_unique<task_workers>(options_.workers);
     register_workers_ = std::make_unique<task_workers>(options_.register_workers);
+    history_workers_ = std::make_unique<task_workers>(options_.history_workers);
     limits_ = std::make_unique<connection_limits>(
         options_.max_connections, options_.max_connections_per_address);
     context_ = std::make_unique<session_context>(
-        session_context { *handler_, *workers_, *register_workers_, *limits_, options_.idle_timeout,
+        session_context { *handler_, *workers_, *register_workers_, *history_workers_, *history_,
+            sessions_, *limits_, options_.idle_timeout,
             std::chrono::duration_cast<std::chrono::milliseconds>(options_.frame_deadline),
-            options_.max_send_queue_kb * 1024, options_.log_fold });
+            options_.max_send_queue_kb * 1024, options_.log_fold, options_.notify_spacing });
 
     std::size_t threads = options_.threads;
     if (threads == 0)

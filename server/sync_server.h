@@ -2,8 +2,13 @@
 // account logic behind a few worker threads.
 #pragma once
 
+#include "server/account_files.h"
+#include "server/account_history.h"
 #include "server/account_service.h"
+#include "server/account_sessions.h"
 #include "server/connection_limits.h"
+#include "server/history_service.h"
+#include "server/history_store.h"
 #include "server/request_handler.h"
 #include "server/server_options.h"
 #include "server/sync_session.h"
@@ -46,6 +51,12 @@ private:
 
     server_options options_;
     account_store store_;
+    history_store history_store_;
+    // Connections leave it as they go, so it outlives them.
+    account_sessions sessions_;
+    std::unique_ptr<account_files> files_;
+    std::unique_ptr<account_history> account_history_;
+    std::unique_ptr<history_service> history_;
     std::unique_ptr<password_hasher> hasher_;
     std::unique_ptr<login_guard> guard_;
     std::unique_ptr<account_service> service_;
@@ -53,6 +64,7 @@ private:
     std::unique_ptr<rate_limiter> register_limits_;
     std::unique_ptr<task_workers> workers_;
     std::unique_ptr<task_workers> register_workers_;
+    std::unique_ptr<task_workers> history_workers_;
     std::unique_ptr<connection_limits> limits_;
     std::unique_ptr<session_context> context_;
 

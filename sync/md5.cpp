@@ -1,5 +1,6 @@
 #include "sync/md5.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -64,25 +65,46 @@ void process_block(std::array<std::uint32_t, 4>& state, const unsigned char* blo
 
 } // namespace
 
-std::string md5_hex(std::string_view data)
+md5_stream::md5_stream()
+    : state_ { 0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476 }
 {
-    std::array<std::uint32_t, 4> state = { 0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476 };
-    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
-    const std::size_t size = data.size();
-    std::size_t done = 0;
-    for (; size - done >= 64; done += 64)
-        process_block(state, bytes + done);
+}
 
+void md5_stream::Add(std::string_view data)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+    std::size_t size = data.size();
+    length_ += size;
+    if (held_ > 0) {
+        const std::size_t take = std::min<std::size_t>(64 - held_, size);
+        std::memcpy(block_ + held_, bytes, take);
+        held_ += take;
+        bytes += take;
+        size -= take;
+        if (held_ < 64)
+            return;
+        process_block(state_, block_);
+        held_ = 0;
+    }
+    for (; size >= 64; bytes += 64, size -= 64)
+        process_block(state_, bytes);
+    std::memcpy(block_, bytes, size);
+    held_ = size;
+}
+
+std::string md5_stream::Hex()
+{
     // Padding: 0x80, zeros, then the bit length, filling one or two final blocks.
     unsigned char tail[128] = {};
-    const std::size_t rest = size - done;
+    const std::size_t rest = held_;
     if (rest > 0)
-        std::memcpy(tail, bytes + done, rest);
+        std::memcpy(tail, block_, rest);
     tail[rest] = 0x80;
     const std::size_t tail_size = rest < 56 ? 64 : 128;
-    std::uint64_t bits = static_cast<std::uint64_t>(size) * 8;
+    const std::uint64_t bits = length_ * 8;
     for (int i = 0; i < 8; ++i)
         tail[tail_size - 8 + i] = static_cast<unsigned char>(bits >> (8 * i));
+    std::array<std::uint32_t, 4> state = state_;
     process_block(state, tail);
     if (tail_size == 128)
         process_block(state, tail + 64);
@@ -97,6 +119,13 @@ std::string md5_hex(std::string_view data)
             hex += digits[byte & 0xf];
         }
     return hex;
+}
+
+std::string md5_hex(std::string_view data)
+{
+    md5_stream md5;
+    md5.Add(data);
+    return md5.Hex();
 }
 
 } // namespace wire
