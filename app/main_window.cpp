@@ -19,6 +19,7 @@
 #include "resources/images.h"
 #include "widgets/chrome_painter.h"
 #include "widgets/image_tab_widget.h"
+#include "widgets/login_widget.h"
 #include "widgets/native_window_id.h"
 #include "widgets/switch_button.h"
 #include "widgets/theme_sheets.h"
@@ -57,7 +58,8 @@ main_window::main_window(QWidget* parent)
     : QMainWindow(parent)
     , history_(ProgramFolder(),
           history_hooks { [this](const QString& text) { ShowNotice(text); },
-              [this] { ScheduleSettingsSave(); }, [this] { ApplyViewFilter(true); }, {} })
+              [this] { ScheduleSettingsSave(); }, [this] { ApplyViewFilter(true); },
+              [this] { paste_.CopyRowContent(0); } })
     , capture_(history_)
     , shown_(history_.items)
     , capture_reaction_(capture_, target_window_, [this] { return paste_.Running(); })
@@ -103,6 +105,8 @@ main_window::main_window(QWidget* parent)
     // 9. The global hotkeys.
     connect(&hotkeys_, &hotkey_set::pressed, this, &main_window::HotkeyPressed);
     RegisterHotkeys();
+    // 11. The account page and with it the connection.
+    StartSync();
     ShowMainWindow();
 }
 
@@ -213,8 +217,11 @@ main_window::~main_window()
 {
     // Entries still being written join the index while the window can take them.
     history_.FinishWrites();
-    // Made on first use and kept for the window's life; it has no parent.
+    // Made on first use and kept for the window's life; they have no parent.
     delete delete_prompt_.data();
+    delete update_prompt_.data();
+    // Before the history it writes into goes.
+    login_.reset();
     for (bus::Token token : bus_tokens_)
         bus::Unregister(token);
 }
@@ -411,8 +418,7 @@ std::int64_t main_window::OnMainMessage(std::int64_t id, std::int64_t a, std::in
         OnControlToggled(a, b);
         break;
     default:
-        // 108-112 and 220 belong to the sync service, which handles them itself
-        // once it is part of the program.
+        OnSyncMessage(id, a);
         break;
     }
     return 0;

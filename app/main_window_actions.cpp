@@ -14,6 +14,7 @@
 #include "core/message_ids.h"
 #include "core/settings_record.h"
 #include "history/history_list.h"
+#include "widgets/login_widget.h"
 
 #include <algorithm>
 #include <QClipboard>
@@ -220,7 +221,8 @@ void main_window::OpenSettingWidget()
 
 void main_window::OpenLoginWidget()
 {
-    qDebug() << "login window: not available yet";
+    if (login_)
+        login_->ShowPopup();
 }
 
 bool main_window::SearchBoxFocused() const

@@ -73,7 +73,8 @@ content_history::synced_file content_history::ReadSyncedFile(const synced_entry&
     const QImage image = source.isEmpty() ? QImage() : QImageReader(source).read();
     if (image.isNull())
         return file;
-    const QString copy = base_name::Unique(folder_, QStringLiteral(".png")) + QStringLiteral(".png");
+    const QString copy
+        = base_name::Unique(folder_, QStringLiteral(".png")) + QStringLiteral(".png");
     if (!image.save(copy, "PNG")) {
         qDebug() << "save image error!" << copy;
         return file;

@@ -2,8 +2,8 @@
 // at start. Replaced atomically; a file that does not parse is kept aside, not lost.
 #pragma once
 
-#include <string>
 #include <QString>
+#include <string>
 
 struct saved_account {
     std::string user;

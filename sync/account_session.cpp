@@ -58,8 +58,9 @@ account_session::account_session(sync_link& link, QString user_file, QString con
     , content_folder_(std::move(content_folder))
     , show_(std::move(show))
     , upload_(content_folder_.toStdString(),
-          [this](const char* payload, std::size_t length, std::string_view tag,
-              std::uint8_t kind) { return Send(payload, length, tag, kind); })
+          [this](const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind) {
+              return Send(payload, length, tag, kind);
+          })
     , downloads_(std::make_shared<download_writer>(content_folder_))
 {
 }
@@ -78,9 +79,9 @@ void account_session::Start()
         const auto self = weak.lock();
         return self ? self->OnMessage(id, a, b) : 0;
     };
-    for (std::int64_t id : { msg_login_ok, msg_login_failed, msg_net_received, msg_net_failed,
-             msg_client_quit, msg_login_refused, msg_record_captured, msg_records_deleted,
-             msg_records_collected })
+    for (std::int64_t id :
+        { msg_login_ok, msg_login_failed, msg_net_received, msg_net_failed, msg_client_quit,
+            msg_login_refused, msg_record_captured, msg_records_deleted, msg_records_collected })
         tokens_.push_back(bus::Register(id, handler));
     // The I/O threads of successive connections may overlap for a moment.
     auto writing = std::make_shared<std::mutex>();
@@ -188,7 +189,8 @@ void account_session::ForwardTick()
     // Posted outside the page mutex: applying them takes time, and the I/O thread must not
     // wait for it.
     for (const pending& next : news)
-        bus::Post(next.message, next.bytes.empty() ? 0 : reinterpret_cast<std::int64_t>(&next.bytes), 0);
+        bus::Post(
+            next.message, next.bytes.empty() ? 0 : reinterpret_cast<std::int64_t>(&next.bytes), 0);
 }
 
 bool account_session::Snapshot(const char* name, bool remove, std::string& bytes) const
@@ -321,8 +323,8 @@ std::int64_t account_session::OnMessage(std::int64_t id, std::int64_t a, std::in
         break;
     case msg_records_deleted:
         if (logged_in_ && a != 0)
-            upload_.SendBatch(reinterpret_cast<const char*>(a), b != 0,
-                wire::kind_records_deleted, wire::kind_records_deleted_last);
+            upload_.SendBatch(reinterpret_cast<const char*>(a), b != 0, wire::kind_records_deleted,
+                wire::kind_records_deleted_last);
         break;
     case msg_records_collected:
         if (logged_in_ && a != 0)

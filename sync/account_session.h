@@ -16,9 +16,9 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <QString>
 #include <string>
 #include <vector>
-#include <QString>
 
 class sync_link;
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include <memory>
-#include <string_view>
 #include <QString>
+#include <string_view>
 
 class QSaveFile;
 

@@ -23,8 +23,8 @@ std::optional<std::vector<std::optional<std::string>>> Texts(
     }
     std::vector<std::optional<std::string>> texts;
     const auto add = [&texts](const nlohmann::json& value) {
-        texts.push_back(
-            value.is_string() ? std::optional<std::string>(value.get<std::string>()) : std::nullopt);
+        texts.push_back(value.is_string() ? std::optional<std::string>(value.get<std::string>())
+                                          : std::nullopt);
     };
     if (found->is_string()) {
         add(*found);
@@ -54,7 +54,8 @@ std::optional<std::string> PlainName(const std::optional<std::string>& text)
         wire::log_error("instruction file: an entry is no text, skipped");
         return std::nullopt;
     }
-    std::string name = text->substr(text->rfind('/') == std::string::npos ? 0 : text->rfind('/') + 1);
+    std::string name
+        = text->substr(text->rfind('/') == std::string::npos ? 0 : text->rfind('/') + 1);
     if (!wire::is_plain_file_name(name)) {
         wire::log_error("instruction file: not a plain file name, skipped: " + *text);
         return std::nullopt;

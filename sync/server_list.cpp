@@ -43,8 +43,8 @@ nlohmann::json read_file(const std::string& path)
 
 // "host" and "port" of the file replace the build's default server: someone who runs a
 // server of their own points the program at it.
-void apply_own_default(const nlohmann::json& json, const std::string& path, std::string& host,
-    std::string& port)
+void apply_own_default(
+    const nlohmann::json& json, const std::string& path, std::string& host, std::string& port)
 {
     const auto own_host = json.find("host");
     if (own_host == json.end())
