@@ -33,7 +33,7 @@ void download_writer::Write(std::string_view tag, std::string_view payload)
         return;
     }
     const std::string_view raw = tag.substr(1);
-    if (!wire::is_plain_file_name(raw)) {
+    if (!wire::IsPlainFileName(raw)) {
         wire::log_error("download refused, not a plain file name: " + std::string(raw));
         return;
     }

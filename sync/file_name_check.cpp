@@ -2,13 +2,13 @@
 
 namespace wire {
 
-bool is_plain_file_name(std::string_view name)
+bool IsPlainFileName(std::string_view name)
 {
     if (name.empty() || name.size() > max_file_name || name == "." || name == "..")
         return false;
-    for (unsigned char c : name) {
-        // ':' would name a drive or a data stream on Windows.
-        if (c < 0x20 || c == 0x7f || c == '/' || c == '\\' || c == ':')
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\' || c == ':' || byte < 0x20 || byte == 0x7f)
             return false;
     }
     return true;

@@ -1,16 +1,18 @@
-// Names of files that arrive from the network: download tags and instruction files.
+// Names that arrive from the network and become file names in a content folder.
 #pragma once
+
+#include "sync/wire_format.h"
 
 #include <cstddef>
 #include <string_view>
 
 namespace wire {
 
-// Longest name a download may carry: the tag's room after its step digit.
-constexpr std::size_t max_file_name = 33;
+// A name travels in a tag after its one step digit.
+constexpr std::size_t max_file_name = max_tag_text - 1;
 
-// A plain file name that stays inside the content folder: not empty, not "." or "..", no
-// separator, drive colon or control character, at most max_file_name bytes.
-bool is_plain_file_name(std::string_view name);
+// True for a plain file name: not empty, at most max_file_name bytes, not "." or "..", and
+// no separator, drive colon or control character, so that it cannot reach outside the folder.
+bool IsPlainFileName(std::string_view name);
 
 } // namespace wire

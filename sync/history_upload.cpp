@@ -85,7 +85,7 @@ void history_upload::SendFilesNow(const std::vector<std::string>& names, std::ui
     char chunk[wire::max_payload];
     for (const std::string& name : names) {
         // The tag holds the step digit and the name.
-        if (!wire::is_plain_file_name(name) || name.size() + 1 > wire::max_tag_text) {
+        if (!wire::IsPlainFileName(name) || name.size() + 1 > wire::max_tag_text) {
             wire::log_error("upload refused, not a plain file name: " + name);
             continue;
         }
@@ -134,7 +134,7 @@ void history_upload::RecordAdded(std::string path, std::int64_t type)
 {
     const std::size_t slash = path.rfind('/');
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (type < 0 || type > 9 || !wire::is_plain_file_name(name)
+    if (type < 0 || type > 9 || !wire::IsPlainFileName(name)
         || name.size() + 1 > wire::max_tag_text) {
         wire::log_error("record not sent, name or type invalid: " + name);
         return;

@@ -56,7 +56,7 @@ std::optional<std::string> PlainName(const std::optional<std::string>& text)
     }
     std::string name
         = text->substr(text->rfind('/') == std::string::npos ? 0 : text->rfind('/') + 1);
-    if (!wire::is_plain_file_name(name)) {
+    if (!wire::IsPlainFileName(name)) {
         wire::log_error("instruction file: not a plain file name, skipped: " + *text);
         return std::nullopt;
     }
