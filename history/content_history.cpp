@@ -558,4 +558,3 @@ content_history::image_file_result content_history::InsertImageFile(const QStrin
     FinishInsertion();
     return image_file_result::inserted;
 }
-

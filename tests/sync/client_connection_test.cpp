@@ -362,8 +362,7 @@ TEST(ServerList, DefaultHostFirstThenValidFileEntries)
         for (const auto& server : server_list::LoadServers(endpoint_in(folder, "22345")))
             got.push_back(server.host == "127.0.0.1" ? server.port : server.host);
         EXPECT_EQ(got, ports) << file;
-        EXPECT_EQ(log.contains("Catch json unknow exception!"), file == "{ not json")
-            << file;
+        EXPECT_EQ(log.contains("Catch json unknow exception!"), file == "{ not json") << file;
     }
 }
 
