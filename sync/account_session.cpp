@@ -279,6 +279,27 @@ void account_session::Reply(std::uint8_t kind, std::string_view payload)
 
 std::int64_t account_session::OnMessage(std::int64_t id, std::int64_t a, std::int64_t b)
 {
+    // Local changes, posted on the GUI thread: queued for the upload worker without the page
+    // mutex, which a connection's thread may hold while it reads a file.
+    const char* text = reinterpret_cast<const char*>(a);
+    switch (id) {
+    case msg_record_captured:
+        if (logged_in_ && text)
+            upload_.RecordAdded(text, b);
+        return 0;
+    case msg_records_deleted:
+        if (logged_in_ && text)
+            upload_.SendBatch(
+                text, b != 0, wire::kind_records_deleted, wire::kind_records_deleted_last);
+        return 0;
+    case msg_records_collected:
+        if (logged_in_ && text)
+            upload_.SendBatch(
+                text, b != 0, wire::kind_records_collected, wire::kind_records_collected_last);
+        return 0;
+    default:
+        break;
+    }
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     switch (id) {
     case msg_net_failed: {
@@ -316,20 +337,6 @@ std::int64_t account_session::OnMessage(std::int64_t id, std::int64_t a, std::in
             const auto& record = *reinterpret_cast<const frame_record*>(a);
             Reply(record.kind, record.payload_view());
         }
-        break;
-    case msg_record_captured:
-        if (logged_in_ && a != 0)
-            upload_.RecordAdded(reinterpret_cast<const char*>(a), b);
-        break;
-    case msg_records_deleted:
-        if (logged_in_ && a != 0)
-            upload_.SendBatch(reinterpret_cast<const char*>(a), b != 0, wire::kind_records_deleted,
-                wire::kind_records_deleted_last);
-        break;
-    case msg_records_collected:
-        if (logged_in_ && a != 0)
-            upload_.SendBatch(reinterpret_cast<const char*>(a), b != 0,
-                wire::kind_records_collected, wire::kind_records_collected_last);
         break;
     default:
         break;

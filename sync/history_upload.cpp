@@ -95,7 +95,7 @@ void history_upload::SendFilesNow(const std::vector<std::string>& names, std::ui
             continue;
         }
         char step = wire::step_first;
-        for (;;) {
+        while (!stopping_) {
             file.read(chunk, sizeof chunk);
             const auto n = static_cast<std::size_t>(file.gcount());
             if (n == 0)

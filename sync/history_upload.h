@@ -4,6 +4,7 @@
 // and a record's file always goes out before the record.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -54,7 +55,7 @@ private:
     std::condition_variable idle_;
     std::deque<std::function<void()>> jobs_;
     bool busy_ = false;
-    bool stopping_ = false;
+    std::atomic<bool> stopping_ { false }; // also ends a file being sent
     std::thread thread_;
 };
 
