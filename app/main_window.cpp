@@ -23,6 +23,7 @@
 #include "resources/images.h"
 #include "widgets/chrome_painter.h"
 #include "widgets/image_tab_widget.h"
+#include "widgets/login_widget.h"
 #include "widgets/native_window_id.h"
 #include "widgets/settings_widget.h"
 #include "widgets/switch_button.h"
@@ -63,7 +64,8 @@ main_window::main_window(QWidget* parent)
     : QMainWindow(parent)
     , history_(ProgramLayout().data_folder,
           history_hooks { [this](const QString& text) { ShowNotice(text); },
-              [this] { ScheduleSettingsSave(); }, [this] { ApplyViewFilter(true); }, {} })
+              [this] { ScheduleSettingsSave(); }, [this] { ApplyViewFilter(true); },
+              [this] { paste_.CopyRowContent(0); } })
     , capture_(history_)
     , shown_(history_.items)
     , capture_reaction_(capture_, target_window_, [this] { return paste_.Running(); })
@@ -114,6 +116,8 @@ main_window::main_window(QWidget* parent)
     // 9. The global hotkeys.
     connect(&hotkeys_, &hotkey_set::pressed, this, &main_window::HotkeyPressed);
     RegisterHotkeys();
+    // 11. The account page and with it the connection.
+    StartSync();
     ShowMainWindow();
 }
 
@@ -227,6 +231,9 @@ main_window::~main_window()
     // Made on first use and kept for the window's life; they have no parent.
     delete delete_prompt_.data();
     delete settings_widget_.data();
+    delete update_prompt_.data();
+    // Before the history it writes into goes.
+    login_.reset();
     for (bus::Token token : bus_tokens_)
         bus::Unregister(token);
 }
@@ -404,8 +411,7 @@ std::int64_t main_window::OnMainMessage(std::int64_t id, std::int64_t a, std::in
         OnControlToggled(a, b);
         break;
     default:
-        // 108-112 and 220 belong to the sync service, which handles them itself
-        // once it is part of the program.
+        OnSyncMessage(id, a);
         break;
     }
     return 0;

@@ -27,6 +27,7 @@
 class history_list;
 class hover_preview;
 class list_context_menu;
+class login_widget;
 class prompt_widget;
 class settings_widget;
 class image_tab_widget;
@@ -108,6 +109,12 @@ private:
 
     std::int64_t OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t b);
     std::int64_t OnSecondMessage(std::int64_t id, std::int64_t a, std::int64_t b);
+    // The sync service's messages (main_window_sync.cpp): a carries the instruction file's
+    // bytes (a std::string) or is 0, and then the file is read.
+    void OnSyncMessage(std::int64_t id, std::int64_t a);
+    void ShowUpdatePrompt();
+    // The account page, whose construction starts the connection.
+    void StartSync();
     void ApplyEditedSettings(const settings_record* edited);
     void HideToTray();
     void Quit();
@@ -192,6 +199,8 @@ private:
     std::unique_ptr<hover_preview> hover_;
     QPointer<prompt_widget> delete_prompt_;
     QPointer<settings_widget> settings_widget_;
+    QPointer<prompt_widget> update_prompt_;
+    std::unique_ptr<login_widget> login_;
     bool settings_save_pending_ = false;
     content_history history_;
     clipboard_capture capture_;

@@ -16,6 +16,7 @@
 #include "core/message_ids.h"
 #include "core/settings_record.h"
 #include "history/history_list.h"
+#include "widgets/login_widget.h"
 
 #include <algorithm>
 #include <QClipboard>
@@ -226,7 +227,8 @@ void main_window::EncodingOperate(std::size_t type)
 
 void main_window::OpenLoginWidget()
 {
-    qCDebug(log_ui) << "login window: not available yet";
+    if (login_)
+        login_->ShowPopup();
 }
 
 bool main_window::SearchBoxFocused() const

@@ -10,6 +10,8 @@ constexpr std::int64_t msg_net_received = 2;
 constexpr std::int64_t msg_login_ok = 3;
 constexpr std::int64_t msg_login_failed = 4;
 constexpr std::int64_t msg_client_quit = 5;
+// The server refused the login and closed the connection; a = the refusal text, NUL-terminated.
+constexpr std::int64_t msg_login_refused = 6;
 
 // Posted on the GUI thread.
 constexpr std::int64_t msg_settings_applied = 100;

@@ -110,9 +110,26 @@ public:
 
     void InsertFront(const content_record& record, content_item item);
 
-    // An entry whose content file the sync service just wrote; only the
-    // first name and type are used.
+    // Entries whose content files the sync service just wrote, oldest first:
+    // each one not held already (by digest) goes in at the top. Files are
+    // read, hashed and decoded on the writer. The notice, and with
+    // paste_by_cloud the copy of row 0, follow only when one was added.
+    struct synced_entry {
+        QString name; // a file name in the content folder
+        std::int64_t code = 0; // type, plus 10 for a favourite
+    };
+    void InsertSyncedEntries(std::vector<synced_entry> entries);
+    // The same for the first name and type text only.
     void InsertSyncedRecords(const QStringList& names, const QStringList& types);
+    // Deletions made on another machine: the first entry with each file name
+    // goes, files included, without telling the sync service again. Saves,
+    // rebuilds and shows the notice when one went; returns the count.
+    int RemoveSyncedNames(const std::vector<QString>& names);
+    // Favourite changes made on another machine: the first entry with each
+    // file name is marked (code above 9) or unmarked. Returns the count found.
+    int MarkSyncedFavourites(const std::vector<synced_entry>& entries);
+    // Position of the first record whose file name is name, or -1.
+    std::int64_t FindRecordByName(const QString& name) const;
 
     enum class image_file_result { inserted, exists, unreadable };
     // An image entry made from an image file outside the folder: a PNG copy
@@ -148,6 +165,11 @@ private:
     void EntryWritten(new_entry entry, const written& result);
     void IndexWritten(bool ok, const QString& error, const std::vector<QString>& removed);
     void SaveFailed(const QString& path, const QString& error);
+    struct synced_file;
+    synced_file ReadSyncedFile(const synced_entry& entry) const;
+    bool InsertSyncedFile(synced_file& file);
+    // Saves, rebuilds and tells the user that the list follows the cloud.
+    void SyncedChangeDone();
 
     const QString folder_;
     history_hooks hooks_;

@@ -26,17 +26,44 @@ bool valid_port(const std::string& text)
     return value > 0 && value <= 65535;
 }
 
-void append_file_entries(const std::string& path, std::vector<server_entry>& servers)
+// The file's object; null when there is none or it is no JSON object.
+nlohmann::json read_file(const std::string& path)
 {
     std::ifstream file(path);
     if (!file)
-        return; // the file is optional
-    const auto json = nlohmann::json::parse(file, nullptr, false);
+        return nullptr; // the file is optional
+    auto json = nlohmann::json::parse(file, nullptr, false);
     if (json.is_discarded() || !json.is_object()) {
         // The log line keeps its established wording, misspelling included.
         wire::log_error("Catch json unknow exception!");
+        return nullptr;
+    }
+    return json;
+}
+
+// "host" and "port" of the file replace the build's default server: someone who runs a
+// server of their own points the program at it.
+void apply_own_default(
+    const nlohmann::json& json, const std::string& path, std::string& host, std::string& port)
+{
+    const auto own_host = json.find("host");
+    if (own_host == json.end())
+        return;
+    const auto own_port = json.find("port");
+    if (!own_host->is_string() || own_host->get<std::string>().empty()
+        || (own_port != json.end()
+            && (!own_port->is_string() || !valid_port(own_port->get<std::string>())))) {
+        wire::log_error(path + ": host or port invalid, the default server stays");
         return;
     }
+    host = own_host->get<std::string>();
+    if (own_port != json.end())
+        port = own_port->get<std::string>();
+}
+
+void append_file_entries(
+    const nlohmann::json& json, const std::string& path, std::vector<server_entry>& servers)
+{
     for (int i = 1; i <= 3; ++i) {
         const auto host = json.find("server" + std::to_string(i));
         const auto port = json.find("port" + std::to_string(i));
@@ -84,11 +111,22 @@ std::vector<std::string> server_list::ResolveHost(const std::string& host)
 std::vector<server_entry> server_list::LoadServers(const sync_endpoint& endpoint)
 {
     std::vector<server_entry> servers;
-    const std::string host = endpoint.default_host.empty() ? default_host() : endpoint.default_host;
-    for (const auto& address : ResolveHost(host))
-        servers.push_back({ address, endpoint.default_port });
+    std::string host = endpoint.default_host.empty() ? default_host() : endpoint.default_host;
+    std::string port = endpoint.default_port;
+    nlohmann::json file;
     try {
-        append_file_entries(endpoint.server_file, servers);
+        file = read_file(endpoint.server_file);
+        if (file.is_object())
+            apply_own_default(file, endpoint.server_file, host, port);
+    } catch (const std::exception& e) {
+        wire::log_error(std::string("Catch json unknow exception! ") + e.what());
+        file = nullptr;
+    }
+    for (const auto& address : ResolveHost(host))
+        servers.push_back({ address, port });
+    try {
+        if (file.is_object())
+            append_file_entries(file, endpoint.server_file, servers);
     } catch (const std::exception& e) {
         wire::log_error(std::string("Catch json unknow exception! ") + e.what());
     }

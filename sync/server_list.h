@@ -20,7 +20,8 @@ struct sync_endpoint {
 
 class server_list {
 public:
-    // The default host's addresses stay whatever happens to the file; entries of the file are
+    // The default host's addresses first: the build's default host, or the file's "host"
+    // (with "port", when given) in its place. The file's "server1".."server3" entries are
     // appended when both their host and a valid port are present.
     static std::vector<server_entry> LoadServers(const sync_endpoint& endpoint);
 

@@ -123,19 +123,22 @@ void sync_connection::Begin()
         Fail({});
         return;
     }
-    socket_.Connect(endpoints, shared_from_this());
-    // The login goes out once, if the connection is up when the login delay has passed.
-    timer_.expires_after(timing_.login_delay);
-    timer_.async_wait([self = shared_from_this()](const asio::error_code& error) {
-        if (!error && !self->stopped_)
-            self->Login();
+    const auto self = shared_from_this();
+    socket_.Connect(endpoints, self, [self] { self->Connected(); });
+    // A connect that hangs (a host that drops packets) must not leave the link waiting for
+    // the system's own timeout of minutes.
+    timer_.expires_after(timing_.connect_timeout);
+    timer_.async_wait([self](const asio::error_code& error) {
+        if (!error && !self->stopped_ && !self->socket_.connected())
+            self->Fail("connect to " + self->server() + " timed out");
     });
 }
 
-void sync_connection::Login()
+void sync_connection::Connected()
 {
+    // Once per connection, at once: a slow link still logs in.
     frame_buffer login;
-    if (wire::build_login(login, account_, digest_) && socket_.connected())
+    if (wire::build_login(login, account_, digest_))
         socket_.Write(login, shared_from_this());
     Heartbeat();
 }

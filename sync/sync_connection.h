@@ -31,8 +31,9 @@ public:
     sync_connection& operator=(const sync_connection&) = delete;
 
     // After delay: picks the server and begins the asynchronous connect; the outcome, a
-    // failure to find a server included, is posted on the bus. The login goes out
-    // login_delay later if the connection is up by then, heartbeats follow.
+    // failure to find a server or a connect that takes longer than the connect timeout
+    // included, is posted on the bus. The login goes out as soon as the connection is up,
+    // heartbeats follow.
     void Start(std::chrono::milliseconds delay);
 
     // Returns at once, whatever the state. Nothing more is posted on the bus; the I/O thread
@@ -64,7 +65,7 @@ private:
     static void IoThread(
         std::shared_ptr<asio::io_context> io, std::weak_ptr<sync_connection> connection);
     void Begin();
-    void Login();
+    void Connected();
     void Heartbeat();
     // On the I/O thread: everything stops and msg_net_failed is posted once, unless the
     // connection was stopped or the socket has reported its own failure.
@@ -80,7 +81,7 @@ private:
     std::shared_ptr<asio::io_context> io_;
     asio::executor_work_guard<asio::io_context::executor_type> work_;
     sync_socket socket_;
-    asio::steady_timer timer_; // start delay, login delay, heartbeat interval: one at a time
+    asio::steady_timer timer_; // start delay, connect timeout, heartbeat interval: one at a time
     std::thread io_thread_;
     std::thread::id io_thread_id_;
     std::atomic<bool> active_ { false };

@@ -98,6 +98,13 @@ std::int64_t sync_link::core::OnMessage(std::int64_t id, std::int64_t a)
                 handler(record);
             return 0;
         }
+        if (wire::is_refusal_text(record.payload_view())) {
+            // The server closes the connection next; no reconnect would get further.
+            link_state_ = state_refused;
+            const std::string refusal(record.payload_view());
+            bus::Post(msg_login_refused, reinterpret_cast<std::int64_t>(refusal.c_str()), 0);
+            return 0;
+        }
         const auto text = wire::reply_text(record.payload_view());
         if (!text) {
             wire::log_info("Error message!");
@@ -140,6 +147,8 @@ sync_link::~sync_link()
 
 void sync_link::RegisterHandlers()
 {
+    if (!tokens_.empty())
+        return;
     auto handler = [weak = std::weak_ptr<core>(core_)](
                        std::int64_t id, std::int64_t a, std::int64_t) -> std::int64_t {
         const auto held = weak.lock();
@@ -188,6 +197,12 @@ std::int64_t sync_link::OnMessage(std::int64_t id, std::int64_t a, std::int64_t)
 void sync_link::Shutdown()
 {
     core_->Shutdown();
+}
+
+std::string sync_link::Account() const
+{
+    std::lock_guard<std::mutex> lock(core_->mutex_);
+    return core_->account_;
 }
 
 int sync_link::LinkState() const

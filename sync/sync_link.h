@@ -38,7 +38,7 @@ public:
     sync_link& operator=(const sync_link&) = delete;
 
     // Registers OnMessage for msg_net_connected, msg_net_received and msg_net_failed, in this
-    // order. Called once, after the login page registered its own handler.
+    // order, once: later calls do nothing. Called after the login page registered its own.
     void RegisterHandlers();
 
     // Stores the credentials, state connecting, a new connection after the connect delay.
@@ -51,6 +51,7 @@ public:
     // Through the current connection whatever the link state; the server answers by reply.
     bool SendRegister(std::string_view account, std::string_view password);
 
+    // A refusal text from the server sets state refused and posts msg_login_refused.
     std::int64_t OnMessage(std::int64_t id, std::int64_t a, std::int64_t b);
 
     // Program exit: quit flag, state lost, the connection stopped. Returns at once whatever
@@ -58,6 +59,8 @@ public:
     void Shutdown();
 
     int LinkState() const;
+    // The account of the last Connect.
+    std::string Account() const;
     std::shared_ptr<sync_connection> Current() const;
 
     // Received file chunks (kind 7) go here; set before connecting.

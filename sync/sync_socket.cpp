@@ -10,10 +10,12 @@ sync_socket::sync_socket(asio::io_context& io)
 {
 }
 
-void sync_socket::Connect(const asio::ip::tcp::resolver::results_type& endpoints, keeper keep)
+void sync_socket::Connect(const asio::ip::tcp::resolver::results_type& endpoints, keeper keep,
+    std::function<void()> connected)
 {
     asio::async_connect(socket_, endpoints,
-        [this, keep](const asio::error_code& error, const asio::ip::tcp::endpoint&) {
+        [this, keep, connected = std::move(connected)](
+            const asio::error_code& error, const asio::ip::tcp::endpoint&) {
             if (closing_)
                 return;
             if (error) {
@@ -22,6 +24,10 @@ void sync_socket::Connect(const asio::ip::tcp::resolver::results_type& endpoints
             }
             connected_ = true;
             bus::Post(msg_net_connected, 0, 0);
+            if (closing_)
+                return;
+            if (connected)
+                connected();
             if (!closing_)
                 DoRead(keep);
         });

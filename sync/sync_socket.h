@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <memory>
 
 class sync_socket {
@@ -19,7 +20,9 @@ public:
 
     explicit sync_socket(asio::io_context& io);
 
-    void Connect(const asio::ip::tcp::resolver::results_type& endpoints, keeper keep);
+    // connected runs on the I/O thread once the connection is up, after msg_net_connected.
+    void Connect(const asio::ip::tcp::resolver::results_type& endpoints, keeper keep,
+        std::function<void()> connected);
 
     // Thread-safe: a copy of message goes to the I/O thread's queue. Does nothing once closed.
     void Write(const frame_buffer& message, const keeper& keep);

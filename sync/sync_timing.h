@@ -11,8 +11,8 @@ struct sync_timing {
     // Added to connect_delay after a lost connection, so that a server that drops everyone is
     // not hammered.
     std::chrono::milliseconds failure_hold { 5000 };
-    // From the start of a connection to the login, which goes out only if the connection is
-    // up by then.
-    std::chrono::milliseconds login_delay { 1000 };
+    // A connect that has not completed by then counts as failed; the login goes out as soon
+    // as the connection is up.
+    std::chrono::milliseconds connect_timeout { 10000 };
     std::chrono::milliseconds heartbeat_interval { 20000 };
 };

@@ -1,18 +1,22 @@
 // The bare main window: settings and autorun at start, where it is placed,
 // Escape and close hiding it to the tray, the tray's way back.
+#include "actions/prompt_widget.h"
 #include "app/window_placement.h"
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "platform/fake/fake_layer.h"
 #include "tests/widgets/support/main_window_fixture.h"
+#include "widgets/login_widget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -210,6 +214,38 @@ TEST_F(MainWindowTest, CapturesThatCannotBeWrittenAreShownOnceAndLandOnceTheFold
     EXPECT_EQ(window->history().items.front().text, "third");
     EXPECT_EQ(window->history().items.back().text, "first");
     EXPECT_EQ(failures(), 1);
+}
+
+// The sync service's news reach the history through the window; a synced entry lands on the
+// clipboard with paste_by_cloud; the server's "Quit client!" offers the update; the tray's
+// "登录" shows the account page.
+TEST_F(MainWindowTest, SyncNewsReachTheHistoryTheUpdatePromptAndTheAccountPageShow)
+{
+    Open();
+    Settings().paste_by_cloud = true;
+    QFile file(window->history().ContentFolder() + "/1700000000000000001.txt");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("from machine A") == 14);
+    file.close();
+    const std::string append = R"({"content": ["1700000000000000001.txt"], "type": ["0"]})";
+    bus::Post(msg_sync_append, reinterpret_cast<std::int64_t>(&append), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->history().records.size() == 1; }, 5000));
+    EXPECT_EQ(Rows(), rows { "from machine A" });
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "from machine A");
+
+    bus::Post(msg_update_required, 0, 0);
+    const auto shown = [](auto* type) {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (dynamic_cast<decltype(type)>(widget) && widget->isVisible())
+                return dynamic_cast<decltype(type)>(widget);
+        return decltype(type)(nullptr);
+    };
+    const prompt_widget* prompt = shown(static_cast<prompt_widget*>(nullptr));
+    ASSERT_TRUE(prompt);
+    EXPECT_EQ(prompt->label()->text(), "需要更新，前往下载？");
+
+    EXPECT_FALSE(shown(static_cast<login_widget*>(nullptr)));
+    window->findChild<QMenu*>()->actions().front()->trigger();
+    EXPECT_TRUE(shown(static_cast<login_widget*>(nullptr)));
 }
 
 } // namespace

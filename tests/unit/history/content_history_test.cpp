@@ -244,14 +244,16 @@ TEST_F(Synced, TextEntryIsInsertedOnceAndPutOnTheClipboard)
     EXPECT_EQ(notices, QStringList { "本地列表已与云上同步" });
     EXPECT_EQ(row_copies, 1);
     EXPECT_TRUE(ReadFile(history->IndexPath()).contains("s1.txt"));
-    // The same content under another name: not again, nothing copied.
+    // The same content under another name: not again, no notice, nothing copied.
     ASSERT_TRUE(WriteFile(Content("s2.txt"), "from the cloud"));
     history->InsertSyncedRecords({ "s2.txt" }, { "0" });
     EXPECT_EQ(history->records.size(), 1u);
+    EXPECT_EQ(notices.size(), 1);
     EXPECT_EQ(row_copies, 1);
 }
 
-TEST_F(Synced, ImageEntryAndAnExistingImageStillCopied)
+// Regression: an image that was already held put some other entry (row 0) on the clipboard.
+TEST_F(Synced, ImageEntryOnceAndAnExistingImageNotCopied)
 {
     QImage image(40, 20, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -263,7 +265,8 @@ TEST_F(Synced, ImageEntryAndAnExistingImageStillCopied)
     EXPECT_EQ(history->items[0].pixmap->Size(), QSize(40, 20));
     history->InsertSyncedRecords({ "q.png" }, { "1" });
     EXPECT_EQ(Listed(), QStringList { "p.png" });
-    EXPECT_EQ(row_copies, 2);
+    EXPECT_EQ(row_copies, 1);
+    EXPECT_EQ(notices.size(), 1);
 }
 
 TEST_F(Synced, BadNamesTypesAndEmptyListsAreRefused)
@@ -278,6 +281,7 @@ TEST_F(Synced, BadNamesTypesAndEmptyListsAreRefused)
         history->InsertSyncedRecords({ name }, { type });
     EXPECT_TRUE(history->records.empty());
     EXPECT_EQ(row_copies, 0);
+    EXPECT_TRUE(notices.isEmpty());
 }
 
 } // namespace

@@ -1,0 +1,157 @@
+#include "sync/history_upload.h"
+
+#include "sync/file_name_check.h"
+#include "sync/instruction_file.h"
+#include "sync/wire_format.h"
+#include "sync/wire_kinds.h"
+#include "sync/wire_log.h"
+
+#include <fstream>
+
+std::vector<std::string> SplitBatch(std::string_view text, std::size_t max)
+{
+    std::vector<std::string> pieces;
+    while (text.size() > max) {
+        std::size_t cut = text.rfind(',', max - 1);
+        cut = cut == std::string_view::npos ? max : cut + 1;
+        pieces.emplace_back(text.substr(0, cut));
+        text.remove_prefix(cut);
+    }
+    if (!text.empty() || pieces.empty())
+        pieces.emplace_back(text);
+    return pieces;
+}
+
+history_upload::history_upload(std::string content_folder, send_function send)
+    : folder_(std::move(content_folder))
+    , send_(std::move(send))
+    , thread_(&history_upload::Run, this)
+{
+}
+
+history_upload::~history_upload()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopping_ = true;
+        jobs_.clear();
+    }
+    wake_.notify_all();
+    thread_.join();
+}
+
+void history_upload::Post(std::function<void()> job)
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (stopping_)
+            return;
+        jobs_.push_back(std::move(job));
+    }
+    wake_.notify_one();
+}
+
+void history_upload::Finish()
+{
+    std::unique_lock<std::mutex> lock(mutex_);
+    idle_.wait(lock, [this] { return jobs_.empty() && !busy_; });
+}
+
+void history_upload::Run()
+{
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+        if (stopping_)
+            return;
+        auto job = std::move(jobs_.front());
+        jobs_.pop_front();
+        busy_ = true;
+        lock.unlock();
+        try {
+            job();
+        } catch (const std::exception& e) {
+            wire::log_error(std::string("upload failed: ") + e.what());
+        }
+        lock.lock();
+        busy_ = false;
+        if (jobs_.empty())
+            idle_.notify_all();
+    }
+}
+
+void history_upload::SendFilesNow(const std::vector<std::string>& names, std::uint8_t kind)
+{
+    char chunk[wire::max_payload];
+    for (const std::string& name : names) {
+        // The tag holds the step digit and the name.
+        if (!wire::IsPlainFileName(name) || name.size() + 1 > wire::max_tag_text) {
+            wire::log_error("upload refused, not a plain file name: " + name);
+            continue;
+        }
+        std::ifstream file(folder_ + "/" + name, std::ios::binary);
+        if (!file) {
+            wire::log_error("upload skipped, cannot read " + name);
+            continue;
+        }
+        char step = wire::step_first;
+        while (!stopping_) {
+            file.read(chunk, sizeof chunk);
+            const auto n = static_cast<std::size_t>(file.gcount());
+            if (n == 0)
+                break;
+            send_(chunk, n, std::string(1, step) + name, kind);
+            step = wire::step_next;
+        }
+        send_(nullptr, 0, std::string(1, wire::step_end) + name, kind);
+    }
+}
+
+void history_upload::UploadIndex()
+{
+    Post([this] {
+        if (std::ifstream(folder_ + "/content.json"))
+            SendFilesNow({ "content.json" }, wire::kind_index_upload);
+        else
+            send_(nullptr, 0, {}, wire::kind_index_missing);
+    });
+}
+
+void history_upload::SendFiles(std::vector<std::string> names, std::uint8_t kind)
+{
+    Post([this, names = std::move(names), kind] { SendFilesNow(names, kind); });
+}
+
+void history_upload::UploadListedFiles(std::string json)
+{
+    Post([this, json = std::move(json)] {
+        SendFilesNow(instruction_file::Names(json), wire::kind_file_chunk);
+        send_(nullptr, 0, {}, wire::kind_files_done);
+    });
+}
+
+void history_upload::RecordAdded(std::string path, std::int64_t type)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (type < 0 || type > 9 || !wire::IsPlainFileName(name)
+        || name.size() + 1 > wire::max_tag_text) {
+        wire::log_error("record not sent, name or type invalid: " + name);
+        return;
+    }
+    Post([this, name, type] {
+        SendFilesNow({ name }, wire::kind_file_chunk);
+        send_(nullptr, 0, std::to_string(type) + name, wire::kind_record_added);
+    });
+}
+
+void history_upload::SendBatch(std::string text, bool is_last, std::uint8_t more, std::uint8_t last)
+{
+    Post([this, text = std::move(text), is_last, more, last] {
+        const auto pieces = SplitBatch(text, wire::max_payload);
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            const bool final_piece = is_last && i + 1 == pieces.size();
+            send_(pieces[i].data(), pieces[i].size(), {}, final_piece ? last : more);
+        }
+    });
+}

@@ -1,0 +1,64 @@
+// Everything the client sends of its history: the index after a login, content files in
+// chunks, new records, deletions and favourite changes. One worker thread sends them in the
+// order they were asked for, so the GUI thread never reads a large file for the network,
+// and a record's file always goes out before the record.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+class history_upload {
+public:
+    // Sends one frame; false when it was not queued (not logged in, not connected).
+    using send_function = std::function<bool(
+        const char* payload, std::size_t length, std::string_view tag, std::uint8_t kind)>;
+
+    history_upload(std::string content_folder, send_function send);
+    // Drops what was not sent yet.
+    ~history_upload();
+    history_upload(const history_upload&) = delete;
+    history_upload& operator=(const history_upload&) = delete;
+
+    // content.json in chunks of kind_index_upload, or kind_index_missing without one.
+    void UploadIndex();
+    // Each file of the folder as chunks of kind: '1' + name for the first, '2' + name for
+    // the others, then an empty '4' + name. A file that cannot be read is skipped.
+    void SendFiles(std::vector<std::string> names, std::uint8_t kind);
+    // The files an upload.json (its bytes) names, then kind_files_done.
+    void UploadListedFiles(std::string json);
+    // A captured entry: its file, then kind_record_added tagged type digit + name.
+    void RecordAdded(std::string path, std::int64_t type);
+    // A batch text of "item," items as kind more or, for the last batch, last. A text
+    // longer than a payload is split between items into more batches.
+    void SendBatch(std::string text, bool is_last, std::uint8_t more, std::uint8_t last);
+
+    // Waits until everything asked for so far was handed to send. Tests.
+    void Finish();
+
+private:
+    void Post(std::function<void()> job);
+    void Run();
+    void SendFilesNow(const std::vector<std::string>& names, std::uint8_t kind);
+
+    const std::string folder_;
+    const send_function send_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    std::deque<std::function<void()>> jobs_;
+    bool busy_ = false;
+    std::atomic<bool> stopping_ { false }; // also ends a file being sent
+    std::thread thread_;
+};
+
+// The pieces a batch text is sent in: at most max bytes each, cut after a ",". An item
+// longer than max is cut where the room ends. An empty text is one empty piece.
+std::vector<std::string> SplitBatch(std::string_view text, std::size_t max);
