@@ -226,7 +226,9 @@ void account_session::Notification(std::uint8_t kind)
                 pending_.push_back({ n.message, std::move(bytes) });
         }
     }
-    show_(Shown(status::list_updated));
+    page_change change = Shown(status::list_updated);
+    change.ticks_wanted = true;
+    show_(change);
 }
 
 void account_session::LoginOk(const std::string& account, const std::string& digest)
@@ -329,9 +331,13 @@ std::int64_t account_session::OnMessage(std::int64_t id, std::int64_t a, std::in
         show_(change);
         break;
     }
-    case msg_client_quit:
+    case msg_client_quit: {
         pending_.push_back({ msg_update_required, {} });
+        page_change change;
+        change.ticks_wanted = true;
+        show_(change);
         break;
+    }
     case msg_net_received:
         if (a != 0) {
             const auto& record = *reinterpret_cast<const frame_record*>(a);

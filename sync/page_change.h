@@ -25,4 +25,7 @@ struct page_change {
     std::optional<std::string> account; // the field texts
     std::optional<std::string> password;
     std::optional<bool> auto_login;
+    // News waits for the page's timers: they run only then, so a page with
+    // nothing to do never wakes the program.
+    bool ticks_wanted = false;
 };

@@ -126,9 +126,11 @@ login_widget::login_widget(
         [this](int state) { session_->SetAutoLogin(state == Qt::Checked); });
     connect(&upload_timer_, &QTimer::timeout, this, [this] { session_->UploadTick(); });
     connect(&forward_timer_, &QTimer::timeout, this, [this] { session_->ForwardTick(); });
+    for (QTimer* timer : { &upload_timer_, &forward_timer_ }) {
+        timer->setSingleShot(true);
+        timer->setInterval(kTimerPeriod);
+    }
     session_->Start();
-    upload_timer_.start(kTimerPeriod);
-    forward_timer_.start(kTimerPeriod);
 }
 
 login_widget::~login_widget()
@@ -207,6 +209,11 @@ void login_widget::Apply(const page_change& change)
         const QSignalBlocker quiet(auto_box_);
         auto_box_->setChecked(*change.auto_login);
     }
+    // News that comes during a period waits for its end, as with a timer that always ran.
+    if (change.ticks_wanted)
+        for (QTimer* timer : { &upload_timer_, &forward_timer_ })
+            if (!timer->isActive())
+                timer->start();
 }
 
 void login_widget::closeWidget()
