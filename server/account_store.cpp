@@ -1,31 +1,15 @@
 #include "server/account_store.h"
 
 #include "server/server_log.h"
+#include "server/sqlite_database.h"
 
 #include <sqlite3.h>
 
 namespace syncd {
 
-namespace {
-
-// Finalises the statement whatever way the function leaves.
-struct statement {
-    sqlite3_stmt* handle = nullptr;
-    ~statement() { sqlite3_finalize(handle); }
-};
-
-void bind_text(sqlite3_stmt* s, int index, std::string_view text)
-{
-    sqlite3_bind_text(s, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-}
-
-std::string column_text(sqlite3_stmt* s, int index)
-{
-    const unsigned char* text = sqlite3_column_text(s, index);
-    return text ? reinterpret_cast<const char*>(text) : std::string();
-}
-
-} // namespace
+using sqlite::BindText;
+using sqlite::ColumnText;
+using sqlite::statement;
 
 account_store::~account_store()
 {
@@ -35,30 +19,16 @@ account_store::~account_store()
 
 bool account_store::exec(const char* sql)
 {
-    char* error = nullptr;
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-        log_event(std::string("database error: ") + (error ? error : "unknown"));
-        sqlite3_free(error);
-        return false;
-    }
-    return true;
+    return sqlite::Exec(db_, sql, "database");
 }
 
 bool account_store::open(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (sqlite3_open_v2(path.c_str(), &db_,
-            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr)
-        != SQLITE_OK) {
-        log_event("cannot open database " + path + ": " + (db_ ? sqlite3_errmsg(db_) : "?"));
-        sqlite3_close(db_);
-        db_ = nullptr;
+    db_ = sqlite::Open(path);
+    if (!db_)
         return false;
-    }
-    sqlite3_busy_timeout(db_, 5000);
-    // WAL keeps readers and the writer apart; the operator may edit flags while we run.
-    return exec("PRAGMA journal_mode=WAL;")
-        && exec("CREATE TABLE IF NOT EXISTS accounts ("
+    return exec("CREATE TABLE IF NOT EXISTS accounts ("
                 " name TEXT PRIMARY KEY NOT NULL,"
                 " secret TEXT NOT NULL,"
                 " disabled INTEGER NOT NULL DEFAULT 0,"
@@ -78,12 +48,12 @@ std::optional<account_record> account_store::find(std::string_view name)
             -1, &s.handle, nullptr)
         != SQLITE_OK)
         return std::nullopt;
-    bind_text(s.handle, 1, name);
+    BindText(s.handle, 1, name);
     if (sqlite3_step(s.handle) != SQLITE_ROW)
         return std::nullopt;
     account_record record;
-    record.name = column_text(s.handle, 0);
-    record.secret = column_text(s.handle, 1);
+    record.name = ColumnText(s.handle, 0);
+    record.secret = ColumnText(s.handle, 1);
     record.disabled = sqlite3_column_int(s.handle, 2) != 0;
     record.stored_bytes = sqlite3_column_int64(s.handle, 3);
     return record;
@@ -104,8 +74,8 @@ bool account_store::create(std::string_view name, const std::string& secret)
             -1, &s.handle, nullptr)
         != SQLITE_OK)
         return false;
-    bind_text(s.handle, 1, name);
-    bind_text(s.handle, 2, secret);
+    BindText(s.handle, 1, name);
+    BindText(s.handle, 2, secret);
     return sqlite3_step(s.handle) == SQLITE_DONE && sqlite3_changes(db_) == 1;
 }
 
@@ -119,7 +89,7 @@ bool account_store::set_disabled(std::string_view name, bool disabled)
             db_, "UPDATE accounts SET disabled = ?2 WHERE name = ?1", -1, &s.handle, nullptr)
         != SQLITE_OK)
         return false;
-    bind_text(s.handle, 1, name);
+    BindText(s.handle, 1, name);
     sqlite3_bind_int(s.handle, 2, disabled ? 1 : 0);
     return sqlite3_step(s.handle) == SQLITE_DONE && sqlite3_changes(db_) == 1;
 }
@@ -134,7 +104,7 @@ bool account_store::set_stored_bytes(std::string_view name, std::int64_t bytes)
             db_, "UPDATE accounts SET stored_bytes = ?2 WHERE name = ?1", -1, &s.handle, nullptr)
         != SQLITE_OK)
         return false;
-    bind_text(s.handle, 1, name);
+    BindText(s.handle, 1, name);
     sqlite3_bind_int64(s.handle, 2, bytes);
     return sqlite3_step(s.handle) == SQLITE_DONE && sqlite3_changes(db_) == 1;
 }

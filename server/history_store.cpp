@@ -1,6 +1,7 @@
 #include "server/history_store.h"
 
 #include "server/server_log.h"
+#include "server/sqlite_database.h"
 
 #include <sqlite3.h>
 
@@ -8,27 +9,9 @@
 
 namespace syncd {
 
-namespace {
-
-struct statement {
-    sqlite3_stmt* handle = nullptr;
-    ~statement() { sqlite3_finalize(handle); }
-};
-
-void BindText(sqlite3_stmt* s, int index, std::string_view text)
-{
-    sqlite3_bind_text(s, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-}
-
-std::string ColumnText(sqlite3_stmt* s, int index)
-{
-    const unsigned char* text = sqlite3_column_text(s, index);
-    return text ? std::string(reinterpret_cast<const char*>(text),
-               static_cast<std::size_t>(sqlite3_column_bytes(s, index)))
-                : std::string();
-}
-
-} // namespace
+using sqlite::BindText;
+using sqlite::ColumnText;
+using sqlite::statement;
 
 history_store::~history_store()
 {
@@ -38,30 +21,18 @@ history_store::~history_store()
 
 bool history_store::Exec(const char* sql)
 {
-    char* error = nullptr;
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-        log_event(std::string("history database error: ") + (error ? error : "unknown"));
-        sqlite3_free(error);
-        return false;
-    }
-    return true;
+    return sqlite::Exec(db_, sql, "history database");
 }
 
 bool history_store::Open(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (sqlite3_open_v2(path.c_str(), &db_,
-            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr)
-        != SQLITE_OK) {
-        log_event("cannot open database " + path + ": " + (db_ ? sqlite3_errmsg(db_) : "?"));
-        sqlite3_close(db_);
-        db_ = nullptr;
+    db_ = sqlite::Open(path);
+    if (!db_)
         return false;
-    }
-    sqlite3_busy_timeout(db_, 5000);
     // WAL with NORMAL sync: a commit costs no flush to disk, and a crash loses at most the
     // last commits, never the database.
-    return Exec("PRAGMA journal_mode=WAL;") && Exec("PRAGMA synchronous=NORMAL;")
+    return Exec("PRAGMA synchronous=NORMAL;")
         && Exec("CREATE TABLE IF NOT EXISTS entries ("
                 " account TEXT NOT NULL, name TEXT NOT NULL,"
                 " type INTEGER NOT NULL," // the index's type text: +10 for a favourite
