@@ -55,7 +55,7 @@ status_look Look(page_change::status shown)
             QT_TRANSLATE_NOOP("login_widget", "账号或密码输入有误"), "color:#ff6600;font:bold;" };
     case status::registered:
         return { QT_TRANSLATE_NOOP("login_widget", "注册成功"),
-            QT_TRANSLATE_NOOP("login_widget", "现在可以开始登陆了"), "color:#77BBAD;font:bold;" };
+            QT_TRANSLATE_NOOP("login_widget", "现在可以开始登录了"), "color:#77BBAD;font:bold;" };
     case status::register_failed:
         return { QT_TRANSLATE_NOOP("login_widget", "注册失败"),
             QT_TRANSLATE_NOOP("login_widget", "更换账号名称再试一试"), "color:#ff6600;font:bold;" };

@@ -163,6 +163,135 @@
     </message>
 </context>
 <context>
+    <name>login_widget</name>
+    <message>
+        <source>尚未登录</source>
+        <translation>尚未登录</translation>
+    </message>
+    <message>
+        <source>请先输入有效账号或密码</source>
+        <translation>请先输入有效账号或密码</translation>
+    </message>
+    <message>
+        <source>暂时无法连接服务器</source>
+        <translation>暂时无法连接服务器</translation>
+    </message>
+    <message>
+        <source>请检查当前网络是否顺畅</source>
+        <translation>请检查当前网络是否顺畅</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>登录成功</translation>
+    </message>
+    <message>
+        <source>已经成功连接服务器</source>
+        <translation>已经成功连接服务器</translation>
+    </message>
+    <message>
+        <source>更新列表中..</source>
+        <translation>更新列表中..</translation>
+    </message>
+    <message>
+        <source>请检查账号与密码</source>
+        <translation>请检查账号与密码</translation>
+    </message>
+    <message>
+        <source>账号或密码输入有误</source>
+        <translation>账号或密码输入有误</translation>
+    </message>
+    <message>
+        <source>注册成功</source>
+        <translation>注册成功</translation>
+    </message>
+    <message>
+        <source>现在可以开始登录了</source>
+        <translation>现在可以开始登录了</translation>
+    </message>
+    <message>
+        <source>注册失败</source>
+        <translation>注册失败</translation>
+    </message>
+    <message>
+        <source>更换账号名称再试一试</source>
+        <translation>更换账号名称再试一试</translation>
+    </message>
+    <message>
+        <source>更新完毕</source>
+        <translation>更新完毕</translation>
+    </message>
+    <message>
+        <source>当前列表内容已与云上同步</source>
+        <translation>当前列表内容已与云上同步</translation>
+    </message>
+    <message>
+        <source>登录失败次数过多，服务器已断开连接</source>
+        <translation>登录失败次数过多，服务器已断开连接</translation>
+    </message>
+    <message>
+        <source>版本过低，服务器已断开连接</source>
+        <translation>版本过低，服务器已断开连接</translation>
+    </message>
+    <message>
+        <source>账号已停用，服务器已断开连接</source>
+        <translation>账号已停用，服务器已断开连接</translation>
+    </message>
+    <message>
+        <source>云端空间已满，服务器已断开连接</source>
+        <translation>云端空间已满，服务器已断开连接</translation>
+    </message>
+    <message>
+        <source>服务器拒绝登录</source>
+        <translation>服务器拒绝登录</translation>
+    </message>
+    <message>
+        <source>自动登录</source>
+        <translation>自动登录</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>注册</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>输入账户</source>
+        <translation>输入账户</translation>
+    </message>
+    <message>
+        <source>输入密码</source>
+        <translation>输入密码</translation>
+    </message>
+    <message>
+        <source>勾选此选项启动程序时将自动登录</source>
+        <translation>勾选此选项启动程序时将自动登录</translation>
+    </message>
+    <message>
+        <source>如果尚未注册账号请先注册</source>
+        <translation>如果尚未注册账号请先注册</translation>
+    </message>
+    <message>
+        <source>注册后请输入账号密码登录</source>
+        <translation>注册后请输入账号密码登录</translation>
+    </message>
+    <message>
+        <source>更新内容需要一段时间
+</source>
+        <translation>更新内容需要一段时间
+</translation>
+    </message>
+    <message>
+        <source>更新完毕之后将自动刷新内容列表</source>
+        <translation>更新完毕之后将自动刷新内容列表</translation>
+    </message>
+</context>
+<context>
     <name>main_window</name>
     <message>
         <source>quillbox</source>
@@ -410,6 +539,14 @@
             <numerusform>条内容</numerusform>
         </translation>
     </message>
+    <message>
+        <source>需要更新，前往下载？</source>
+        <translation>需要更新，前往下载？</translation>
+    </message>
+    <message>
+        <source>历史记录无法保存</source>
+        <translation>历史记录无法保存</translation>
+    </message>
 </context>
 <context>
     <name>pinned_widget</name>
@@ -439,6 +576,195 @@
     <message>
         <source>快捷键「Esc」🪂</source>
         <translation>快捷键「Esc」🪂</translation>
+    </message>
+</context>
+<context>
+    <name>settings_widget</name>
+    <message>
+        <source>文本</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文本</source>
+        <translation>勾选此选项程序将记录复制的文本</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的图片</source>
+        <translation>勾选此选项程序将记录复制的图片</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文件路径</source>
+        <translation>勾选此选项程序将记录复制的文件路径</translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation>开机启动</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将跟随系统启动</source>
+        <translation>勾选此选项程序将跟随系统启动</translation>
+    </message>
+    <message>
+        <source>全屏冻结</source>
+        <translation>全屏冻结</translation>
+    </message>
+    <message>
+        <source>勾选此选项在游戏等全屏模式下剪贴板快捷键将被禁用</source>
+        <translation>勾选此选项在游戏等全屏模式下剪贴板快捷键将被禁用</translation>
+    </message>
+    <message>
+        <source>添加换行</source>
+        <translation>添加换行</translation>
+    </message>
+    <message>
+        <source>勾选此选项将在粘贴内容结束位置自动补充换行</source>
+        <translation>勾选此选项将在粘贴内容结束位置自动补充换行</translation>
+    </message>
+    <message>
+        <source>跨屏粘贴</source>
+        <translation>跨屏粘贴</translation>
+    </message>
+    <message>
+        <source>勾选此选项且此机器已登录
+在另一台机器上登录后复制
+即可在本机直接粘贴</source>
+        <translation>勾选此选项且此机器已登录
+在另一台机器上登录后复制
+即可在本机直接粘贴</translation>
+    </message>
+    <message>
+        <source>自动粘贴</source>
+        <translation>自动粘贴</translation>
+    </message>
+    <message>
+        <source>勾选此选项在主界面双击列表选项或以热键选中内容完毕时
+将自动粘贴选中内容到上个编辑窗口</source>
+        <translation>勾选此选项在主界面双击列表选项或以热键选中内容完毕时
+将自动粘贴选中内容到上个编辑窗口</translation>
+    </message>
+    <message>
+        <source>图片预览</source>
+        <translation>图片预览</translation>
+    </message>
+    <message>
+        <source>勾选此选项鼠标在图片选项上时将自动弹出预览界面</source>
+        <translation>勾选此选项鼠标在图片选项上时将自动弹出预览界面</translation>
+    </message>
+    <message>
+        <source>点按此处设置预览图片时的图片缩小倍数</source>
+        <translation>点按此处设置预览图片时的图片缩小倍数</translation>
+    </message>
+    <message>
+        <source>点按此处设置搜索引擎 [B - baidu, G - google]</source>
+        <translation>点按此处设置搜索引擎 [B - baidu, G - google]</translation>
+    </message>
+    <message>
+        <source>折叠显示</source>
+        <translation>折叠显示</translation>
+    </message>
+    <message>
+        <source>勾选此选项时文本将折叠成单行显示
+图片将以小图显示</source>
+        <translation>勾选此选项时文本将折叠成单行显示
+图片将以小图显示</translation>
+    </message>
+    <message>
+        <source>自动折叠</source>
+        <translation>自动折叠</translation>
+    </message>
+    <message>
+        <source>勾选此选项在窗体缩小到指定大小时将自动折叠显示内容</source>
+        <translation>勾选此选项在窗体缩小到指定大小时将自动折叠显示内容</translation>
+    </message>
+    <message>
+        <source>自动隐藏</source>
+        <translation>自动隐藏</translation>
+    </message>
+    <message>
+        <source>勾选此选项在粘贴内容完毕之后将自动隐藏窗口</source>
+        <translation>勾选此选项在粘贴内容完毕之后将自动隐藏窗口</translation>
+    </message>
+    <message>
+        <source>即时预览</source>
+        <translation>即时预览</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Shift键直接预览复制内容</source>
+        <translation>勾选此选项复制内容时附带按下Shift键直接预览复制内容</translation>
+    </message>
+    <message>
+        <source>即时搜索</source>
+        <translation>即时搜索</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Ctrl+Shift键直接搜索复制内容</source>
+        <translation>勾选此选项复制内容时附带按下Ctrl+Shift键直接搜索复制内容</translation>
+    </message>
+    <message>
+        <source>移除格式</source>
+        <translation>移除格式</translation>
+    </message>
+    <message>
+        <source>移除复制内容中的格式</source>
+        <translation>移除复制内容中的格式</translation>
+    </message>
+    <message>
+        <source>循环数目</source>
+        <translation>循环数目</translation>
+    </message>
+    <message>
+        <source>滑动此处可设置全局热键按下时可循环选中最近的内容数目</source>
+        <translation>滑动此处可设置全局热键按下时可循环选中最近的内容数目</translation>
+    </message>
+    <message>
+        <source>保存数目</source>
+        <translation>保存数目</translation>
+    </message>
+    <message>
+        <source>滑动此处可设置当前能存储的剪贴板内容最大数目</source>
+        <translation>滑动此处可设置当前能存储的剪贴板内容最大数目</translation>
+    </message>
+    <message>
+        <source>设定</source>
+        <translation>设定</translation>
+    </message>
+    <message>
+        <source>存储类型</source>
+        <translation>存储类型</translation>
+    </message>
+    <message>
+        <source>夜间模式</source>
+        <translation>夜间模式</translation>
+    </message>
+    <message>
+        <source>点按此处开启夜间模式</source>
+        <translation>点按此处开启夜间模式</translation>
+    </message>
+    <message>
+        <source>点按此处关闭夜间模式</source>
+        <translation>点按此处关闭夜间模式</translation>
+    </message>
+    <message>
+        <source>热键 ➝ </source>
+        <translation>热键 ➝ </translation>
+    </message>
+    <message>
+        <source>按下当前全局热键</source>
+        <translation>按下当前全局热键</translation>
+    </message>
+    <message>
+        <source>即可在任意编辑页面
+呼出本剪贴板快速粘贴选中项目</source>
+        <translation>即可在任意编辑页面
+呼出本剪贴板快速粘贴选中项目</translation>
     </message>
 </context>
 </TS>

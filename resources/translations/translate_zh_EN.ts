@@ -163,6 +163,135 @@ Or press Del 🐭</translation>
     </message>
 </context>
 <context>
+    <name>login_widget</name>
+    <message>
+        <source>尚未登录</source>
+        <translation>Not logged in</translation>
+    </message>
+    <message>
+        <source>请先输入有效账号或密码</source>
+        <translation>Fill in both fields</translation>
+    </message>
+    <message>
+        <source>暂时无法连接服务器</source>
+        <translation>Can’t reach the server</translation>
+    </message>
+    <message>
+        <source>请检查当前网络是否顺畅</source>
+        <translation>Check your network connection</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>Logged in</translation>
+    </message>
+    <message>
+        <source>已经成功连接服务器</source>
+        <translation>Connected to the server</translation>
+    </message>
+    <message>
+        <source>更新列表中..</source>
+        <translation>Updating the list…</translation>
+    </message>
+    <message>
+        <source>请检查账号与密码</source>
+        <translation>Check your login details</translation>
+    </message>
+    <message>
+        <source>账号或密码输入有误</source>
+        <translation>Wrong account or password</translation>
+    </message>
+    <message>
+        <source>注册成功</source>
+        <translation>Account created</translation>
+    </message>
+    <message>
+        <source>现在可以开始登录了</source>
+        <translation>You can log in now</translation>
+    </message>
+    <message>
+        <source>注册失败</source>
+        <translation>Sign-up failed</translation>
+    </message>
+    <message>
+        <source>更换账号名称再试一试</source>
+        <translation>Try a different account name</translation>
+    </message>
+    <message>
+        <source>更新完毕</source>
+        <translation>List updated</translation>
+    </message>
+    <message>
+        <source>当前列表内容已与云上同步</source>
+        <translation>The list is synced with the cloud</translation>
+    </message>
+    <message>
+        <source>登录失败次数过多，服务器已断开连接</source>
+        <translation>Too many tries; disconnected</translation>
+    </message>
+    <message>
+        <source>版本过低，服务器已断开连接</source>
+        <translation>Version too old; disconnected</translation>
+    </message>
+    <message>
+        <source>账号已停用，服务器已断开连接</source>
+        <translation>Account disabled; disconnected</translation>
+    </message>
+    <message>
+        <source>云端空间已满，服务器已断开连接</source>
+        <translation>Cloud full; disconnected</translation>
+    </message>
+    <message>
+        <source>服务器拒绝登录</source>
+        <translation>Login refused</translation>
+    </message>
+    <message>
+        <source>自动登录</source>
+        <translation>Log in automatically</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>Sign up</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>输入账户</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>输入密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>勾选此选项启动程序时将自动登录</source>
+        <translation>Log in automatically when the program starts</translation>
+    </message>
+    <message>
+        <source>如果尚未注册账号请先注册</source>
+        <translation>No account yet? Sign up first.</translation>
+    </message>
+    <message>
+        <source>注册后请输入账号密码登录</source>
+        <translation>Then log in with your account and password.</translation>
+    </message>
+    <message>
+        <source>更新内容需要一段时间
+</source>
+        <translation>Updating may take a while
+</translation>
+    </message>
+    <message>
+        <source>更新完毕之后将自动刷新内容列表</source>
+        <translation>The list refreshes by itself when it is done</translation>
+    </message>
+</context>
+<context>
     <name>main_window</name>
     <message>
         <source>quillbox</source>
@@ -414,6 +543,14 @@ Copy something with Ctrl+C to get started.</translation>
             <numerusform> items</numerusform>
         </translation>
     </message>
+    <message>
+        <source>需要更新，前往下载？</source>
+        <translation>Download the update?</translation>
+    </message>
+    <message>
+        <source>历史记录无法保存</source>
+        <translation>History could not be saved</translation>
+    </message>
 </context>
 <context>
     <name>pinned_widget</name>
@@ -443,6 +580,195 @@ Copy something with Ctrl+C to get started.</translation>
     <message>
         <source>快捷键「Esc」🪂</source>
         <translation>Shortcut: Esc 🪂</translation>
+    </message>
+</context>
+<context>
+    <name>settings_widget</name>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文本</source>
+        <translation>Record copied text</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的图片</source>
+        <translation>Record copied images</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文件路径</source>
+        <translation>Record the paths of copied files</translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation>Launch at startup</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将跟随系统启动</source>
+        <translation>Start the program with the system</translation>
+    </message>
+    <message>
+        <source>全屏冻结</source>
+        <translation>Off in full screen</translation>
+    </message>
+    <message>
+        <source>勾选此选项在游戏等全屏模式下剪贴板快捷键将被禁用</source>
+        <translation>Turn off the clipboard hotkeys while a game or other program is full screen</translation>
+    </message>
+    <message>
+        <source>添加换行</source>
+        <translation>Add line break</translation>
+    </message>
+    <message>
+        <source>勾选此选项将在粘贴内容结束位置自动补充换行</source>
+        <translation>End each paste with a line break</translation>
+    </message>
+    <message>
+        <source>跨屏粘贴</source>
+        <translation>Cross-device paste</translation>
+    </message>
+    <message>
+        <source>勾选此选项且此机器已登录
+在另一台机器上登录后复制
+即可在本机直接粘贴</source>
+        <translation>With this computer logged in,
+what you copy on another logged-in computer
+can be pasted here directly</translation>
+    </message>
+    <message>
+        <source>自动粘贴</source>
+        <translation>Auto paste</translation>
+    </message>
+    <message>
+        <source>勾选此选项在主界面双击列表选项或以热键选中内容完毕时
+将自动粘贴选中内容到上个编辑窗口</source>
+        <translation>When you double-click an item or pick one with a hotkey,
+paste it into the previous window</translation>
+    </message>
+    <message>
+        <source>图片预览</source>
+        <translation>Image preview</translation>
+    </message>
+    <message>
+        <source>勾选此选项鼠标在图片选项上时将自动弹出预览界面</source>
+        <translation>Show a preview when the pointer is over an image</translation>
+    </message>
+    <message>
+        <source>点按此处设置预览图片时的图片缩小倍数</source>
+        <translation>Click here to set how much previews shrink images</translation>
+    </message>
+    <message>
+        <source>点按此处设置搜索引擎 [B - baidu, G - google]</source>
+        <translation>Click here to choose the search engine [B - Baidu, G - Google]</translation>
+    </message>
+    <message>
+        <source>折叠显示</source>
+        <translation>Compact view</translation>
+    </message>
+    <message>
+        <source>勾选此选项时文本将折叠成单行显示
+图片将以小图显示</source>
+        <translation>Show each text on a single line
+and images as thumbnails</translation>
+    </message>
+    <message>
+        <source>自动折叠</source>
+        <translation>Auto compact</translation>
+    </message>
+    <message>
+        <source>勾选此选项在窗体缩小到指定大小时将自动折叠显示内容</source>
+        <translation>Switch to the compact view when the window gets small</translation>
+    </message>
+    <message>
+        <source>自动隐藏</source>
+        <translation>Auto hide</translation>
+    </message>
+    <message>
+        <source>勾选此选项在粘贴内容完毕之后将自动隐藏窗口</source>
+        <translation>Hide the window after pasting</translation>
+    </message>
+    <message>
+        <source>即时预览</source>
+        <translation>Instant preview</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Shift键直接预览复制内容</source>
+        <translation>Hold Shift while copying to preview what you copied</translation>
+    </message>
+    <message>
+        <source>即时搜索</source>
+        <translation>Instant search</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Ctrl+Shift键直接搜索复制内容</source>
+        <translation>Hold Ctrl+Shift while copying to search the web for what you copied</translation>
+    </message>
+    <message>
+        <source>移除格式</source>
+        <translation>Plain text</translation>
+    </message>
+    <message>
+        <source>移除复制内容中的格式</source>
+        <translation>Remove the formatting from copied content</translation>
+    </message>
+    <message>
+        <source>循环数目</source>
+        <translation>Items to cycle </translation>
+    </message>
+    <message>
+        <source>滑动此处可设置全局热键按下时可循环选中最近的内容数目</source>
+        <translation>Slide to set how many recent items the global hotkey cycles through</translation>
+    </message>
+    <message>
+        <source>保存数目</source>
+        <translation>Items to keep </translation>
+    </message>
+    <message>
+        <source>滑动此处可设置当前能存储的剪贴板内容最大数目</source>
+        <translation>Slide to set how many clipboard items are kept at most</translation>
+    </message>
+    <message>
+        <source>设定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>存储类型</source>
+        <translation>What to record</translation>
+    </message>
+    <message>
+        <source>夜间模式</source>
+        <translation>Dark mode</translation>
+    </message>
+    <message>
+        <source>点按此处开启夜间模式</source>
+        <translation>Click here to switch to dark mode</translation>
+    </message>
+    <message>
+        <source>点按此处关闭夜间模式</source>
+        <translation>Click here to turn off dark mode</translation>
+    </message>
+    <message>
+        <source>热键 ➝ </source>
+        <translation>Hotkey ➝ </translation>
+    </message>
+    <message>
+        <source>按下当前全局热键</source>
+        <translation>Press </translation>
+    </message>
+    <message>
+        <source>即可在任意编辑页面
+呼出本剪贴板快速粘贴选中项目</source>
+        <translation> in any window
+to bring up the clipboard and paste an item quickly</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,135 @@ Ou appuyez sur Suppr 🐭</translation>
     </message>
 </context>
 <context>
+    <name>login_widget</name>
+    <message>
+        <source>尚未登录</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>请先输入有效账号或密码</source>
+        <translation>Remplissez les champs</translation>
+    </message>
+    <message>
+        <source>暂时无法连接服务器</source>
+        <translation>Serveur injoignable</translation>
+    </message>
+    <message>
+        <source>请检查当前网络是否顺畅</source>
+        <translation>Vérifiez votre connexion réseau</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>已经成功连接服务器</source>
+        <translation>Connecté au serveur</translation>
+    </message>
+    <message>
+        <source>更新列表中..</source>
+        <translation>Mise à jour de la liste…</translation>
+    </message>
+    <message>
+        <source>请检查账号与密码</source>
+        <translation>Vérifiez vos identifiants</translation>
+    </message>
+    <message>
+        <source>账号或密码输入有误</source>
+        <translation>Compte ou mot de passe incorrect</translation>
+    </message>
+    <message>
+        <source>注册成功</source>
+        <translation>Compte créé</translation>
+    </message>
+    <message>
+        <source>现在可以开始登录了</source>
+        <translation>Vous pouvez maintenant vous connecter</translation>
+    </message>
+    <message>
+        <source>注册失败</source>
+        <translation>Échec de l’inscription</translation>
+    </message>
+    <message>
+        <source>更换账号名称再试一试</source>
+        <translation>Essayez un autre nom de compte</translation>
+    </message>
+    <message>
+        <source>更新完毕</source>
+        <translation>Liste à jour</translation>
+    </message>
+    <message>
+        <source>当前列表内容已与云上同步</source>
+        <translation>La liste est synchronisée avec le cloud</translation>
+    </message>
+    <message>
+        <source>登录失败次数过多，服务器已断开连接</source>
+        <translation>Trop d’échecs, déconnecté</translation>
+    </message>
+    <message>
+        <source>版本过低，服务器已断开连接</source>
+        <translation>Version obsolète, déconnecté</translation>
+    </message>
+    <message>
+        <source>账号已停用，服务器已断开连接</source>
+        <translation>Compte désactivé, déconnecté</translation>
+    </message>
+    <message>
+        <source>云端空间已满，服务器已断开连接</source>
+        <translation>Cloud plein, déconnecté</translation>
+    </message>
+    <message>
+        <source>服务器拒绝登录</source>
+        <translation>Connexion refusée</translation>
+    </message>
+    <message>
+        <source>自动登录</source>
+        <translation>Connexion automatique</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>S’inscrire</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>输入账户</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>输入密码</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>勾选此选项启动程序时将自动登录</source>
+        <translation>Se connecter automatiquement au démarrage du programme</translation>
+    </message>
+    <message>
+        <source>如果尚未注册账号请先注册</source>
+        <translation>Pas encore de compte ? Inscrivez-vous d’abord.</translation>
+    </message>
+    <message>
+        <source>注册后请输入账号密码登录</source>
+        <translation>Connectez-vous ensuite avec votre compte et votre mot de passe.</translation>
+    </message>
+    <message>
+        <source>更新内容需要一段时间
+</source>
+        <translation>La mise à jour peut prendre un moment
+</translation>
+    </message>
+    <message>
+        <source>更新完毕之后将自动刷新内容列表</source>
+        <translation>La liste se rafraîchira d’elle-même ensuite</translation>
+    </message>
+</context>
+<context>
     <name>main_window</name>
     <message>
         <source>quillbox</source>
@@ -414,6 +543,14 @@ Copiez quelque chose avec Ctrl+C.</translation>
             <numerusform> éléments</numerusform>
         </translation>
     </message>
+    <message>
+        <source>需要更新，前往下载？</source>
+        <translation>Mettre à jour ?</translation>
+    </message>
+    <message>
+        <source>历史记录无法保存</source>
+        <translation>Historique non enregistré</translation>
+    </message>
 </context>
 <context>
     <name>pinned_widget</name>
@@ -443,6 +580,195 @@ Copiez quelque chose avec Ctrl+C.</translation>
     <message>
         <source>快捷键「Esc」🪂</source>
         <translation>Raccourci : Échap 🪂</translation>
+    </message>
+</context>
+<context>
+    <name>settings_widget</name>
+    <message>
+        <source>文本</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文本</source>
+        <translation>Enregistrer le texte copié</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的图片</source>
+        <translation>Enregistrer les images copiées</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文件路径</source>
+        <translation>Enregistrer le chemin des fichiers copiés</translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation>Lancer au démarrage</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将跟随系统启动</source>
+        <translation>Lancer le programme au démarrage du système</translation>
+    </message>
+    <message>
+        <source>全屏冻结</source>
+        <translation>Inactif en plein écran</translation>
+    </message>
+    <message>
+        <source>勾选此选项在游戏等全屏模式下剪贴板快捷键将被禁用</source>
+        <translation>Désactiver les raccourcis du presse-papiers en plein écran (jeux, etc.)</translation>
+    </message>
+    <message>
+        <source>添加换行</source>
+        <translation>Saut de ligne final</translation>
+    </message>
+    <message>
+        <source>勾选此选项将在粘贴内容结束位置自动补充换行</source>
+        <translation>Terminer chaque collage par un saut de ligne</translation>
+    </message>
+    <message>
+        <source>跨屏粘贴</source>
+        <translation>Collage entre appareils</translation>
+    </message>
+    <message>
+        <source>勾选此选项且此机器已登录
+在另一台机器上登录后复制
+即可在本机直接粘贴</source>
+        <translation>Si cet ordinateur est connecté,
+ce que vous copiez sur un autre ordinateur connecté
+se colle directement ici</translation>
+    </message>
+    <message>
+        <source>自动粘贴</source>
+        <translation>Collage auto</translation>
+    </message>
+    <message>
+        <source>勾选此选项在主界面双击列表选项或以热键选中内容完毕时
+将自动粘贴选中内容到上个编辑窗口</source>
+        <translation>Après un double-clic sur un élément ou un choix au raccourci,
+le coller dans la fenêtre précédente</translation>
+    </message>
+    <message>
+        <source>图片预览</source>
+        <translation>Aperçu des images</translation>
+    </message>
+    <message>
+        <source>勾选此选项鼠标在图片选项上时将自动弹出预览界面</source>
+        <translation>Afficher un aperçu quand le pointeur survole une image</translation>
+    </message>
+    <message>
+        <source>点按此处设置预览图片时的图片缩小倍数</source>
+        <translation>Cliquez ici pour choisir la réduction des images en aperçu</translation>
+    </message>
+    <message>
+        <source>点按此处设置搜索引擎 [B - baidu, G - google]</source>
+        <translation>Cliquez ici pour choisir le moteur de recherche [B - Baidu, G - Google]</translation>
+    </message>
+    <message>
+        <source>折叠显示</source>
+        <translation>Vue compacte</translation>
+    </message>
+    <message>
+        <source>勾选此选项时文本将折叠成单行显示
+图片将以小图显示</source>
+        <translation>Afficher chaque texte sur une seule ligne
+et les images en miniature</translation>
+    </message>
+    <message>
+        <source>自动折叠</source>
+        <translation>Compacte auto</translation>
+    </message>
+    <message>
+        <source>勾选此选项在窗体缩小到指定大小时将自动折叠显示内容</source>
+        <translation>Passer en vue compacte quand la fenêtre devient petite</translation>
+    </message>
+    <message>
+        <source>自动隐藏</source>
+        <translation>Masquage auto</translation>
+    </message>
+    <message>
+        <source>勾选此选项在粘贴内容完毕之后将自动隐藏窗口</source>
+        <translation>Masquer la fenêtre après le collage</translation>
+    </message>
+    <message>
+        <source>即时预览</source>
+        <translation>Aperçu immédiat</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Shift键直接预览复制内容</source>
+        <translation>Maintenez Maj en copiant pour afficher un aperçu de la copie</translation>
+    </message>
+    <message>
+        <source>即时搜索</source>
+        <translation>Recherche immédiate</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Ctrl+Shift键直接搜索复制内容</source>
+        <translation>Maintenez Ctrl+Maj en copiant pour rechercher la copie sur le web</translation>
+    </message>
+    <message>
+        <source>移除格式</source>
+        <translation>Sans mise en forme</translation>
+    </message>
+    <message>
+        <source>移除复制内容中的格式</source>
+        <translation>Retirer la mise en forme du contenu copié</translation>
+    </message>
+    <message>
+        <source>循环数目</source>
+        <translation>Éléments du cycle </translation>
+    </message>
+    <message>
+        <source>滑动此处可设置全局热键按下时可循环选中最近的内容数目</source>
+        <translation>Faites glisser pour choisir combien d’éléments récents le raccourci global fait défiler</translation>
+    </message>
+    <message>
+        <source>保存数目</source>
+        <translation>Éléments conservés </translation>
+    </message>
+    <message>
+        <source>滑动此处可设置当前能存储的剪贴板内容最大数目</source>
+        <translation>Faites glisser pour choisir le nombre maximal d’éléments conservés</translation>
+    </message>
+    <message>
+        <source>设定</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>存储类型</source>
+        <translation>À enregistrer</translation>
+    </message>
+    <message>
+        <source>夜间模式</source>
+        <translation>Mode sombre</translation>
+    </message>
+    <message>
+        <source>点按此处开启夜间模式</source>
+        <translation>Cliquez ici pour passer au mode sombre</translation>
+    </message>
+    <message>
+        <source>点按此处关闭夜间模式</source>
+        <translation>Cliquez ici pour quitter le mode sombre</translation>
+    </message>
+    <message>
+        <source>热键 ➝ </source>
+        <translation>Raccourci ➝ </translation>
+    </message>
+    <message>
+        <source>按下当前全局热键</source>
+        <translation>Appuyez sur </translation>
+    </message>
+    <message>
+        <source>即可在任意编辑页面
+呼出本剪贴板快速粘贴选中项目</source>
+        <translation> dans n’importe quelle fenêtre
+pour ouvrir le presse-papiers et coller rapidement un élément</translation>
     </message>
 </context>
 </TS>

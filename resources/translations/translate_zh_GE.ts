@@ -163,6 +163,135 @@ Oder die Entf-Taste drücken 🐭</translation>
     </message>
 </context>
 <context>
+    <name>login_widget</name>
+    <message>
+        <source>尚未登录</source>
+        <translation>Nicht angemeldet</translation>
+    </message>
+    <message>
+        <source>请先输入有效账号或密码</source>
+        <translation>Beide Felder ausfüllen</translation>
+    </message>
+    <message>
+        <source>暂时无法连接服务器</source>
+        <translation>Server nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>请检查当前网络是否顺畅</source>
+        <translation>Prüfen Sie Ihre Netzwerkverbindung</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>Angemeldet</translation>
+    </message>
+    <message>
+        <source>已经成功连接服务器</source>
+        <translation>Mit dem Server verbunden</translation>
+    </message>
+    <message>
+        <source>更新列表中..</source>
+        <translation>Liste wird aktualisiert…</translation>
+    </message>
+    <message>
+        <source>请检查账号与密码</source>
+        <translation>Zugangsdaten prüfen</translation>
+    </message>
+    <message>
+        <source>账号或密码输入有误</source>
+        <translation>Konto oder Passwort ist falsch</translation>
+    </message>
+    <message>
+        <source>注册成功</source>
+        <translation>Konto erstellt</translation>
+    </message>
+    <message>
+        <source>现在可以开始登录了</source>
+        <translation>Sie können sich jetzt anmelden</translation>
+    </message>
+    <message>
+        <source>注册失败</source>
+        <translation>Konto nicht erstellt</translation>
+    </message>
+    <message>
+        <source>更换账号名称再试一试</source>
+        <translation>Versuchen Sie einen anderen Kontonamen</translation>
+    </message>
+    <message>
+        <source>更新完毕</source>
+        <translation>Liste aktualisiert</translation>
+    </message>
+    <message>
+        <source>当前列表内容已与云上同步</source>
+        <translation>Die Liste ist mit der Cloud synchronisiert</translation>
+    </message>
+    <message>
+        <source>登录失败次数过多，服务器已断开连接</source>
+        <translation>Zu viele Versuche – getrennt</translation>
+    </message>
+    <message>
+        <source>版本过低，服务器已断开连接</source>
+        <translation>Version zu alt – getrennt</translation>
+    </message>
+    <message>
+        <source>账号已停用，服务器已断开连接</source>
+        <translation>Konto deaktiviert – getrennt</translation>
+    </message>
+    <message>
+        <source>云端空间已满，服务器已断开连接</source>
+        <translation>Cloud-Speicher voll – getrennt</translation>
+    </message>
+    <message>
+        <source>服务器拒绝登录</source>
+        <translation>Anmeldung abgelehnt</translation>
+    </message>
+    <message>
+        <source>自动登录</source>
+        <translation>Automatisch anmelden</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>Registrieren</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>输入账户</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>输入密码</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>勾选此选项启动程序时将自动登录</source>
+        <translation>Beim Programmstart automatisch anmelden</translation>
+    </message>
+    <message>
+        <source>如果尚未注册账号请先注册</source>
+        <translation>Noch kein Konto? Registrieren Sie sich zuerst.</translation>
+    </message>
+    <message>
+        <source>注册后请输入账号密码登录</source>
+        <translation>Melden Sie sich danach mit Konto und Passwort an.</translation>
+    </message>
+    <message>
+        <source>更新内容需要一段时间
+</source>
+        <translation>Die Aktualisierung kann etwas dauern
+</translation>
+    </message>
+    <message>
+        <source>更新完毕之后将自动刷新内容列表</source>
+        <translation>Danach wird die Liste automatisch aktualisiert</translation>
+    </message>
+</context>
+<context>
     <name>main_window</name>
     <message>
         <source>quillbox</source>
@@ -414,6 +543,14 @@ Kopieren Sie etwas mit Strg+C.</translation>
             <numerusform> Einträge</numerusform>
         </translation>
     </message>
+    <message>
+        <source>需要更新，前往下载？</source>
+        <translation>Update herunterladen?</translation>
+    </message>
+    <message>
+        <source>历史记录无法保存</source>
+        <translation>Verlauf wird nicht gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>pinned_widget</name>
@@ -443,6 +580,195 @@ Kopieren Sie etwas mit Strg+C.</translation>
     <message>
         <source>快捷键「Esc」🪂</source>
         <translation>Tastenkürzel: Esc 🪂</translation>
+    </message>
+</context>
+<context>
+    <name>settings_widget</name>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文本</source>
+        <translation>Kopierten Text aufzeichnen</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的图片</source>
+        <translation>Kopierte Bilder aufzeichnen</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文件路径</source>
+        <translation>Pfade kopierter Dateien aufzeichnen</translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将跟随系统启动</source>
+        <translation>Programm mit dem System starten</translation>
+    </message>
+    <message>
+        <source>全屏冻结</source>
+        <translation>Aus im Vollbild</translation>
+    </message>
+    <message>
+        <source>勾选此选项在游戏等全屏模式下剪贴板快捷键将被禁用</source>
+        <translation>Tastenkürzel der Zwischenablage im Vollbild (etwa bei Spielen) ausschalten</translation>
+    </message>
+    <message>
+        <source>添加换行</source>
+        <translation>Zeilenumbruch anfügen</translation>
+    </message>
+    <message>
+        <source>勾选此选项将在粘贴内容结束位置自动补充换行</source>
+        <translation>Nach jedem Einfügen einen Zeilenumbruch anfügen</translation>
+    </message>
+    <message>
+        <source>跨屏粘贴</source>
+        <translation>Geräteübergreifend</translation>
+    </message>
+    <message>
+        <source>勾选此选项且此机器已登录
+在另一台机器上登录后复制
+即可在本机直接粘贴</source>
+        <translation>Ist dieser Computer angemeldet, lässt sich,
+was Sie auf einem anderen angemeldeten Computer kopieren,
+hier direkt einfügen</translation>
+    </message>
+    <message>
+        <source>自动粘贴</source>
+        <translation>Auto-Einfügen</translation>
+    </message>
+    <message>
+        <source>勾选此选项在主界面双击列表选项或以热键选中内容完毕时
+将自动粘贴选中内容到上个编辑窗口</source>
+        <translation>Nach einem Doppelklick auf einen Eintrag oder der Auswahl per Tastenkürzel
+den Eintrag in das vorherige Fenster einfügen</translation>
+    </message>
+    <message>
+        <source>图片预览</source>
+        <translation>Bildvorschau</translation>
+    </message>
+    <message>
+        <source>勾选此选项鼠标在图片选项上时将自动弹出预览界面</source>
+        <translation>Vorschau zeigen, wenn der Mauszeiger auf einem Bild steht</translation>
+    </message>
+    <message>
+        <source>点按此处设置预览图片时的图片缩小倍数</source>
+        <translation>Hier klicken, um die Verkleinerung der Bildvorschau festzulegen</translation>
+    </message>
+    <message>
+        <source>点按此处设置搜索引擎 [B - baidu, G - google]</source>
+        <translation>Hier klicken, um die Suchmaschine zu wählen [B - Baidu, G - Google]</translation>
+    </message>
+    <message>
+        <source>折叠显示</source>
+        <translation>Kompaktansicht</translation>
+    </message>
+    <message>
+        <source>勾选此选项时文本将折叠成单行显示
+图片将以小图显示</source>
+        <translation>Texte einzeilig und
+Bilder als Miniaturen anzeigen</translation>
+    </message>
+    <message>
+        <source>自动折叠</source>
+        <translation>Auto-kompakt</translation>
+    </message>
+    <message>
+        <source>勾选此选项在窗体缩小到指定大小时将自动折叠显示内容</source>
+        <translation>Zur Kompaktansicht wechseln, wenn das Fenster klein wird</translation>
+    </message>
+    <message>
+        <source>自动隐藏</source>
+        <translation>Auto-Ausblenden</translation>
+    </message>
+    <message>
+        <source>勾选此选项在粘贴内容完毕之后将自动隐藏窗口</source>
+        <translation>Fenster nach dem Einfügen ausblenden</translation>
+    </message>
+    <message>
+        <source>即时预览</source>
+        <translation>Sofortvorschau</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Shift键直接预览复制内容</source>
+        <translation>Beim Kopieren Umschalt gedrückt halten, um das Kopierte gleich anzuzeigen</translation>
+    </message>
+    <message>
+        <source>即时搜索</source>
+        <translation>Sofortsuche</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Ctrl+Shift键直接搜索复制内容</source>
+        <translation>Beim Kopieren Strg+Umschalt gedrückt halten, um das Kopierte gleich zu suchen</translation>
+    </message>
+    <message>
+        <source>移除格式</source>
+        <translation>Ohne Formatierung</translation>
+    </message>
+    <message>
+        <source>移除复制内容中的格式</source>
+        <translation>Formatierung aus kopierten Inhalten entfernen</translation>
+    </message>
+    <message>
+        <source>循环数目</source>
+        <translation>Zykluslänge </translation>
+    </message>
+    <message>
+        <source>滑动此处可设置全局热键按下时可循环选中最近的内容数目</source>
+        <translation>Schieben, um festzulegen, wie viele der letzten Einträge das globale Tastenkürzel durchblättert</translation>
+    </message>
+    <message>
+        <source>保存数目</source>
+        <translation>Max. Einträge </translation>
+    </message>
+    <message>
+        <source>滑动此处可设置当前能存储的剪贴板内容最大数目</source>
+        <translation>Schieben, um die Höchstzahl gespeicherter Einträge festzulegen</translation>
+    </message>
+    <message>
+        <source>设定</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>存储类型</source>
+        <translation>Aufzeichnen</translation>
+    </message>
+    <message>
+        <source>夜间模式</source>
+        <translation>Dunkler Modus</translation>
+    </message>
+    <message>
+        <source>点按此处开启夜间模式</source>
+        <translation>Hier klicken, um zum dunklen Modus zu wechseln</translation>
+    </message>
+    <message>
+        <source>点按此处关闭夜间模式</source>
+        <translation>Hier klicken, um den dunklen Modus auszuschalten</translation>
+    </message>
+    <message>
+        <source>热键 ➝ </source>
+        <translation>Tastenkürzel ➝ </translation>
+    </message>
+    <message>
+        <source>按下当前全局热键</source>
+        <translation>Drücken Sie </translation>
+    </message>
+    <message>
+        <source>即可在任意编辑页面
+呼出本剪贴板快速粘贴选中项目</source>
+        <translation>, um in jedem Fenster
+die Zwischenablage aufzurufen und schnell einzufügen</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,135 @@
     </message>
 </context>
 <context>
+    <name>login_widget</name>
+    <message>
+        <source>尚未登录</source>
+        <translation>未ログイン</translation>
+    </message>
+    <message>
+        <source>请先输入有效账号或密码</source>
+        <translation>未入力の項目があります</translation>
+    </message>
+    <message>
+        <source>暂时无法连接服务器</source>
+        <translation>サーバーに接続できません</translation>
+    </message>
+    <message>
+        <source>请检查当前网络是否顺畅</source>
+        <translation>ネットワーク接続を確認してください</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>ログインしました</translation>
+    </message>
+    <message>
+        <source>已经成功连接服务器</source>
+        <translation>サーバーに接続しました</translation>
+    </message>
+    <message>
+        <source>更新列表中..</source>
+        <translation>一覧を更新中…</translation>
+    </message>
+    <message>
+        <source>请检查账号与密码</source>
+        <translation>入力内容を確認してください</translation>
+    </message>
+    <message>
+        <source>账号或密码输入有误</source>
+        <translation>アカウントまたはパスワードが正しくありません</translation>
+    </message>
+    <message>
+        <source>注册成功</source>
+        <translation>登録しました</translation>
+    </message>
+    <message>
+        <source>现在可以开始登录了</source>
+        <translation>ログインできるようになりました</translation>
+    </message>
+    <message>
+        <source>注册失败</source>
+        <translation>登録できませんでした</translation>
+    </message>
+    <message>
+        <source>更换账号名称再试一试</source>
+        <translation>別のアカウント名でお試しください</translation>
+    </message>
+    <message>
+        <source>更新完毕</source>
+        <translation>更新しました</translation>
+    </message>
+    <message>
+        <source>当前列表内容已与云上同步</source>
+        <translation>一覧をクラウドと同期しました</translation>
+    </message>
+    <message>
+        <source>登录失败次数过多，服务器已断开连接</source>
+        <translation>失敗が多すぎるため切断されました</translation>
+    </message>
+    <message>
+        <source>版本过低，服务器已断开连接</source>
+        <translation>バージョンが古いため切断されました</translation>
+    </message>
+    <message>
+        <source>账号已停用，服务器已断开连接</source>
+        <translation>アカウント停止のため切断されました</translation>
+    </message>
+    <message>
+        <source>云端空间已满，服务器已断开连接</source>
+        <translation>容量不足のため切断されました</translation>
+    </message>
+    <message>
+        <source>服务器拒绝登录</source>
+        <translation>ログインを拒否されました</translation>
+    </message>
+    <message>
+        <source>自动登录</source>
+        <translation>自動ログイン</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>ログイン</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>新規登録</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>输入账户</source>
+        <translation>アカウント</translation>
+    </message>
+    <message>
+        <source>输入密码</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>勾选此选项启动程序时将自动登录</source>
+        <translation>オンにすると、プログラムの起動時に自動でログインします</translation>
+    </message>
+    <message>
+        <source>如果尚未注册账号请先注册</source>
+        <translation>アカウントをお持ちでない場合は、まず新規登録してください</translation>
+    </message>
+    <message>
+        <source>注册后请输入账号密码登录</source>
+        <translation>登録後、アカウントとパスワードを入力してログインしてください</translation>
+    </message>
+    <message>
+        <source>更新内容需要一段时间
+</source>
+        <translation>更新には時間がかかることがあります
+</translation>
+    </message>
+    <message>
+        <source>更新完毕之后将自动刷新内容列表</source>
+        <translation>完了すると一覧が自動的に更新されます</translation>
+    </message>
+</context>
+<context>
     <name>main_window</name>
     <message>
         <source>quillbox</source>
@@ -410,6 +539,14 @@ Ctrl+C で何かコピーしてみましょう～</translation>
             <numerusform> 件</numerusform>
         </translation>
     </message>
+    <message>
+        <source>需要更新，前往下载？</source>
+        <translation>今すぐ更新しますか？</translation>
+    </message>
+    <message>
+        <source>历史记录无法保存</source>
+        <translation>履歴を保存できません</translation>
+    </message>
 </context>
 <context>
     <name>pinned_widget</name>
@@ -439,6 +576,195 @@ Ctrl+C で何かコピーしてみましょう～</translation>
     <message>
         <source>快捷键「Esc」🪂</source>
         <translation>ショートカット「Esc」🪂</translation>
+    </message>
+</context>
+<context>
+    <name>settings_widget</name>
+    <message>
+        <source>文本</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文本</source>
+        <translation>コピーしたテキストを記録します</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的图片</source>
+        <translation>コピーした画像を記録します</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文件路径</source>
+        <translation>コピーしたファイルのパスを記録します</translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation>自動起動</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将跟随系统启动</source>
+        <translation>システムの起動時にプログラムを起動します</translation>
+    </message>
+    <message>
+        <source>全屏冻结</source>
+        <translation>全画面で無効</translation>
+    </message>
+    <message>
+        <source>勾选此选项在游戏等全屏模式下剪贴板快捷键将被禁用</source>
+        <translation>ゲームなどの全画面表示中はクリップボードのホットキーを無効にします</translation>
+    </message>
+    <message>
+        <source>添加换行</source>
+        <translation>改行を追加</translation>
+    </message>
+    <message>
+        <source>勾选此选项将在粘贴内容结束位置自动补充换行</source>
+        <translation>貼り付けた内容の末尾に改行を自動で追加します</translation>
+    </message>
+    <message>
+        <source>跨屏粘贴</source>
+        <translation>デバイス間貼り付け</translation>
+    </message>
+    <message>
+        <source>勾选此选项且此机器已登录
+在另一台机器上登录后复制
+即可在本机直接粘贴</source>
+        <translation>このコンピューターでログインしていれば、
+別のコンピューターでログインしてコピーした内容を
+ここで直接貼り付けられます</translation>
+    </message>
+    <message>
+        <source>自动粘贴</source>
+        <translation>自動貼り付け</translation>
+    </message>
+    <message>
+        <source>勾选此选项在主界面双击列表选项或以热键选中内容完毕时
+将自动粘贴选中内容到上个编辑窗口</source>
+        <translation>メイン画面で項目をダブルクリックするか、ホットキーで選択し終えると
+選択した内容を前のウィンドウに自動で貼り付けます</translation>
+    </message>
+    <message>
+        <source>图片预览</source>
+        <translation>画像プレビュー</translation>
+    </message>
+    <message>
+        <source>勾选此选项鼠标在图片选项上时将自动弹出预览界面</source>
+        <translation>マウスポインターを画像の上に置くとプレビューを表示します</translation>
+    </message>
+    <message>
+        <source>点按此处设置预览图片时的图片缩小倍数</source>
+        <translation>クリックしてプレビュー画像の縮小率を設定します</translation>
+    </message>
+    <message>
+        <source>点按此处设置搜索引擎 [B - baidu, G - google]</source>
+        <translation>クリックして検索エンジンを設定します [B - Baidu, G - Google]</translation>
+    </message>
+    <message>
+        <source>折叠显示</source>
+        <translation>折りたたみ表示</translation>
+    </message>
+    <message>
+        <source>勾选此选项时文本将折叠成单行显示
+图片将以小图显示</source>
+        <translation>テキストを1行に折りたたんで表示し、
+画像を小さく表示します</translation>
+    </message>
+    <message>
+        <source>自动折叠</source>
+        <translation>自動折りたたみ</translation>
+    </message>
+    <message>
+        <source>勾选此选项在窗体缩小到指定大小时将自动折叠显示内容</source>
+        <translation>ウィンドウを一定の大きさまで縮めると自動で折りたたみ表示にします</translation>
+    </message>
+    <message>
+        <source>自动隐藏</source>
+        <translation>自動で隠す</translation>
+    </message>
+    <message>
+        <source>勾选此选项在粘贴内容完毕之后将自动隐藏窗口</source>
+        <translation>貼り付けが終わるとウィンドウを自動で隠します</translation>
+    </message>
+    <message>
+        <source>即时预览</source>
+        <translation>即時プレビュー</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Shift键直接预览复制内容</source>
+        <translation>Shift キーを押しながらコピーすると、コピーした内容をすぐにプレビューします</translation>
+    </message>
+    <message>
+        <source>即时搜索</source>
+        <translation>即時検索</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Ctrl+Shift键直接搜索复制内容</source>
+        <translation>Ctrl+Shift キーを押しながらコピーすると、コピーした内容をすぐに検索します</translation>
+    </message>
+    <message>
+        <source>移除格式</source>
+        <translation>書式を削除</translation>
+    </message>
+    <message>
+        <source>移除复制内容中的格式</source>
+        <translation>コピーした内容から書式を取り除きます</translation>
+    </message>
+    <message>
+        <source>循环数目</source>
+        <translation>循環件数</translation>
+    </message>
+    <message>
+        <source>滑动此处可设置全局热键按下时可循环选中最近的内容数目</source>
+        <translation>スライドして、グローバルホットキーで循環選択する最近の項目数を設定します</translation>
+    </message>
+    <message>
+        <source>保存数目</source>
+        <translation>保存件数</translation>
+    </message>
+    <message>
+        <source>滑动此处可设置当前能存储的剪贴板内容最大数目</source>
+        <translation>スライドして、保存するクリップボード項目の最大数を設定します</translation>
+    </message>
+    <message>
+        <source>设定</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>存储类型</source>
+        <translation>記録する種類</translation>
+    </message>
+    <message>
+        <source>夜间模式</source>
+        <translation>ダークモード</translation>
+    </message>
+    <message>
+        <source>点按此处开启夜间模式</source>
+        <translation>クリックしてダークモードにします</translation>
+    </message>
+    <message>
+        <source>点按此处关闭夜间模式</source>
+        <translation>クリックしてダークモードをオフにします</translation>
+    </message>
+    <message>
+        <source>热键 ➝ </source>
+        <translation>ホットキー ➝ </translation>
+    </message>
+    <message>
+        <source>按下当前全局热键</source>
+        <translation>現在のグローバルホットキー </translation>
+    </message>
+    <message>
+        <source>即可在任意编辑页面
+呼出本剪贴板快速粘贴选中项目</source>
+        <translation> を押すと、どの編集画面からでも
+クリップボードを呼び出して項目をすばやく貼り付けられます</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,135 @@
     </message>
 </context>
 <context>
+    <name>login_widget</name>
+    <message>
+        <source>尚未登录</source>
+        <translation>尚未登入</translation>
+    </message>
+    <message>
+        <source>请先输入有效账号或密码</source>
+        <translation>請先輸入有效的帳號和密碼</translation>
+    </message>
+    <message>
+        <source>暂时无法连接服务器</source>
+        <translation>暫時無法連線到伺服器</translation>
+    </message>
+    <message>
+        <source>请检查当前网络是否顺畅</source>
+        <translation>請檢查目前網路是否順暢</translation>
+    </message>
+    <message>
+        <source>登录成功</source>
+        <translation>登入成功</translation>
+    </message>
+    <message>
+        <source>已经成功连接服务器</source>
+        <translation>已成功連線到伺服器</translation>
+    </message>
+    <message>
+        <source>更新列表中..</source>
+        <translation>正在更新清單..</translation>
+    </message>
+    <message>
+        <source>请检查账号与密码</source>
+        <translation>請檢查帳號與密碼</translation>
+    </message>
+    <message>
+        <source>账号或密码输入有误</source>
+        <translation>帳號或密碼輸入有誤</translation>
+    </message>
+    <message>
+        <source>注册成功</source>
+        <translation>註冊成功</translation>
+    </message>
+    <message>
+        <source>现在可以开始登录了</source>
+        <translation>現在可以開始登入了</translation>
+    </message>
+    <message>
+        <source>注册失败</source>
+        <translation>註冊失敗</translation>
+    </message>
+    <message>
+        <source>更换账号名称再试一试</source>
+        <translation>請更換帳號名稱再試一次</translation>
+    </message>
+    <message>
+        <source>更新完毕</source>
+        <translation>更新完畢</translation>
+    </message>
+    <message>
+        <source>当前列表内容已与云上同步</source>
+        <translation>目前清單內容已與雲端同步</translation>
+    </message>
+    <message>
+        <source>登录失败次数过多，服务器已断开连接</source>
+        <translation>登入失敗次數過多，伺服器已中斷連線</translation>
+    </message>
+    <message>
+        <source>版本过低，服务器已断开连接</source>
+        <translation>版本過舊，伺服器已中斷連線</translation>
+    </message>
+    <message>
+        <source>账号已停用，服务器已断开连接</source>
+        <translation>帳號已停用，伺服器已中斷連線</translation>
+    </message>
+    <message>
+        <source>云端空间已满，服务器已断开连接</source>
+        <translation>雲端空間已滿，伺服器已中斷連線</translation>
+    </message>
+    <message>
+        <source>服务器拒绝登录</source>
+        <translation>伺服器拒絕登入</translation>
+    </message>
+    <message>
+        <source>自动登录</source>
+        <translation>自動登入</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>注册</source>
+        <translation>註冊</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>連線</translation>
+    </message>
+    <message>
+        <source>输入账户</source>
+        <translation>輸入帳戶</translation>
+    </message>
+    <message>
+        <source>输入密码</source>
+        <translation>輸入密碼</translation>
+    </message>
+    <message>
+        <source>勾选此选项启动程序时将自动登录</source>
+        <translation>勾選此選項，啟動程式時將自動登入</translation>
+    </message>
+    <message>
+        <source>如果尚未注册账号请先注册</source>
+        <translation>如果尚未註冊帳號，請先註冊</translation>
+    </message>
+    <message>
+        <source>注册后请输入账号密码登录</source>
+        <translation>註冊後請輸入帳號密碼登入</translation>
+    </message>
+    <message>
+        <source>更新内容需要一段时间
+</source>
+        <translation>更新內容需要一段時間
+</translation>
+    </message>
+    <message>
+        <source>更新完毕之后将自动刷新内容列表</source>
+        <translation>更新完畢之後將自動重新整理內容清單</translation>
+    </message>
+</context>
+<context>
     <name>main_window</name>
     <message>
         <source>quillbox</source>
@@ -410,6 +539,14 @@
             <numerusform>條內容</numerusform>
         </translation>
     </message>
+    <message>
+        <source>需要更新，前往下载？</source>
+        <translation>需要更新，前往下載？</translation>
+    </message>
+    <message>
+        <source>历史记录无法保存</source>
+        <translation>歷史記錄無法儲存</translation>
+    </message>
 </context>
 <context>
     <name>pinned_widget</name>
@@ -439,6 +576,195 @@
     <message>
         <source>快捷键「Esc」🪂</source>
         <translation>快速鍵「Esc」🪂</translation>
+    </message>
+</context>
+<context>
+    <name>settings_widget</name>
+    <message>
+        <source>文本</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文本</source>
+        <translation>勾選此選項，程式將記錄複製的文字</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的图片</source>
+        <translation>勾選此選項，程式將記錄複製的圖片</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将记录复制的文件路径</source>
+        <translation>勾選此選項，程式將記錄複製的檔案路徑</translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation>開機啟動</translation>
+    </message>
+    <message>
+        <source>勾选此选项程序将跟随系统启动</source>
+        <translation>勾選此選項，程式將隨系統啟動</translation>
+    </message>
+    <message>
+        <source>全屏冻结</source>
+        <translation>全螢幕凍結</translation>
+    </message>
+    <message>
+        <source>勾选此选项在游戏等全屏模式下剪贴板快捷键将被禁用</source>
+        <translation>勾選此選項，在遊戲等全螢幕模式下將停用剪貼簿快速鍵</translation>
+    </message>
+    <message>
+        <source>添加换行</source>
+        <translation>加上換行</translation>
+    </message>
+    <message>
+        <source>勾选此选项将在粘贴内容结束位置自动补充换行</source>
+        <translation>勾選此選項，將在貼上內容的結尾自動補上換行</translation>
+    </message>
+    <message>
+        <source>跨屏粘贴</source>
+        <translation>跨裝置貼上</translation>
+    </message>
+    <message>
+        <source>勾选此选项且此机器已登录
+在另一台机器上登录后复制
+即可在本机直接粘贴</source>
+        <translation>勾選此選項且此電腦已登入
+在另一台電腦上登入後複製
+即可在本機直接貼上</translation>
+    </message>
+    <message>
+        <source>自动粘贴</source>
+        <translation>自動貼上</translation>
+    </message>
+    <message>
+        <source>勾选此选项在主界面双击列表选项或以热键选中内容完毕时
+将自动粘贴选中内容到上个编辑窗口</source>
+        <translation>勾選此選項，在主介面按兩下清單項目或以快速鍵選取內容完畢時
+將自動貼上選取內容到上一個編輯視窗</translation>
+    </message>
+    <message>
+        <source>图片预览</source>
+        <translation>圖片預覽</translation>
+    </message>
+    <message>
+        <source>勾选此选项鼠标在图片选项上时将自动弹出预览界面</source>
+        <translation>勾選此選項，滑鼠停在圖片項目上時將自動彈出預覽視窗</translation>
+    </message>
+    <message>
+        <source>点按此处设置预览图片时的图片缩小倍数</source>
+        <translation>點按此處設定預覽圖片時的圖片縮小倍數</translation>
+    </message>
+    <message>
+        <source>点按此处设置搜索引擎 [B - baidu, G - google]</source>
+        <translation>點按此處設定搜尋引擎 [B - Baidu, G - Google]</translation>
+    </message>
+    <message>
+        <source>折叠显示</source>
+        <translation>摺疊顯示</translation>
+    </message>
+    <message>
+        <source>勾选此选项时文本将折叠成单行显示
+图片将以小图显示</source>
+        <translation>勾選此選項時，文字將摺疊成單行顯示
+圖片將以小圖顯示</translation>
+    </message>
+    <message>
+        <source>自动折叠</source>
+        <translation>自動摺疊</translation>
+    </message>
+    <message>
+        <source>勾选此选项在窗体缩小到指定大小时将自动折叠显示内容</source>
+        <translation>勾選此選項，在視窗縮小到指定大小時將自動摺疊顯示內容</translation>
+    </message>
+    <message>
+        <source>自动隐藏</source>
+        <translation>自動隱藏</translation>
+    </message>
+    <message>
+        <source>勾选此选项在粘贴内容完毕之后将自动隐藏窗口</source>
+        <translation>勾選此選項，在貼上內容完畢之後將自動隱藏視窗</translation>
+    </message>
+    <message>
+        <source>即时预览</source>
+        <translation>即時預覽</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Shift键直接预览复制内容</source>
+        <translation>勾選此選項，複製內容時同時按下 Shift 鍵即可直接預覽複製的內容</translation>
+    </message>
+    <message>
+        <source>即时搜索</source>
+        <translation>即時搜尋</translation>
+    </message>
+    <message>
+        <source>勾选此选项复制内容时附带按下Ctrl+Shift键直接搜索复制内容</source>
+        <translation>勾選此選項，複製內容時同時按下 Ctrl+Shift 鍵即可直接搜尋複製的內容</translation>
+    </message>
+    <message>
+        <source>移除格式</source>
+        <translation>移除格式</translation>
+    </message>
+    <message>
+        <source>移除复制内容中的格式</source>
+        <translation>移除複製內容中的格式</translation>
+    </message>
+    <message>
+        <source>循环数目</source>
+        <translation>循環數目</translation>
+    </message>
+    <message>
+        <source>滑动此处可设置全局热键按下时可循环选中最近的内容数目</source>
+        <translation>滑動此處可設定按下全域快速鍵時可循環選取的最近內容數目</translation>
+    </message>
+    <message>
+        <source>保存数目</source>
+        <translation>儲存數目</translation>
+    </message>
+    <message>
+        <source>滑动此处可设置当前能存储的剪贴板内容最大数目</source>
+        <translation>滑動此處可設定目前能儲存的剪貼簿內容最大數目</translation>
+    </message>
+    <message>
+        <source>设定</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>存储类型</source>
+        <translation>儲存類型</translation>
+    </message>
+    <message>
+        <source>夜间模式</source>
+        <translation>夜間模式</translation>
+    </message>
+    <message>
+        <source>点按此处开启夜间模式</source>
+        <translation>點按此處開啟夜間模式</translation>
+    </message>
+    <message>
+        <source>点按此处关闭夜间模式</source>
+        <translation>點按此處關閉夜間模式</translation>
+    </message>
+    <message>
+        <source>热键 ➝ </source>
+        <translation>快速鍵 ➝ </translation>
+    </message>
+    <message>
+        <source>按下当前全局热键</source>
+        <translation>按下目前的全域快速鍵 </translation>
+    </message>
+    <message>
+        <source>即可在任意编辑页面
+呼出本剪贴板快速粘贴选中项目</source>
+        <translation> 即可在任意編輯頁面
+叫出本剪貼簿快速貼上選取的項目</translation>
     </message>
 </context>
 </TS>
