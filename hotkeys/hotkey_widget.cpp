@@ -22,6 +22,7 @@ hotkey_widget::hotkey_widget(QWidget* anchor, std::vector<std::string> cycling,
     , key_label_(new QLabel(this))
 {
     setTitle(tr("请设定区域快捷键"));
+    setWindowTitle(title());
     setFixedSize(320, 220);
     setAttribute(Qt::WA_ShowModal);
     // Every key press is a capture, so the popup keeps the focus; its
@@ -36,7 +37,7 @@ hotkey_widget::hotkey_widget(QWidget* anchor, std::vector<std::string> cycling,
     for (const auto& [image, view] : { std::pair { ":/image/all_flag.png", content_all },
              { ":/image/text_flag.png", content_text }, { ":/image/image_flag.png", content_image },
              { ":/image/file_flag.png", content_file },
-             { ":/image/collect_flag.png", content_favourite } })
+             { ":/image/favourite_flag.png", content_favourite } })
         type_strip_->addArea(image_tab_widget::area::Make(QLatin1String(image), view));
     page_strip_->setMinimumSize(250, 30);
     page_strip_->setToolTip(tr("点击左侧设置循环切换项目热键，选中右侧设置固定项目热键"));
@@ -51,6 +52,7 @@ hotkey_widget::hotkey_widget(QWidget* anchor, std::vector<std::string> cycling,
     key_row->addWidget(key_label_);
     key_row->addWidget(new QLabel(tr("循环热键"), this));
     auto* column = new QVBoxLayout;
+    column->setContentsMargins(20, 0, 20, 0);
     column->addLayout(enable_row);
     column->addWidget(type_strip_);
     column->addWidget(page_strip_);

@@ -212,8 +212,8 @@ void settings_widget::SetDark(bool dark)
     if (dark_shown_ == dark)
         return;
     dark_shown_ = dark;
-    const auto theme
-        = theme_sheets::ReadThemeFile(theme_sheets::ThemeFilePath(ProgramLayout().shared_folder, dark));
+    const auto theme = theme_sheets::ReadThemeFile(
+        theme_sheets::ThemeFilePath(ProgramLayout().shared_folder, dark));
     setStyleSheet(theme.value_or(QString()) + ControlSheet(dark));
     for (counter_button* counter : counters_)
         if (counter)
@@ -235,6 +235,8 @@ void settings_widget::OpenHotkeyEditor()
     if (!hotkey_editor_)
         hotkey_editor_ = new hotkey_widget(
             this, edits_.Cycling(), edits_.FixedSlot(), edits_.edited().enable_hotkey);
+    // The window's theme and control colours, so its labels read on the dark body too.
+    hotkey_editor_->setStyleSheet(styleSheet());
     hotkey_editor_->ShowPopup();
 }
 
