@@ -11,8 +11,6 @@
 #include "widgets/switch_button.h"
 
 #include <QCheckBox>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -116,21 +114,13 @@ protected:
         window->findChild<QPushButton*>(QStringLiteral("settings_button"))->click();
         return window->settings_window();
     }
-    static QJsonObject Config()
-    {
-        QFile f(ConfigPath());
-        f.open(QIODevice::ReadOnly);
-        return QJsonDocument::fromJson(f.readAll()).object();
-    }
 };
 
 TEST_F(MainWindowSettings, GearOpensTheWindowWithTheSettingsAsTheyAreAndClosingAppliesWhatItShows)
 {
     WriteConfig(R"({"max_save_count": 800, "hotkey": "Meta+Alt+Q", "image_preview_scale": 7})");
     Open();
-    for (switch_button* button : window->findChildren<switch_button*>())
-        if (button->toolTip() == QString::fromUtf8("点按此处开启夜间模式"))
-            button->click();
+    TitleSwitch(QString::fromUtf8("点按此处开启夜间模式"))->click();
     ASSERT_TRUE(Settings().dark_mode);
 
     settings_widget* settings = ClickGear();
