@@ -10,8 +10,6 @@
 #include <csignal>
 #include <memory>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace {
 
@@ -28,14 +26,11 @@ protected:
             QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quillbox.ui.debug=true"));
     }
 
-    void Key(const char* key) { x.Xdotool({ QStringLiteral("key"), QLatin1String(key) }); }
-
-    QStringList WindowsNamed(const QString& title) const
+    void Key(const char* key) { x.Xdotool(QStringLiteral("key ") + QLatin1String(key)); }
+    void Click(const QString& window, int x_at, int y_at)
     {
-        return QString::fromLatin1(
-            x.Xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$') }))
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        x.Xdotool(
+            QStringLiteral("mousemove --window %1 %2 %3 click 1").arg(window).arg(x_at).arg(y_at));
     }
 
     // The one main window shown, once its slide has ended where it stays.
@@ -47,8 +42,7 @@ protected:
         QByteArray last;
         WaitUntil(
             [&] {
-                const QByteArray now = x.Xdotool(
-                    { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window });
+                const QByteArray now = x.Geometry(window);
                 const bool still = now == last;
                 last = now;
                 return still && now.contains("\nY=190\n");
@@ -61,12 +55,10 @@ protected:
     // pinned (the pinned window's title) and copied (the notice, in the log).
     bool PinAndCopyFirstRow(const QString& window, const QString& pin_title)
     {
-        x.Xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), window,
-            QStringLiteral("300"), QStringLiteral("120"), QStringLiteral("click"),
-            QStringLiteral("1") });
+        Click(window, 300, 120);
         Key("h");
         Key("c");
-        return WaitUntil([&] { return WindowsNamed(pin_title).size() == 1; }, 5000);
+        return WaitUntil([&] { return x.WindowsNamed(pin_title).size() == 1; }, 5000);
     }
 
     bool LogHasNotice(const char* text) const
@@ -113,9 +105,7 @@ TEST_F(Language, EnglishThenJapaneseByTheMenuThenAnUnknownCodeThenABrokenFile)
     EXPECT_TRUE(LogHasNotice("Text copied to the clipboard"));
 
     // The language button opens the menu; its fourth entry is Japanese.
-    x.Xdotool(
-        { QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("540"),
-            QStringLiteral("23"), QStringLiteral("click"), QStringLiteral("1") });
+    Click(window, 540, 23);
     for (int i = 0; i < 4; ++i)
         Key("Down");
     Key("Return");
@@ -123,12 +113,9 @@ TEST_F(Language, EnglishThenJapaneseByTheMenuThenAnUnknownCodeThenABrokenFile)
     const QString restarted = SettledWindow();
     ASSERT_FALSE(restarted.isEmpty());
     const qint64 pid
-        = x.Xdotool({ QStringLiteral("getwindowpid"), restarted }).trimmed().toLongLong();
+        = x.Xdotool(QStringLiteral("getwindowpid ") + restarted).trimmed().toLongLong();
     ASSERT_GT(pid, 0);
-    EXPECT_EQ(QJsonDocument::fromJson(copy->ReadFile(QStringLiteral("config.json")))
-                  .object()
-                  .value(QLatin1String("language")),
-        3);
+    EXPECT_EQ(copy->Json(QStringLiteral("config.json")).value(QLatin1String("language")), 3);
     EXPECT_EQ(copy->Index().content.size(), 1);
     EXPECT_TRUE(PinAndCopyFirstRow(restarted, QStringLiteral("プレビュー")));
     EXPECT_TRUE(LogHasNotice("テキストをコピーしました"));

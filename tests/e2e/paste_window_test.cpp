@@ -45,22 +45,15 @@ protected:
         editor_window = editor.Start(x);
         ASSERT_FALSE(editor_window.isEmpty());
     }
-    // Active for the window manager and holding the X input focus: while
-    // openbox moves the focus, key presses go nowhere, grabbed or not.
-    bool Active(const QString& window) const
-    {
-        return x.Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1()
-            && x.Xdotool({ QStringLiteral("getwindowfocus") }).trimmed() == window.toLatin1();
-    }
     // The editor in use, then the main window brought up over it, as a
     // second start of the program does.
     void BringUpOverEditor(ProgramCopy& copy)
     {
-        x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), editor_window });
-        ASSERT_TRUE(WaitUntil([&] { return Active(editor_window); }, 5000));
+        x.Xdotool(QStringLiteral("windowactivate --sync ") + editor_window);
+        ASSERT_TRUE(WaitUntil([&] { return x.Active(editor_window); }, 5000));
         QProcess& second = copy.Launch();
         ASSERT_EQ(e2e::WaitForExit(second, 10000), 0);
-        ASSERT_TRUE(WaitUntil([&] { return Active(main_window); }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return x.Active(main_window); }, 5000));
         // openbox reports the new active window before its focus order has
         // caught up; an Alt+Tab right then may find the old order.
         WaitUntil([] { return false; }, 300);
@@ -68,12 +61,11 @@ protected:
     void DoubleClickRow(int row)
     {
         const QPoint at = RowCentre(row);
-        x.Xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), main_window,
-            QString::number(at.x()), QString::number(at.y()) });
-        x.Xdotool({ QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
-            QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1") });
+        x.Xdotool(
+            QStringLiteral("mousemove --window %1 %2 %3").arg(main_window).arg(at.x()).arg(at.y()));
+        x.Xdotool(QStringLiteral("click --repeat 2 --delay 80 1"));
     }
-    void Key(const QString& key) { x.Xdotool({ QStringLiteral("key"), key }); }
+    void Key(const QString& key) { x.Xdotool(QStringLiteral("key ") + key); }
     QString EditorText() const { return editor.Text(); }
     bool EditorShows(const QString& text, int timeout_ms = 10000) const
     {
@@ -170,7 +162,7 @@ TEST_F(PasteWindow, WithoutAutoPasteADoubleClickOnlyCopies)
         5000));
     WaitUntil([] { return false; }, 1000);
     EXPECT_EQ(EditorText(), QString());
-    EXPECT_TRUE(Active(main_window));
+    EXPECT_TRUE(x.Active(main_window));
 }
 
 } // namespace

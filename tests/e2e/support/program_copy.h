@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     QString runtimeDir() const { return runtime_.path(); }
     QString FilePath(const QString& relative) const { return folder_.filePath(relative); }
     QByteArray ReadFile(const QString& relative) const;
+    // The file's JSON object; empty when it is missing or no object.
+    QJsonObject Json(const QString& relative) const;
     bool WriteFile(const QString& relative, const QByteArray& bytes) const;
     // The file of a history entry, by its name in the index.
     QByteArray Entry(const QString& name) const
