@@ -1,6 +1,5 @@
 // Registers an account on a running quillbox-syncd at 127.0.0.1:PORT and logs in with it:
 // exit 0 when both succeed. Used where the packaged server is checked from outside.
-#include "sync/md5.h"
 #include "sync/reply_texts.h"
 #include "tests/sync/wire_socket.h"
 
@@ -18,10 +17,7 @@ int main(int argc, char** argv)
         std::perror("login_probe: connect");
         return 1;
     }
-    frame_buffer reg, login;
-    wire::build_register(reg, argv[2], argv[3]);
-    wire::build_login(login, argv[2], wire::md5_hex(argv[3]));
-    if (!server.send(bytes_of(reg) + bytes_of(login)))
+    if (!server.send(register_frame(argv[2], argv[3]) + login_frame(argv[2], argv[3])))
         return 1;
     const std::string registered = server.reply();
     const std::string logged_in = server.reply();
