@@ -37,11 +37,8 @@ protected:
         program = &copy.Launch({}, QProcess::MergedChannels);
         ASSERT_TRUE(copy.WaitForWindows());
         main_window = copy.VisibleWindows().front();
-        for (const char* text : { "alpha", "beta", "gamma" }) {
-            const int before = copy.Index().size();
-            ASSERT_TRUE(x.Copy(text));
-            ASSERT_TRUE(WaitUntil([&] { return copy.Index().size() > before; }, 10000));
-        }
+        for (const char* text : { "alpha", "beta", "gamma" })
+            ASSERT_TRUE(copy.Record(text));
         editor_window = editor.Start(x);
         ASSERT_FALSE(editor_window.isEmpty());
         ASSERT_TRUE(Activate(editor_window));
@@ -59,13 +56,7 @@ protected:
     // Whether the program said the line, reading its output as it comes.
     bool Said(const QByteArray& line, int timeout_ms = 10000)
     {
-        return WaitUntil(
-            [&] {
-                program->waitForReadyRead(50);
-                output += program->readAll();
-                return output.contains(line + '\n');
-            },
-            timeout_ms);
+        return e2e::Said(*program, output, line, timeout_ms);
     }
 
     bool PressUntilSaid(const char* keys, const QByteArray& line)
@@ -122,9 +113,7 @@ TEST_F(Hotkeys, CyclingFixedSlotAndSearchBoxKeysPasteIntoTheEditor)
         QByteArray png;
         QBuffer buffer(&png);
         ASSERT_TRUE(image.save(&buffer, "PNG"));
-        const int before = copy.Index().size();
-        ASSERT_TRUE(x.Copy(png, QStringLiteral("image/png")));
-        ASSERT_TRUE(WaitUntil([&] { return copy.Index().size() > before; }, 10000));
+        ASSERT_TRUE(copy.Record(png, QStringLiteral("image/png")));
     }
     ASSERT_TRUE(Activate(editor_window));
     Xdotool("key ctrl+shift+3");

@@ -34,12 +34,6 @@ protected:
         ASSERT_TRUE(copy.WaitForWindows());
         main_window = copy.VisibleWindows().front();
     }
-    void Copy(ProgramCopy& copy, const QByteArray& text)
-    {
-        const int before = copy.Index().size();
-        ASSERT_TRUE(x.Copy(text));
-        ASSERT_TRUE(WaitUntil([&] { return copy.Index().size() > before; }, 10000));
-    }
     void StartEditor()
     {
         editor_window = editor.Start(x);
@@ -100,7 +94,7 @@ TEST_F(PasteWindow, DoubleClickAndListKeysPasteIntoThePreviousWindow)
     ProgramCopy copy(x);
     StartProgram(copy, R"({"auto_return": true})");
     for (const char* text : { "first", "second", "third" })
-        Copy(copy, text);
+        ASSERT_TRUE(copy.Record(text));
     StartEditor();
 
     // Rows are newest first: third, second, first. Under load, openbox now
@@ -134,7 +128,7 @@ TEST_F(PasteWindow, DoubleClickAndListKeysPasteIntoThePreviousWindow)
     EXPECT_EQ(Arrivals(steps).size(), 2u) << EditorText().toStdString();
 
     // The flip keeps the emoji whole.
-    Copy(copy, "abc\xF0\x9F\x98\x80");
+    ASSERT_TRUE(copy.Record("abc\xF0\x9F\x98\x80"));
     BringUpOverEditor(copy);
     Key(QStringLiteral("b"));
     EXPECT_TRUE(EditorShows(expected
@@ -147,8 +141,8 @@ TEST_F(PasteWindow, WithoutAutoPasteADoubleClickOnlyCopies)
 {
     ProgramCopy copy(x);
     StartProgram(copy, R"({"auto_paste": false})");
-    Copy(copy, "older");
-    Copy(copy, "newer");
+    ASSERT_TRUE(copy.Record("older"));
+    ASSERT_TRUE(copy.Record("newer"));
     StartEditor();
     BringUpOverEditor(copy);
     DoubleClickRow(1);

@@ -38,24 +38,14 @@ TEST(Settings, GearOpensTheWindowAndAnUntickedKindIsNoLongerRecorded)
         copy.WriteFile(QStringLiteral("config.json"), R"({"position": "510,190,900,700,"})"));
     QProcess& program = copy.Launch({}, QProcess::MergedChannels);
     QByteArray output;
-    const auto said = [&](const QByteArray& line) {
-        return WaitUntil(
-            [&] {
-                program.waitForReadyRead(50);
-                output += program.readAll();
-                return output.contains(line + '\n');
-            },
-            10000);
-    };
     ASSERT_TRUE(copy.WaitForWindows());
     const QString window = copy.VisibleWindows().front();
     // Settled where it belongs once the slide is over.
     ASSERT_TRUE(WaitUntil([&] { return x.Geometry(window).contains("\nX=510\nY=190\n"); }, 5000));
 
     // Pictures are recorded to begin with.
-    ASSERT_TRUE(x.Copy(Png(Qt::red), QStringLiteral("image/png")));
-    HistoryIndex index = copy.WaitForIndex([](const HistoryIndex& i) { return i.size() == 1; });
-    ASSERT_EQ(index.type.value(0), QStringLiteral("1"));
+    ASSERT_TRUE(copy.Record(Png(Qt::red), QStringLiteral("image/png")));
+    ASSERT_EQ(copy.Index().type.value(0), QStringLiteral("1"));
 
     // The gear of a window 900 wide, 245 pixels left of its right edge.
     x.Xdotool(QStringLiteral("mousemove --window %1 655 22 click 1").arg(window));
@@ -79,9 +69,10 @@ TEST(Settings, GearOpensTheWindowAndAnUntickedKindIsNoLongerRecorded)
     program.readAll();
     output.clear();
     ASSERT_TRUE(x.Copy(Png(Qt::blue), QStringLiteral("image/png")));
-    ASSERT_TRUE(said("clipboard change not recorded"));
+    ASSERT_TRUE(e2e::Said(program, output, "clipboard change not recorded", 10000));
     ASSERT_TRUE(x.Copy("after the picture"));
-    index = copy.WaitForIndex([](const HistoryIndex& i) { return i.size() >= 2; });
+    const HistoryIndex index
+        = copy.WaitForIndex([](const HistoryIndex& i) { return i.size() >= 2; });
     ASSERT_EQ(index.size(), 2);
     EXPECT_EQ(index.type, QStringList({ QStringLiteral("0"), QStringLiteral("1") }));
     EXPECT_EQ(copy.Entry(index.content[0]), QByteArray("after the picture"));

@@ -1,6 +1,4 @@
-// Starting the real program: the first start's files, one running copy per
-// runtime folder, a crashed copy replaced, --help and --version beside a
-// running copy, and a clean end on SIGTERM.
+// Starting the real program: first start, crash, a second copy, options and SIGTERM.
 #include "tests/e2e/support/program_copy.h"
 #include "tests/e2e/support/wait.h"
 #include "tests/e2e/support/x_session.h"

@@ -100,6 +100,12 @@ HistoryIndex ProgramCopy::WaitForIndex(
     return index;
 }
 
+bool ProgramCopy::Record(const QByteArray& bytes, const QString& target) const
+{
+    const int before = Index().size();
+    return x_.Copy(bytes, target) && WaitUntil([&] { return Index().size() > before; }, 10000);
+}
+
 void ProgramCopy::SetEnvironment(const QString& name, const QString& value)
 {
     if (value.isEmpty())

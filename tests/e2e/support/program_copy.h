@@ -43,6 +43,9 @@ public:
     // Polls the index until it satisfies the condition (10 s at most) and
     // returns the last one read.
     HistoryIndex WaitForIndex(const std::function<bool(const HistoryIndex&)>& condition) const;
+    // Copies the bytes (as the target when one is named) and waits for one
+    // more entry in the index.
+    bool Record(const QByteArray& bytes, const QString& target = QString()) const;
 
     // The environment of processes launched from now on; an empty value
     // removes the variable.
