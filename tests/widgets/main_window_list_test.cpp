@@ -1,7 +1,4 @@
-// The main window's list as the user meets it: folding, the type tabs and
-// the favourites order, the search box, the status line and the theme
-// switches; and the item actions: letter keys on the list, the delete
-// prompt, favourites, encodings and file copies, the keys held while copying.
+// The main window's list as the user meets it, and the actions on its rows.
 #include "actions/prompt_widget.h"
 #include "actions/text_preview.h"
 #include "core/message_bus.h"

@@ -1,6 +1,4 @@
-// The settings window: the controls and the copy they edit, what closing
-// hands back; the main window opening it from the gear with the settings as
-// they are now, and applying the copy (trim, fold, the view kept).
+// The settings window alone, and opened from the main window's gear.
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "core/settings_store.h"
