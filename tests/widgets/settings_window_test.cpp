@@ -3,6 +3,7 @@
 #include "core/message_ids.h"
 #include "core/settings_store.h"
 #include "hotkeys/hotkey_widget.h"
+#include "tests/widgets/support/bus_log.h"
 #include "tests/widgets/support/main_window_fixture.h"
 #include "widgets/counter_button.h"
 #include "widgets/settings_widget.h"
@@ -18,19 +19,14 @@ namespace {
 
 using texts = std::vector<std::string>;
 
-// Copies of the records msg_settings_applied pointed at.
-struct applied_log {
+// The records msg_settings_applied pointed at.
+struct applied_log : bus_copies<settings_record> {
     applied_log()
-        : token(
-            bus::Register(msg_settings_applied, [this](std::int64_t, std::int64_t a, std::int64_t) {
-                posts.push_back(*reinterpret_cast<const settings_record*>(a));
-                return std::int64_t { 0 };
-            }))
+        : bus_copies(msg_settings_applied, [](std::int64_t a, std::int64_t) {
+            return *reinterpret_cast<const settings_record*>(a);
+        })
     {
     }
-    ~applied_log() { bus::Unregister(token); }
-    std::vector<settings_record> posts;
-    bus::Token token;
 };
 
 QCheckBox* CheckBox(const QWidget& window, const char* text)
