@@ -22,11 +22,10 @@ public:
     // Offset of the first occurrence lying wholly inside [text, text + length), or npos.
     std::size_t find(const unsigned char* text, std::size_t length) const;
 
-    // shift[0] = 1; shift[j] = j minus the longest proper border of pattern[0..j-1].
-    std::uint64_t shift(std::size_t j) const { return table_[j]; }
     std::size_t pattern_length() const { return length_; }
 
 private:
+    // table_[0] = 1; table_[j] = j minus the longest proper border of pattern[0..j-1].
     std::unique_ptr<std::uint64_t[]> table_;
     std::unique_ptr<unsigned char[]> pattern_;
     std::size_t length_ = 0;

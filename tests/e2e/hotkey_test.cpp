@@ -37,27 +37,18 @@ protected:
         program = &copy.Launch({}, QProcess::MergedChannels);
         ASSERT_TRUE(copy.WaitForWindows());
         main_window = copy.VisibleWindows().front();
-        for (const char* text : { "alpha", "beta", "gamma" }) {
-            const int before = copy.Index().size();
-            ASSERT_TRUE(x.Copy(text));
-            ASSERT_TRUE(WaitUntil([&] { return copy.Index().size() > before; }, 10000));
-        }
+        for (const char* text : { "alpha", "beta", "gamma" })
+            ASSERT_TRUE(copy.Record(text));
         editor_window = editor.Start(x);
         ASSERT_FALSE(editor_window.isEmpty());
-        x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), editor_window });
-        ASSERT_TRUE(WaitUntil([&] { return Active(editor_window); }, 5000));
+        ASSERT_TRUE(Activate(editor_window));
     }
-    // Active for the window manager and holding the X input focus: while
-    // openbox moves the focus, key presses go nowhere, grabbed or not.
-    bool Active(const QString& window) const
+    bool Activate(const QString& window, int timeout_ms = 5000) const
     {
-        return x.Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1()
-            && x.Xdotool({ QStringLiteral("getwindowfocus") }).trimmed() == window.toLatin1();
+        x.Xdotool(QStringLiteral("windowactivate --sync ") + window);
+        return WaitUntil([&] { return x.Active(window); }, timeout_ms);
     }
-    void Xdotool(const char* command, const char* keys)
-    {
-        x.Xdotool({ QLatin1String(command), QLatin1String(keys) });
-    }
+    void Xdotool(const char* words) { x.Xdotool(QLatin1String(words)); }
     bool EditorShows(const QString& text, int timeout_ms = 10000) const
     {
         return WaitUntil([&] { return editor.Text() == text; }, timeout_ms);
@@ -65,19 +56,13 @@ protected:
     // Whether the program said the line, reading its output as it comes.
     bool Said(const QByteArray& line, int timeout_ms = 10000)
     {
-        return WaitUntil(
-            [&] {
-                program->waitForReadyRead(50);
-                output += program->readAll();
-                return output.contains(line + '\n');
-            },
-            timeout_ms);
+        return e2e::Said(*program, output, line, timeout_ms);
     }
 
     bool PressUntilSaid(const char* keys, const QByteArray& line)
     {
         for (int attempt = 0; attempt < 3; ++attempt) {
-            Xdotool("key", keys);
+            x.Xdotool(QStringLiteral("key ") + QLatin1String(keys));
             if (Said(line, 4000))
                 return true;
         }
@@ -99,25 +84,25 @@ TEST_F(Hotkeys, CyclingFixedSlotAndSearchBoxKeysPasteIntoTheEditor)
 
     // Ctrl and Alt held through three presses of the text hotkey: the
     // third-newest text, pasted on the release.
-    Xdotool("keydown", "ctrl+alt");
+    Xdotool("keydown ctrl+alt");
     for (int press = 0; press < 3; ++press)
-        Xdotool("key", "w");
-    Xdotool("keyup", "ctrl+alt");
+        Xdotool("key w");
+    Xdotool("keyup ctrl+alt");
     ASSERT_TRUE(EditorShows(QStringLiteral("alpha"))) << editor.Text().toStdString();
-    EXPECT_TRUE(Active(editor_window));
+    EXPECT_TRUE(x.Active(editor_window));
 
     // The first fixed slot of the text family: the newest text.
-    Xdotool("key", "ctrl+1");
+    Xdotool("key ctrl+1");
     ASSERT_TRUE(EditorShows(QStringLiteral("alphagamma"))) << editor.Text().toStdString();
 
     // The window brought up over the editor, as a second start does; the
     // search box holds the focus.
     QProcess& second = copy.Launch();
     ASSERT_EQ(e2e::WaitForExit(second, 10000), 0);
-    ASSERT_TRUE(WaitUntil([&] { return Active(main_window); }, 5000));
-    Xdotool("type", "gam");
-    Xdotool("key", "Down");
-    Xdotool("key", "Return");
+    ASSERT_TRUE(WaitUntil([&] { return x.Active(main_window); }, 5000));
+    Xdotool("type gam");
+    Xdotool("key Down");
+    Xdotool("key Return");
     EXPECT_TRUE(EditorShows(QStringLiteral("alphagammagamma"))) << editor.Text().toStdString();
 
     // Two pictures: the third image slot is beyond the image view's end, so
@@ -128,13 +113,10 @@ TEST_F(Hotkeys, CyclingFixedSlotAndSearchBoxKeysPasteIntoTheEditor)
         QByteArray png;
         QBuffer buffer(&png);
         ASSERT_TRUE(image.save(&buffer, "PNG"));
-        const int before = copy.Index().size();
-        ASSERT_TRUE(x.Copy(png, QStringLiteral("image/png")));
-        ASSERT_TRUE(WaitUntil([&] { return copy.Index().size() > before; }, 10000));
+        ASSERT_TRUE(copy.Record(png, QStringLiteral("image/png")));
     }
-    x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), editor_window });
-    ASSERT_TRUE(WaitUntil([&] { return Active(editor_window); }, 5000));
-    Xdotool("key", "ctrl+shift+3");
+    ASSERT_TRUE(Activate(editor_window));
+    Xdotool("key ctrl+shift+3");
     EXPECT_TRUE(WaitUntil(
         [&] {
             const QByteArray png = x.Run(QStringLiteral("xclip"),
@@ -161,10 +143,10 @@ TEST_F(Hotkeys, AGrabbedCombinationStaysUnregisteredAndTheConfigNamesTheKeys)
 
     // The default text hotkey is nobody's now: the press goes to the editor
     // as a plain key, which types nothing.
-    Xdotool("key", "ctrl+alt+w");
+    Xdotool("key ctrl+alt+w");
     EXPECT_FALSE(Said("hotkey pressed: view 0 slot -1", 1000)) << output.toStdString();
-    EXPECT_TRUE(Active(editor_window));
-    Xdotool("key", "ctrl+alt+y");
+    EXPECT_TRUE(x.Active(editor_window));
+    Xdotool("key ctrl+alt+y");
     EXPECT_TRUE(Said("hotkey pressed: view 0 slot -1")) << output.toStdString();
     ASSERT_TRUE(EditorShows(QStringLiteral("gamma"))) << editor.Text().toStdString();
     XCloseDisplay(other);
@@ -177,7 +159,7 @@ TEST_F(Hotkeys, AGrabbedCombinationStaysUnregisteredAndTheConfigNamesTheKeys)
     // setxkbmap changes the mapping in several steps and the program grabs
     // again after each; a press that falls between two steps is not seen.
     for (int attempt = 0; attempt < 3 && editor.Text() == QStringLiteral("gamma"); ++attempt) {
-        Xdotool("key", "ctrl+alt+y");
+        Xdotool("key ctrl+alt+y");
         EditorShows(QStringLiteral("gammabeta"), 3000);
     }
     EXPECT_EQ(editor.Text(), QStringLiteral("gammabeta"));
@@ -190,12 +172,11 @@ TEST_F(Hotkeys, AFullScreenWindowSilencesThemWhileFullScreenDisableIsOn)
     e2e::EditorProcess cover;
     const QString cover_window = cover.Start(x, { QStringLiteral("--cover-screen") });
     ASSERT_FALSE(cover_window.isEmpty());
-    ASSERT_TRUE(WaitUntil([&] { return Active(cover_window); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return x.Active(cover_window); }, 5000));
     // The window manager may place it a moment after it shows.
     ASSERT_TRUE(WaitUntil(
         [&] {
-            const QByteArray shape = x.Xdotool(
-                { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), cover_window });
+            const QByteArray shape = x.Geometry(cover_window);
             return shape.contains("X=0\n") && shape.contains("Y=0\n")
                 && shape.contains("WIDTH=1920\n") && shape.contains("HEIGHT=1080\n");
         },
@@ -219,10 +200,8 @@ TEST_F(Hotkeys, AFullScreenWindowSilencesThemWhileFullScreenDisableIsOn)
     // cover window is brought back in front after that.
     ASSERT_TRUE(copy.WaitForWindows());
     bool in_front = false;
-    for (int attempt = 0; attempt < 3 && !in_front; ++attempt) {
-        x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), cover_window });
-        in_front = WaitUntil([&] { return Active(cover_window); }, 3000);
-    }
+    for (int attempt = 0; attempt < 3 && !in_front; ++attempt)
+        in_front = Activate(cover_window, 3000);
     ASSERT_TRUE(in_front);
     EXPECT_TRUE(PressUntilSaid("ctrl+alt+w", "hotkey pressed: view 0 slot -1"))
         << output.toStdString();

@@ -119,10 +119,7 @@ TEST_F(InstalledTree, ARunFromAReadOnlyTreeKeepsItsFilesInTheXdgFoldersAndReadsT
     QString window;
     ASSERT_TRUE(WaitUntil(
         [&] {
-            window = QString::fromLatin1(
-                x.Xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                    QStringLiteral("--name"), QStringLiteral("^quillbox$") }))
-                         .section(QLatin1Char('\n'), 0, 0);
+            window = x.WindowsNamed(QStringLiteral("quillbox")).value(0);
             return !window.isEmpty();
         },
         20000));

@@ -1,6 +1,4 @@
-// Interface languages on the real program: English from config.json, a
-// restart into Japanese from the language menu with the history kept, an
-// unknown code, and a config.json that does not parse.
+// Interface languages on the real program.
 #include "tests/e2e/support/program_copy.h"
 #include "tests/e2e/support/wait.h"
 #include "tests/e2e/support/x_session.h"
@@ -10,8 +8,6 @@
 #include <csignal>
 #include <memory>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace {
 
@@ -28,14 +24,11 @@ protected:
             QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quillbox.ui.debug=true"));
     }
 
-    void Key(const char* key) { x.Xdotool({ QStringLiteral("key"), QLatin1String(key) }); }
-
-    QStringList WindowsNamed(const QString& title) const
+    void Key(const char* key) { x.Xdotool(QStringLiteral("key ") + QLatin1String(key)); }
+    void Click(const QString& window, int x_at, int y_at)
     {
-        return QString::fromLatin1(
-            x.Xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$') }))
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        x.Xdotool(
+            QStringLiteral("mousemove --window %1 %2 %3 click 1").arg(window).arg(x_at).arg(y_at));
     }
 
     // The one main window shown, once its slide has ended where it stays.
@@ -47,8 +40,7 @@ protected:
         QByteArray last;
         WaitUntil(
             [&] {
-                const QByteArray now = x.Xdotool(
-                    { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window });
+                const QByteArray now = x.Geometry(window);
                 const bool still = now == last;
                 last = now;
                 return still && now.contains("\nY=190\n");
@@ -61,12 +53,10 @@ protected:
     // pinned (the pinned window's title) and copied (the notice, in the log).
     bool PinAndCopyFirstRow(const QString& window, const QString& pin_title)
     {
-        x.Xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), window,
-            QStringLiteral("300"), QStringLiteral("120"), QStringLiteral("click"),
-            QStringLiteral("1") });
+        Click(window, 300, 120);
         Key("h");
         Key("c");
-        return WaitUntil([&] { return WindowsNamed(pin_title).size() == 1; }, 5000);
+        return WaitUntil([&] { return x.WindowsNamed(pin_title).size() == 1; }, 5000);
     }
 
     bool LogHasNotice(const char* text) const
@@ -106,16 +96,12 @@ TEST_F(Language, EnglishThenJapaneseByTheMenuThenAnUnknownCodeThenABrokenFile)
     QProcess& english = Launch();
     const QString window = SettledWindow();
     ASSERT_FALSE(window.isEmpty());
-    ASSERT_TRUE(x.Copy("kept over the restart"));
-    ASSERT_EQ(
-        copy->WaitForIndex([](const e2e::HistoryIndex& i) { return i.size() == 1; }).size(), 1);
+    ASSERT_TRUE(copy->Record("kept over the restart"));
     EXPECT_TRUE(PinAndCopyFirstRow(window, QStringLiteral("Preview")));
     EXPECT_TRUE(LogHasNotice("Text copied to the clipboard"));
 
     // The language button opens the menu; its fourth entry is Japanese.
-    x.Xdotool(
-        { QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("540"),
-            QStringLiteral("23"), QStringLiteral("click"), QStringLiteral("1") });
+    Click(window, 540, 23);
     for (int i = 0; i < 4; ++i)
         Key("Down");
     Key("Return");
@@ -123,12 +109,9 @@ TEST_F(Language, EnglishThenJapaneseByTheMenuThenAnUnknownCodeThenABrokenFile)
     const QString restarted = SettledWindow();
     ASSERT_FALSE(restarted.isEmpty());
     const qint64 pid
-        = x.Xdotool({ QStringLiteral("getwindowpid"), restarted }).trimmed().toLongLong();
+        = x.Xdotool(QStringLiteral("getwindowpid ") + restarted).trimmed().toLongLong();
     ASSERT_GT(pid, 0);
-    EXPECT_EQ(QJsonDocument::fromJson(copy->ReadFile(QStringLiteral("config.json")))
-                  .object()
-                  .value(QLatin1String("language")),
-        3);
+    EXPECT_EQ(copy->Json(QStringLiteral("config.json")).value(QLatin1String("language")), 3);
     EXPECT_EQ(copy->Index().content.size(), 1);
     EXPECT_TRUE(PinAndCopyFirstRow(restarted, QStringLiteral("プレビュー")));
     EXPECT_TRUE(LogHasNotice("テキストをコピーしました"));

@@ -1,5 +1,5 @@
 // Keys and activation of the X11 platform layer against a real editor
-// window under openbox: the editor receives the synthesised paste.
+// window under openbox. The Alt+Tab back to the editor is the paste window test's.
 #include "actions/key_sequence.h"
 #include "tests/e2e/support/editor_process.h"
 
@@ -36,7 +36,7 @@ protected:
     Window editor_window = 0;
 };
 
-TEST_F(Paste, CtrlVReachesTheEditorAndAltTabGoesBackToIt)
+TEST_F(Paste, CtrlVReachesTheEditorModifiersAndTheFocusedChildAreReadBack)
 {
     ASSERT_TRUE(x.Copy("from xclip"));
     Play(AutoPasteKeys(false, false));
@@ -64,20 +64,6 @@ TEST_F(Paste, CtrlVReachesTheEditorAndAltTabGoesBackToIt)
     EXPECT_EQ(platform->FocusedChild(editor_window), editor_window);
     EXPECT_EQ(platform->FocusedChild(history), 0u);
 
-    // Alt+Tab as the paste sends it: back to the editor. Under load openbox
-    // now and then lets the chord pass without switching (about one run in
-    // five here, with the same events in the same order), so it gets three tries.
-    ASSERT_TRUE(x.Copy("switched"));
-    bool switched = false;
-    for (int attempt = 0; attempt < 3 && !switched; ++attempt) {
-        ASSERT_TRUE(Activate(history));
-        Play(AutoPasteKeys(true, false));
-        switched = WaitUntil([&] { return platform->ForegroundWindow() == editor_window; }, 3000);
-    }
-    EXPECT_TRUE(switched);
-    EXPECT_TRUE(
-        WaitUntil([&] { return editor.Text().endsWith(QStringLiteral("switched")); }, 10000))
-        << editor.Text().toStdString();
     EXPECT_FALSE(platform->BringToFront(0));
 }
 

@@ -34,33 +34,20 @@ protected:
         ASSERT_TRUE(copy.WaitForWindows());
         main_window = copy.VisibleWindows().front();
     }
-    void Copy(ProgramCopy& copy, const QByteArray& text)
-    {
-        const int before = copy.Index().size();
-        ASSERT_TRUE(x.Copy(text));
-        ASSERT_TRUE(WaitUntil([&] { return copy.Index().size() > before; }, 10000));
-    }
     void StartEditor()
     {
         editor_window = editor.Start(x);
         ASSERT_FALSE(editor_window.isEmpty());
     }
-    // Active for the window manager and holding the X input focus: while
-    // openbox moves the focus, key presses go nowhere, grabbed or not.
-    bool Active(const QString& window) const
-    {
-        return x.Xdotool({ QStringLiteral("getactivewindow") }).trimmed() == window.toLatin1()
-            && x.Xdotool({ QStringLiteral("getwindowfocus") }).trimmed() == window.toLatin1();
-    }
     // The editor in use, then the main window brought up over it, as a
     // second start of the program does.
     void BringUpOverEditor(ProgramCopy& copy)
     {
-        x.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), editor_window });
-        ASSERT_TRUE(WaitUntil([&] { return Active(editor_window); }, 5000));
+        x.Xdotool(QStringLiteral("windowactivate --sync ") + editor_window);
+        ASSERT_TRUE(WaitUntil([&] { return x.Active(editor_window); }, 5000));
         QProcess& second = copy.Launch();
         ASSERT_EQ(e2e::WaitForExit(second, 10000), 0);
-        ASSERT_TRUE(WaitUntil([&] { return Active(main_window); }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return x.Active(main_window); }, 5000));
         // openbox reports the new active window before its focus order has
         // caught up; an Alt+Tab right then may find the old order.
         WaitUntil([] { return false; }, 300);
@@ -68,12 +55,11 @@ protected:
     void DoubleClickRow(int row)
     {
         const QPoint at = RowCentre(row);
-        x.Xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), main_window,
-            QString::number(at.x()), QString::number(at.y()) });
-        x.Xdotool({ QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
-            QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1") });
+        x.Xdotool(
+            QStringLiteral("mousemove --window %1 %2 %3").arg(main_window).arg(at.x()).arg(at.y()));
+        x.Xdotool(QStringLiteral("click --repeat 2 --delay 80 1"));
     }
-    void Key(const QString& key) { x.Xdotool({ QStringLiteral("key"), key }); }
+    void Key(const QString& key) { x.Xdotool(QStringLiteral("key ") + key); }
     QString EditorText() const { return editor.Text(); }
     bool EditorShows(const QString& text, int timeout_ms = 10000) const
     {
@@ -108,7 +94,7 @@ TEST_F(PasteWindow, DoubleClickAndListKeysPasteIntoThePreviousWindow)
     ProgramCopy copy(x);
     StartProgram(copy, R"({"auto_return": true})");
     for (const char* text : { "first", "second", "third" })
-        Copy(copy, text);
+        ASSERT_TRUE(copy.Record(text));
     StartEditor();
 
     // Rows are newest first: third, second, first. Under load, openbox now
@@ -142,7 +128,7 @@ TEST_F(PasteWindow, DoubleClickAndListKeysPasteIntoThePreviousWindow)
     EXPECT_EQ(Arrivals(steps).size(), 2u) << EditorText().toStdString();
 
     // The flip keeps the emoji whole.
-    Copy(copy, "abc\xF0\x9F\x98\x80");
+    ASSERT_TRUE(copy.Record("abc\xF0\x9F\x98\x80"));
     BringUpOverEditor(copy);
     Key(QStringLiteral("b"));
     EXPECT_TRUE(EditorShows(expected
@@ -155,8 +141,8 @@ TEST_F(PasteWindow, WithoutAutoPasteADoubleClickOnlyCopies)
 {
     ProgramCopy copy(x);
     StartProgram(copy, R"({"auto_paste": false})");
-    Copy(copy, "older");
-    Copy(copy, "newer");
+    ASSERT_TRUE(copy.Record("older"));
+    ASSERT_TRUE(copy.Record("newer"));
     StartEditor();
     BringUpOverEditor(copy);
     DoubleClickRow(1);
@@ -170,7 +156,7 @@ TEST_F(PasteWindow, WithoutAutoPasteADoubleClickOnlyCopies)
         5000));
     WaitUntil([] { return false; }, 1000);
     EXPECT_EQ(EditorText(), QString());
-    EXPECT_TRUE(Active(main_window));
+    EXPECT_TRUE(x.Active(main_window));
 }
 
 } // namespace

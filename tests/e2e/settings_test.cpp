@@ -8,7 +8,6 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
@@ -39,69 +38,41 @@ TEST(Settings, GearOpensTheWindowAndAnUntickedKindIsNoLongerRecorded)
         copy.WriteFile(QStringLiteral("config.json"), R"({"position": "510,190,900,700,"})"));
     QProcess& program = copy.Launch({}, QProcess::MergedChannels);
     QByteArray output;
-    const auto said = [&](const QByteArray& line) {
-        return WaitUntil(
-            [&] {
-                program.waitForReadyRead(50);
-                output += program.readAll();
-                return output.contains(line + '\n');
-            },
-            10000);
-    };
     ASSERT_TRUE(copy.WaitForWindows());
     const QString window = copy.VisibleWindows().front();
     // Settled where it belongs once the slide is over.
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            return x
-                .Xdotool({ QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window })
-                .contains("\nX=510\nY=190\n");
-        },
-        5000));
+    ASSERT_TRUE(WaitUntil([&] { return x.Geometry(window).contains("\nX=510\nY=190\n"); }, 5000));
 
     // Pictures are recorded to begin with.
-    ASSERT_TRUE(x.Copy(Png(Qt::red), QStringLiteral("image/png")));
-    HistoryIndex index = copy.WaitForIndex([](const HistoryIndex& i) { return i.size() == 1; });
-    ASSERT_EQ(index.type.value(0), QStringLiteral("1"));
+    ASSERT_TRUE(copy.Record(Png(Qt::red), QStringLiteral("image/png")));
+    ASSERT_EQ(copy.Index().type.value(0), QStringLiteral("1"));
 
     // The gear of a window 900 wide, 245 pixels left of its right edge.
-    x.Xdotool(
-        { QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("655"),
-            QStringLiteral("22"), QStringLiteral("click"), QStringLiteral("1") });
-    QString settings;
+    x.Xdotool(QStringLiteral("mousemove --window %1 655 22 click 1").arg(window));
     ASSERT_TRUE(WaitUntil(
         [&] {
-            settings = QString::fromLatin1(
-                x.Xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                    QStringLiteral("--name"), QStringLiteral("^设定$") }))
-                           .trimmed();
-            return !settings.isEmpty()
-                && x.Xdotool({ QStringLiteral("getwindowfocus") }).trimmed() == settings.toLatin1();
+            const QStringList settings = x.WindowsNamed(QStringLiteral("设定"));
+            return settings.size() == 1
+                && x.Xdotool(QStringLiteral("getwindowfocus")).trimmed() == settings[0].toLatin1();
         },
         10000));
 
     // From the hotkey button: Tab to "文本", Tab to "图片", untick; Esc closes.
-    x.Xdotool({ QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100"),
-        QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("space"),
-        QStringLiteral("Escape") });
+    x.Xdotool(QStringLiteral("key --delay 100 Tab Tab space Escape"));
+    const auto config = [&] { return copy.Json(QStringLiteral("config.json")); };
     ASSERT_TRUE(WaitUntil(
-        [&] {
-            const QJsonObject config
-                = QJsonDocument::fromJson(copy.ReadFile(QStringLiteral("config.json"))).object();
-            return config.value(QLatin1String("save_image_type")) == QJsonValue(false);
-        },
+        [&] { return config().value(QLatin1String("save_image_type")) == QJsonValue(false); },
         10000));
-    const QJsonObject config
-        = QJsonDocument::fromJson(copy.ReadFile(QStringLiteral("config.json"))).object();
-    EXPECT_EQ(config.value(QLatin1String("save_text_type")), QJsonValue(true));
+    EXPECT_EQ(config().value(QLatin1String("save_text_type")), QJsonValue(true));
 
     // A picture, read and left out; then a text, which arrives alone.
     program.readAll();
     output.clear();
     ASSERT_TRUE(x.Copy(Png(Qt::blue), QStringLiteral("image/png")));
-    ASSERT_TRUE(said("clipboard change not recorded"));
+    ASSERT_TRUE(e2e::Said(program, output, "clipboard change not recorded", 10000));
     ASSERT_TRUE(x.Copy("after the picture"));
-    index = copy.WaitForIndex([](const HistoryIndex& i) { return i.size() >= 2; });
+    const HistoryIndex index
+        = copy.WaitForIndex([](const HistoryIndex& i) { return i.size() >= 2; });
     ASSERT_EQ(index.size(), 2);
     EXPECT_EQ(index.type, QStringList({ QStringLiteral("0"), QStringLiteral("1") }));
     EXPECT_EQ(copy.Entry(index.content[0]), QByteArray("after the picture"));

@@ -90,8 +90,7 @@ TEST_F(Topmost, PlainWindowsAndTheMainWindowStayOnTopWithoutTakingTheFocus)
     EXPECT_TRUE(WaitUntil([&] { return IsStackedAbove(note, working); }, 5000));
 
     // Activating the other window does not bring it over the top-most one.
-    x.Xdotool(
-        { QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(working) });
+    x.Xdotool(QStringLiteral("windowactivate --sync %1").arg(working));
     EXPECT_TRUE(IsStackedAbove(note, working));
 
     // Shown again elsewhere: moved, still without the focus.
@@ -127,7 +126,7 @@ TEST_F(Topmost, PlainWindowsAndTheMainWindowStayOnTopWithoutTakingTheFocus)
     const Window window = copy.VisibleWindows().front().toULong();
     EXPECT_TRUE(WaitUntil([&] { return KeptAbove(window); }, 5000));
     ASSERT_TRUE(Activate(working));
-    x.Xdotool({ QStringLiteral("windowraise"), QString::number(working) });
+    x.Xdotool(QStringLiteral("windowraise %1").arg(working));
     EXPECT_TRUE(WaitUntil([&] { return IsStackedAbove(window, working); }, 5000));
     EXPECT_TRUE(Viewable(window));
 }

@@ -1,4 +1,4 @@
-// The shift table and the search on patterns with and without borders.
+// The search on patterns with and without borders.
 #include "sync/kmp_search.h"
 
 #include <gtest/gtest.h>
@@ -13,29 +13,9 @@ const unsigned char* bytes(const std::string& s)
     return reinterpret_cast<const unsigned char*>(s.data());
 }
 
-std::vector<std::uint64_t> shifts(const std::string& pattern)
-{
-    text_search::kmp_search search(bytes(pattern), pattern.size());
-    std::vector<std::uint64_t> out;
-    for (std::size_t j = 0; j < pattern.size(); ++j)
-        out.push_back(search.shift(j));
-    return out;
-}
-
 std::size_t find(const std::string& pattern, const std::string& text)
 {
     return text_search::kmp_search(bytes(pattern), pattern.size()).find(bytes(text), text.size());
-}
-
-TEST(KmpSearch, ShiftTable)
-{
-    using table = std::vector<std::uint64_t>;
-    EXPECT_EQ(shifts("abcd"), (table { 1, 1, 2, 3 })); // no borders, like the frame markers
-    // Borders of prefixes of "aabaaab": a:0 aa:1 aab:0 aaba:1 aabaa:2 aabaaa:2
-    EXPECT_EQ(shifts("aabaaab"), (table { 1, 1, 1, 3, 3, 3, 4 }));
-    EXPECT_EQ(shifts("abab"), (table { 1, 1, 2, 2 }));
-    EXPECT_EQ(shifts("aaaa"), (table { 1, 1, 1, 1 }));
-    EXPECT_EQ(shifts("abcabd"), (table { 1, 1, 2, 3, 3, 3 }));
 }
 
 TEST(KmpSearch, MatchMustLieInsideTheRange)

@@ -69,11 +69,8 @@ public:
         : socket(port, receive_buffer)
         , account_(account)
     {
-        frame_buffer m;
-        const bool anonymous = account == wire::anonymous_account;
-        wire::build_login(
-            m, account, wire::md5_hex(anonymous ? std::string(wire::anonymous_password) : "pw"));
-        socket.send(bytes_of(m));
+        socket.send(
+            account == wire::anonymous_account ? anonymous_login() : login_frame(account, "pw"));
         logged_in = socket.reply() == wire::reply_login_success;
     }
     void Record(const std::string& name, const std::string& bytes, int type = 0)
@@ -104,9 +101,7 @@ void Register(std::uint16_t port, const std::vector<std::string>& accounts)
 {
     wire_socket s(port);
     for (const auto& account : accounts) {
-        frame_buffer m;
-        wire::build_register(m, account, "pw");
-        s.send(bytes_of(m));
+        s.send(register_frame(account, "pw"));
         ASSERT_EQ(s.reply(), wire::reply_register_success) << account;
     }
 }

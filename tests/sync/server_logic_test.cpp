@@ -1,6 +1,4 @@
-// The server's decisions that the network tests cannot reach: version order, the failed-login
-// window and account delays, the registration buckets, the total connection limit, option
-// errors and the configuration file.
+// The server's decisions that the network tests cannot reach.
 #include "server/client_version.h"
 #include "server/config_file.h"
 #include "server/connection_limits.h"

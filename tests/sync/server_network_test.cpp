@@ -12,41 +12,17 @@
 
 #include <gtest/gtest.h>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
+#include <cmath>
 #include <cstdio>
-#include <fstream>
+#include <cstdlib>
 #include <memory>
-#include <optional>
 #include <thread>
 #include <vector>
 
 namespace {
 
 using namespace std::chrono_literals;
-
-std::string login_frame(const std::string& account, const std::string& password)
-{
-    frame_buffer m;
-    wire::build_login(m, account, wire::md5_hex(password));
-    return bytes_of(m);
-}
-
-std::string anonymous_login()
-{
-    return login_frame(std::string(wire::anonymous_account), std::string(wire::anonymous_password));
-}
-
-std::string register_frame(const std::string& account, const std::string& password)
-{
-    frame_buffer m;
-    wire::build_register(m, account, password);
-    return bytes_of(m);
-}
 
 TEST(SyncServer, LoginRegisterAndTheirReplies)
 {

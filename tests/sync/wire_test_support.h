@@ -1,8 +1,10 @@
 // Helpers shared by the sync tests: frames built through the real builder, captured log lines.
 #pragma once
 
+#include "sync/anonymous_account.h"
 #include "sync/frame_buffer.h"
 #include "sync/frame_builder.h"
+#include "sync/md5.h"
 #include "sync/wire_log.h"
 
 #include <string>
@@ -20,6 +22,25 @@ inline std::string make_frame(std::uint8_t kind, const std::string& payload,
     frame_buffer message;
     const bool ok = wire::build_frame(message, kind, id, pwd, tag, payload.data(), payload.size());
     return ok ? bytes_of(message) : std::string();
+}
+
+inline std::string login_frame(const std::string& account, const std::string& password)
+{
+    frame_buffer m;
+    wire::build_login(m, account, wire::md5_hex(password));
+    return bytes_of(m);
+}
+
+inline std::string anonymous_login()
+{
+    return login_frame(std::string(wire::anonymous_account), std::string(wire::anonymous_password));
+}
+
+inline std::string register_frame(const std::string& account, const std::string& password)
+{
+    frame_buffer m;
+    wire::build_register(m, account, password);
+    return bytes_of(m);
 }
 
 // The JSON reply text of a payload, or the payload itself (a refusal) when it is not JSON.

@@ -17,21 +17,15 @@ namespace {
 
 using texts = std::vector<std::string>;
 
-// Copies of the texts each post of msg_hotkeys_edited pointed at, which
-// live only during the post.
-struct edits_log {
+// The cycling and fixed-slot texts of each msg_hotkeys_edited.
+struct edits_log : bus_copies<std::pair<texts, texts>> {
     edits_log()
-        : token(
-            bus::Register(msg_hotkeys_edited, [this](std::int64_t, std::int64_t a, std::int64_t b) {
-                posts.emplace_back(
-                    *reinterpret_cast<const texts*>(a), *reinterpret_cast<const texts*>(b));
-                return std::int64_t { 0 };
-            }))
+        : bus_copies(msg_hotkeys_edited, [](std::int64_t a, std::int64_t b) {
+            return std::make_pair(
+                *reinterpret_cast<const texts*>(a), *reinterpret_cast<const texts*>(b));
+        })
     {
     }
-    ~edits_log() { bus::Unregister(token); }
-    std::vector<std::pair<texts, texts>> posts;
-    bus::Token token;
 };
 
 void ClickArea(image_tab_widget* strip, int area)

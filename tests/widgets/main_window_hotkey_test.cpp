@@ -1,6 +1,4 @@
-// The main window's global hotkeys over the fake OS layer: what a press
-// selects and copies, the view it switches to, the enable setting; and the
-// search box's Down, Up and Enter.
+// The main window's global hotkeys over the fake OS layer, and the search box's keys.
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "platform/fake/fake_layer.h"

@@ -1,7 +1,4 @@
-// The main window's list as the user meets it: folding, the type tabs and
-// the favourites order, the search box, the status line and the theme
-// switches; and the item actions: letter keys on the list, the delete
-// prompt, favourites, encodings and file copies, the keys held while copying.
+// The main window's list as the user meets it, and the actions on its rows.
 #include "actions/prompt_widget.h"
 #include "actions/text_preview.h"
 #include "core/message_bus.h"
@@ -32,14 +29,6 @@ public:
 public slots:
     void open(const QUrl& url) { urls.append(url); }
 };
-
-template <typename T> T* TopLevel()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* found = qobject_cast<T*>(widget))
-            return found;
-    return nullptr;
-}
 
 // Each test starts with a main window of its own.
 class MainWindowList : public main_window_test {
@@ -76,15 +65,6 @@ void ClickTab(main_window& window, int area)
     ASSERT_GT(strip->width(), 0);
     const int x = strip->width() * (2 * area + 1) / 10;
     QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(x, strip->height() / 2));
-}
-
-// The title-row switch that shows this tool tip.
-switch_button* TitleSwitch(main_window& window, const QString& tip)
-{
-    for (switch_button* button : window.findChildren<switch_button*>())
-        if (button->toolTip() == tip)
-            return button;
-    return nullptr;
 }
 
 const std::initializer_list<const char*> kHistory = { "*alpha abc", "file:///home/u/abc/doc.txt",
@@ -159,7 +139,7 @@ TEST_F(MainWindowList, TypingInTheSearchBoxNarrowsTheListOnEveryTabAndTheStatusL
 
 TEST_F(MainWindowList, DayNightAndRecordingButtonsSwitchAndTellTheUser)
 {
-    switch_button* day_night = TitleSwitch(*window, QStringLiteral("点按此处开启夜间模式"));
+    switch_button* day_night = TitleSwitch(QStringLiteral("点按此处开启夜间模式"));
     ASSERT_NE(day_night, nullptr);
     day_night->click();
     EXPECT_TRUE(Settings().dark_mode);
@@ -172,7 +152,7 @@ TEST_F(MainWindowList, DayNightAndRecordingButtonsSwitchAndTellTheUser)
     EXPECT_FALSE(Settings().dark_mode);
     EXPECT_EQ(day_night->state(), 0);
     EXPECT_FALSE(max->styleSheet().contains(QStringLiteral("dark_max")));
-    TitleSwitch(*window, QStringLiteral("点按此处暂停剪贴板记录"))->click();
+    TitleSwitch(QStringLiteral("点按此处暂停剪贴板记录"))->click();
     EXPECT_FALSE(Settings().start_paster);
     EXPECT_EQ(Notice(), QStringLiteral("剪贴板记录已暂停"));
     bus::Post(msg_control_toggled, control_recording_button, 1);
@@ -224,16 +204,6 @@ TEST_F(MainWindowList, DeleteAsksFirstAndSparesFavouritesOnTheAllPage)
     window->DeleteNowSelectContent();
     prompt->no_button()->click();
     EXPECT_EQ(Rows(), (rows { "fav" }));
-}
-
-TEST_F(MainWindowList, FavouriteToggleReportsRemovalsAndAdditionsAtOnce)
-{
-    Add({ "*f1", "t1", "*f2", "t2", "t3" });
-    window->list()->selectAll();
-    window->FavouriteNowSelectContent();
-    EXPECT_EQ(Notice(), QStringLiteral("移除2,增加3条收藏"));
-    EXPECT_EQ(window->history().records[0].collect, 0);
-    EXPECT_EQ(window->history().records[1].collect, favourite_mark);
 }
 
 TEST_F(MainWindowList, EncodingsAndFileCopiesReachTheClipboardUnrecorded)

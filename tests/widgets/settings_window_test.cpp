@@ -1,18 +1,15 @@
-// The settings window: the controls and the copy they edit, what closing
-// hands back; the main window opening it from the gear with the settings as
-// they are now, and applying the copy (trim, fold, the view kept).
+// The settings window alone, and opened from the main window's gear.
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "core/settings_store.h"
 #include "hotkeys/hotkey_widget.h"
+#include "tests/widgets/support/bus_log.h"
 #include "tests/widgets/support/main_window_fixture.h"
 #include "widgets/counter_button.h"
 #include "widgets/settings_widget.h"
 #include "widgets/switch_button.h"
 
 #include <QCheckBox>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -22,19 +19,14 @@ namespace {
 
 using texts = std::vector<std::string>;
 
-// Copies of the records msg_settings_applied pointed at.
-struct applied_log {
+// The records msg_settings_applied pointed at.
+struct applied_log : bus_copies<settings_record> {
     applied_log()
-        : token(
-            bus::Register(msg_settings_applied, [this](std::int64_t, std::int64_t a, std::int64_t) {
-                posts.push_back(*reinterpret_cast<const settings_record*>(a));
-                return std::int64_t { 0 };
-            }))
+        : bus_copies(msg_settings_applied, [](std::int64_t a, std::int64_t) {
+            return *reinterpret_cast<const settings_record*>(a);
+        })
     {
     }
-    ~applied_log() { bus::Unregister(token); }
-    std::vector<settings_record> posts;
-    bus::Token token;
 };
 
 QCheckBox* CheckBox(const QWidget& window, const char* text)
@@ -116,21 +108,13 @@ protected:
         window->findChild<QPushButton*>(QStringLiteral("settings_button"))->click();
         return window->settings_window();
     }
-    static QJsonObject Config()
-    {
-        QFile f(ConfigPath());
-        f.open(QIODevice::ReadOnly);
-        return QJsonDocument::fromJson(f.readAll()).object();
-    }
 };
 
 TEST_F(MainWindowSettings, GearOpensTheWindowWithTheSettingsAsTheyAreAndClosingAppliesWhatItShows)
 {
     WriteConfig(R"({"max_save_count": 800, "hotkey": "Meta+Alt+Q", "image_preview_scale": 7})");
     Open();
-    for (switch_button* button : window->findChildren<switch_button*>())
-        if (button->toolTip() == QString::fromUtf8("点按此处开启夜间模式"))
-            button->click();
+    TitleSwitch(QString::fromUtf8("点按此处开启夜间模式"))->click();
     ASSERT_TRUE(Settings().dark_mode);
 
     settings_widget* settings = ClickGear();

@@ -63,6 +63,11 @@ QByteArray ProgramCopy::ReadFile(const QString& relative) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QJsonObject ProgramCopy::Json(const QString& relative) const
+{
+    return QJsonDocument::fromJson(ReadFile(relative)).object();
+}
+
 bool ProgramCopy::WriteFile(const QString& relative, const QByteArray& bytes) const
 {
     QDir().mkpath(QFileInfo(FilePath(relative)).path());
@@ -93,6 +98,12 @@ HistoryIndex ProgramCopy::WaitForIndex(
         },
         10000);
     return index;
+}
+
+bool ProgramCopy::Record(const QByteArray& bytes, const QString& target) const
+{
+    const int before = Index().size();
+    return x_.Copy(bytes, target) && WaitUntil([&] { return Index().size() > before; }, 10000);
 }
 
 void ProgramCopy::SetEnvironment(const QString& name, const QString& value)
@@ -130,9 +141,7 @@ QProcess& ProgramCopy::Start(std::unique_ptr<QProcess> process, const QStringLis
 
 QStringList ProgramCopy::VisibleWindows() const
 {
-    const QByteArray out = x_.Xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-        QStringLiteral("--name"), QStringLiteral("^quillbox$") });
-    return QString::fromLatin1(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return x_.WindowsNamed(QStringLiteral("quillbox"));
 }
 
 bool ProgramCopy::WaitForWindows(int count) const

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     QString runtimeDir() const { return runtime_.path(); }
     QString FilePath(const QString& relative) const { return folder_.filePath(relative); }
     QByteArray ReadFile(const QString& relative) const;
+    // The file's JSON object; empty when it is missing or no object.
+    QJsonObject Json(const QString& relative) const;
     bool WriteFile(const QString& relative, const QByteArray& bytes) const;
     // The file of a history entry, by its name in the index.
     QByteArray Entry(const QString& name) const
@@ -40,6 +43,9 @@ public:
     // Polls the index until it satisfies the condition (10 s at most) and
     // returns the last one read.
     HistoryIndex WaitForIndex(const std::function<bool(const HistoryIndex&)>& condition) const;
+    // Copies the bytes (as the target when one is named) and waits for one
+    // more entry in the index.
+    bool Record(const QByteArray& bytes, const QString& target = QString()) const;
 
     // The environment of processes launched from now on; an empty value
     // removes the variable.

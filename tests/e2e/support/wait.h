@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QThread>
 
 namespace e2e {
@@ -19,6 +20,18 @@ inline bool WaitUntil(const std::function<bool()>& condition, int timeout_ms)
         QThread::msleep(50);
     }
     return true;
+}
+
+// Whether the process prints the line in time, reading its output into output.
+inline bool Said(QProcess& process, QByteArray& output, const QByteArray& line, int timeout_ms)
+{
+    return WaitUntil(
+        [&] {
+            process.waitForReadyRead(50);
+            output += process.readAll();
+            return output.contains(line + '\n');
+        },
+        timeout_ms);
 }
 
 } // namespace e2e

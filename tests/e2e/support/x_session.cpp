@@ -110,6 +110,19 @@ QByteArray XSession::Run(const QString& program, const QStringList& arguments, i
     return p.readAllStandardOutput();
 }
 
+QStringList XSession::WindowsNamed(const QString& title) const
+{
+    return QString::fromLatin1(
+        Xdotool(QStringLiteral("search --onlyvisible --name ^%1$").arg(title)))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+bool XSession::Active(const QString& window) const
+{
+    return Xdotool(QStringLiteral("getactivewindow")).trimmed() == window.toLatin1()
+        && Xdotool(QStringLiteral("getwindowfocus")).trimmed() == window.toLatin1();
+}
+
 bool XSession::Copy(const QByteArray& bytes, const QString& target) const
 {
     QStringList arguments { QStringLiteral("-selection"), QStringLiteral("clipboard") };

@@ -38,6 +38,21 @@ public:
     {
         return Run(QStringLiteral("xdotool"), arguments);
     }
+    // xdotool with its arguments in one text, split at the spaces.
+    QByteArray Xdotool(const QString& words) const
+    {
+        return Xdotool(words.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    }
+    // Ids of the visible windows whose whole title is this.
+    QStringList WindowsNamed(const QString& title) const;
+    // Active for the window manager and holding the X input focus: while
+    // openbox moves the focus, key presses go nowhere, grabbed or not.
+    bool Active(const QString& window) const;
+    // Its place and size: "X=..", "Y=..", "WIDTH=..", "HEIGHT=.." lines.
+    QByteArray Geometry(const QString& window) const
+    {
+        return Xdotool(QStringLiteral("getwindowgeometry --shell ") + window);
+    }
     // Puts bytes on the clipboard with xclip, as the given target when one is
     // named; false when xclip fails.
     bool Copy(const QByteArray& bytes, const QString& target = QString()) const;

@@ -71,27 +71,6 @@ TEST(HotkeyText, FixedSlotPrefixDropsTheRangeOrKeepsAShortText)
         Parse(FixedSlotText("ALT+1~9", 4).c_str()), Parse(FixedSlotText("Alt+1~9", 4).c_str()));
 }
 
-TEST(HotkeyText, BindingsAreFiveCyclingThenDigitByDigitFamilies)
-{
-    const std::vector<hotkey_binding> bindings = HotkeyBindings(DefaultHotkeys());
-    ASSERT_EQ(bindings.size(), 50u);
-    const std::int64_t views[]
-        = { content_all, content_text, content_image, content_file, content_favourite };
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(bindings[i].view, views[i]);
-        EXPECT_EQ(bindings[i].slot, -1);
-    }
-    EXPECT_EQ(bindings[1].text, "Ctrl+Alt+W");
-    // Digit 3 of the image family: after the 5 cycling and 2 x 5 fixed ones.
-    const hotkey_binding& image_3 = bindings[5 + 2 * 5 + 2];
-    EXPECT_EQ(image_3.text, "Ctrl+Shift+3");
-    EXPECT_EQ(image_3.view, content_image);
-    EXPECT_EQ(image_3.slot, 2);
-    EXPECT_EQ(bindings.back().text, "ALT+Shift+9");
-    EXPECT_EQ(bindings.back().view, content_favourite);
-    EXPECT_EQ(bindings.back().slot, 8);
-}
-
 TEST(GlobalHotkey, RegistersWhileAliveAndFiresOnItsPress)
 {
     platform::fake_layer& fake = InstallFake();

@@ -14,16 +14,6 @@ TEST(RowLayout, PictureSizeFollowsTheRowHeightUpTo664Wide)
     EXPECT_TRUE(row_layout::PictureSize({}, false).isEmpty());
 }
 
-TEST(RowLayout, RowHeights)
-{
-    EXPECT_EQ(row_layout::SizeHint(content_image, false, 21, 0), QSize(200, 200));
-    EXPECT_EQ(row_layout::SizeHint(content_image, true, 21, 0), QSize(200, 40));
-    // A compact text is one line: one line spacing + 28.
-    EXPECT_EQ(row_layout::SizeHint(content_text, true, 21, 1), QSize(200, 49));
-    EXPECT_EQ(row_layout::SizeHint(content_file, false, 21, 3), QSize(200, 113));
-    EXPECT_EQ(row_layout::SizeHint(content_text, false, 21, 5), QSize(200, 155));
-}
-
 TEST(RowLayout, TextColumnsAtTheTopOrCentredPicturesCentredOrLeftWhenCompact)
 {
     auto g = row_layout::Place(QRect(0, 100, 600, 113), content_text, false, 3, { 18, 18 }, true);

@@ -1,5 +1,4 @@
-// The built context menu: entries and shortcuts in order, the encoding
-// submenu, "钉住" by entry kind, and the signal of each action.
+// The built context menu: "钉住" by entry kind, and the signal of each action.
 #include "actions/list_context_menu.h"
 
 #include <gtest/gtest.h>
@@ -23,24 +22,6 @@ protected:
     QWidget window;
     list_context_menu builder { &window, false };
 };
-
-TEST_F(ListContextMenu, EntriesInDisplayOrderWithShortcuts)
-{
-    const QStringList expected = { QStringLiteral("复制"), QStringLiteral("复制文件"),
-        QStringLiteral("粘贴"), QStringLiteral("反向粘贴"), QStringLiteral("翻转粘贴"),
-        QStringLiteral("预览"), QStringLiteral("钉住"), QStringLiteral("收藏"),
-        QStringLiteral("删除"), QStringLiteral("编码        MD5+BASE64"), QStringLiteral("设置"),
-        QStringLiteral("登录") };
-    EXPECT_EQ(Texts(builder.menu()), expected);
-    const QStringList shortcuts = { "Ctrl+C", "Ctrl+F", "Ctrl+V", "Ctrl+R", "Ctrl+B", "Ctrl+E",
-        "Ctrl+H", "Ctrl+X", "Ctrl+D", "", "Ctrl+S", "Ctrl+G" };
-    const QList<QAction*> actions = builder.menu()->actions();
-    for (int i = 0; i < actions.size(); ++i)
-        EXPECT_EQ(actions[i]->shortcut().toString(), shortcuts[i]) << i;
-    EXPECT_EQ(actions[9]->menu(), builder.encoding_menu());
-    EXPECT_EQ(Texts(builder.encoding_menu()),
-        QStringList({ QStringLiteral("md5编码"), QStringLiteral("base64编码") }));
-}
 
 TEST_F(ListContextMenu, FileRowHasNoPinAndTextOrImageRowsGetItBackBeforeCollect)
 {

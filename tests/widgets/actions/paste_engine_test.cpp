@@ -1,6 +1,4 @@
-// Copying rows and pasting them on the fake platform: each entry kind on the
-// real (offscreen) clipboard, the exact keys and waits of each paste road,
-// the multi-row queue, and which clipboard changes get captured.
+// Copying rows and pasting them on the fake platform: the exact keys and waits of each paste.
 #include "actions/paste_engine.h"
 #include "core/settings_record.h"
 #include "history/clipboard_capture.h"

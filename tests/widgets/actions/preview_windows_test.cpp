@@ -1,8 +1,4 @@
-// The preview windows. The hover preview: made on first show, placed beside
-// the pointer at the previewed size, topmost without activation, hidden
-// again. Pinned image and text windows: no activation, the 44 x 44 floor of
-// the border resize, the close button in its corner, deletion once closed,
-// the size of a pinned picture and the text's theme.
+// The hover preview and the pinned image and text windows.
 #include "actions/hover_preview.h"
 #include "actions/image_preview.h"
 #include "actions/pin_entry.h"

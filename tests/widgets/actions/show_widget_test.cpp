@@ -1,6 +1,4 @@
-// The popup base on the offscreen platform: the fade and slide with their
-// end positions, the title-strip drag, Esc, topmost at the end; and the
-// yes/no prompt built on it, with the id each answer posts.
+// The popup base on the offscreen platform, and the yes/no prompt built on it.
 #include "actions/popup_frame.h"
 #include "actions/prompt_widget.h"
 #include "actions/show_widget.h"

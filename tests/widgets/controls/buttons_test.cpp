@@ -98,14 +98,4 @@ TEST(CounterButton, IndexesOutOfRangeShowAndReportZero)
     EXPECT_TRUE(changed.isEmpty());
 }
 
-TEST(CounterButton, TheThemeSetterSwitchesBetweenTheTwoLooks)
-{
-    counter_button button(kEngines);
-    EXPECT_EQ(button.styleSheet(), counter_button::DarkSheet());
-    button.SetDark(false);
-    EXPECT_EQ(button.styleSheet(), counter_button::LightSheet());
-    button.SetDark(true);
-    EXPECT_EQ(button.styleSheet(), counter_button::DarkSheet());
-}
-
 } // namespace

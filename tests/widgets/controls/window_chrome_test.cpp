@@ -1,6 +1,4 @@
-// The frameless window's chrome on a plain widget: the resize zones and
-// their cursors, border drags down to the minimum size, maximise, the
-// restyle of its buttons, folding, and what a pinned window's chrome leaves out.
+// The frameless window's chrome on a plain widget.
 #include "widgets/window_chrome.h"
 
 #include <gtest/gtest.h>

@@ -4,21 +4,31 @@
 #include "core/message_bus.h"
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
-struct bus_log {
-    explicit bus_log(std::int64_t id)
-        : token(bus::Register(id, [this](std::int64_t, std::int64_t a, std::int64_t b) {
-            posts.emplace_back(a, b);
+// Each post as copy made it of a and b, which may point at what lives only during the post.
+template <typename T> struct bus_copies {
+    bus_copies(std::int64_t id, std::function<T(std::int64_t, std::int64_t)> copy)
+        : token(bus::Register(id, [this, copy](std::int64_t, std::int64_t a, std::int64_t b) {
+            posts.push_back(copy(a, b));
             return std::int64_t { 0 };
         }))
     {
     }
-    ~bus_log() { bus::Unregister(token); }
-    bus_log(const bus_log&) = delete;
-    bus_log& operator=(const bus_log&) = delete;
+    ~bus_copies() { bus::Unregister(token); }
+    bus_copies(const bus_copies&) = delete;
+    bus_copies& operator=(const bus_copies&) = delete;
 
-    std::vector<std::pair<std::int64_t, std::int64_t>> posts;
+    std::vector<T> posts;
     bus::Token token;
+};
+
+// The values a and b of each post.
+struct bus_log : bus_copies<std::pair<std::int64_t, std::int64_t>> {
+    explicit bus_log(std::int64_t id)
+        : bus_copies(id, [](std::int64_t a, std::int64_t b) { return std::make_pair(a, b); })
+    {
+    }
 };

@@ -8,13 +8,16 @@
 #include "core/settings_record.h"
 #include "history/history_list.h"
 #include "history/history_list_model.h"
+#include "widgets/switch_button.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 using rows = std::vector<std::string>;
 
@@ -33,6 +36,12 @@ protected:
         QFile f(ConfigPath());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
+    }
+    static QJsonObject Config()
+    {
+        QFile f(ConfigPath());
+        f.open(QIODevice::ReadOnly);
+        return QJsonDocument::fromJson(f.readAll()).object();
     }
     main_window& Open()
     {
@@ -78,6 +87,23 @@ protected:
         const auto notices = window->findChildren<alert_widget*>();
         return notices.isEmpty() ? QString() : notices.back()->text();
     }
+    // The title-row switch that shows this tool tip.
+    switch_button* TitleSwitch(const QString& tip) const
+    {
+        for (switch_button* button : window->findChildren<switch_button*>())
+            if (button->toolTip() == tip)
+                return button;
+        return nullptr;
+    }
 
     std::unique_ptr<main_window> window;
 };
+
+// The first top-level widget of that type, shown or not.
+template <typename T> T* TopLevel()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<T*>(widget))
+            return found;
+    return nullptr;
+}
