@@ -130,6 +130,8 @@ TEST_F(SyncEndToEnd, CopiesReachTheOtherMachineAlsoAfterItWasAway)
         [&](const HistoryIndex& i) { return !i.type.isEmpty() && i.type[0] == "1"; });
     ASSERT_FALSE(index.type.isEmpty());
     EXPECT_EQ(index.type[0], "1");
+    EXPECT_TRUE(machines_->xb.Run("xclip", { "-o", "-selection", "clipboard", "-t", "TARGETS" })
+                    .contains("image/png"));
 
     // B is away while A copies three; back, it holds them in order, once each.
     machines_->b_process->terminate();
@@ -158,6 +160,9 @@ TEST_F(SyncEndToEnd, FileListsDeletionsFavouritesAndAServerRestartReachTheOtherM
     HistoryIndex index;
     ASSERT_TRUE(CopyOnA(list, index, QStringLiteral("text/uri-list"), "notes.txt"));
     EXPECT_EQ(index.type[0], "2");
+    EXPECT_EQ(machines_->xb.Run("xclip", { "-o", "-selection", "clipboard", "-t", "text/uri-list" })
+                  .trimmed(),
+        list.trimmed());
 
     ASSERT_TRUE(CopyOnA("kept as a favourite", index));
     KeyOnNewestRowOfA(QStringLiteral("x"));
@@ -197,6 +202,10 @@ TEST_F(SyncEndToEnd, FileListsDeletionsFavouritesAndAServerRestartReachTheOtherM
     ASSERT_TRUE(server.start(port));
     ASSERT_TRUE(server.wait_for_log("login ok account=twins", logins + 2, 10s));
     ASSERT_TRUE(CopyOnA("after the restart", index));
+    // One history on both, in one order, the favourite still marked.
+    const HistoryIndex on_a = machines_->a->Index();
+    EXPECT_EQ(Texts(b, index), Texts(*machines_->a, on_a));
+    EXPECT_EQ(index.type, on_a.type);
 
     // C held on to all B was given, and the server has nothing of it.
     ProgramCopy& c = *machines_->c;
