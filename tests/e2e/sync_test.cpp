@@ -197,10 +197,13 @@ TEST_F(SyncEndToEnd, FileListsDeletionsFavouritesAndAServerRestartReachTheOtherM
     // Both are back within 10 s of the restart, and go on syncing.
     server_process& server = machines_->server;
     const std::size_t logins = server.count_in_log("login ok account=twins");
+    const std::size_t merges = server.count_in_log("index merged account=twins");
     const std::uint16_t port = server.port();
     server.stop();
     ASSERT_TRUE(server.start(port));
     ASSERT_TRUE(server.wait_for_log("login ok account=twins", logins + 2, 10s));
+    // A copy made while a machine reloads its list from the merge may be lost: wait for both.
+    ASSERT_TRUE(server.wait_for_log("index merged account=twins", merges + 2, 10s));
     ASSERT_TRUE(CopyOnA("after the restart", index));
     // One history on both, in one order, the favourite still marked.
     const HistoryIndex on_a = machines_->a->Index();
