@@ -265,18 +265,18 @@ void account_session::Reply(std::uint8_t kind, std::string_view payload)
         return;
     }
     wire::log_info(*text);
-    page_change change;
+    // Each change built where it is shown: a default one assigned over trips GCC's
+    // maybe-uninitialized check on its optional fields in the sanitizer build.
     if (*text == wire::reply_register_success) {
-        change = Shown(status::registered);
+        page_change change = Shown(status::registered);
         change.register_enabled = false;
         change.login_enabled = true;
+        show_(change);
     } else if (*text == wire::reply_register_failed) {
-        change = Shown(status::register_failed);
+        page_change change = Shown(status::register_failed);
         change.register_enabled = true;
-    } else {
-        return;
+        show_(change);
     }
-    show_(change);
 }
 
 std::int64_t account_session::OnMessage(std::int64_t id, std::int64_t a, std::int64_t b)

@@ -49,12 +49,17 @@ bool RegisterAccount(std::uint16_t port, const std::string& account, const std::
     return agreed;
 }
 
+bool PointAtServer(const ProgramCopy& copy, std::uint16_t port)
+{
+    return copy.WriteFile(QStringLiteral("server.json"),
+        "{\"host\":\"127.0.0.1\",\"port\":\"" + QByteArray::number(port) + "\"}");
+}
+
 bool PrepareMachine(const ProgramCopy& copy, std::uint16_t port, const std::string& account,
     const std::string& password, bool paste_by_cloud)
 {
     const QByteArray digest = QByteArray::fromStdString(wire::md5_hex(password));
-    return copy.WriteFile(QStringLiteral("server.json"),
-               "{\"host\":\"127.0.0.1\",\"port\":\"" + QByteArray::number(port) + "\"}")
+    return PointAtServer(copy, port)
         && copy.WriteFile(QStringLiteral("user.json"),
             "{\"auto\":true,\"pwd\":\"" + digest + "\",\"user\":\""
                 + QByteArray::fromStdString(account) + "\"}")
