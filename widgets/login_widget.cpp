@@ -1,6 +1,7 @@
 #include "widgets/login_widget.h"
 
 #include "actions/popup_frame.h"
+#include "core/log_categories.h"
 #include "sync/account_session.h"
 #include "sync/reply_texts.h"
 
@@ -178,6 +179,7 @@ void login_widget::ShowStatus(page_change::status shown, const std::string& refu
 {
     const status_look look = Look(shown);
     status_->setText(StatusText(shown, refusal));
+    qCDebug(log_ui).noquote() << "account page:" << status_->text();
     status_->setStyleSheet(QLatin1String(look.sheet));
     using status = page_change::status;
     QString tip;

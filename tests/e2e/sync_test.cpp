@@ -1,6 +1,8 @@
-// Two real clients on their own displays and folders, one real quillbox-syncd on 127.0.0.1:
-// what is copied, deleted or marked on one machine reaches the other, also after the other was
-// away or the server restarted; a third client that never signed in leaves the server nothing.
+// Two real clients on their own displays and folders, one real quillbox-syncd on 127.0.0.1,
+// signed in through their account pages with xdotool: what is copied, deleted or marked on
+// one machine reaches the other, also after the other was away or the server restarted; a
+// third client that never signed in leaves the server nothing.
+#include "sync/anonymous_account.h"
 #include "tests/e2e/support/sync_machines.h"
 #include "tests/e2e/support/wait.h"
 #include "tests/e2e/support/x_session.h"
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -44,29 +47,81 @@ QStringList Texts(const ProgramCopy& copy, const HistoryIndex& index)
 
 // One server, machines A and B logged in to one account, and C on B's display that never
 // signed in: it records what B's paste_by_cloud puts on the clipboard, and must keep it.
+// A registers the account through its page and logs in; B logs in through its page, after a
+// wrong password it is refused.
 struct Machines {
     server_process server;
     XSession xa, xb;
     std::unique_ptr<ProgramCopy> a, b, c;
     QProcess* b_process = nullptr;
 
-    bool Start()
+    // A and B write their logs, where their pages' statuses are read, to program.log.
+    static QProcess& Launch(ProgramCopy& copy)
     {
-        if (!server.start() || !RegisterAccount(server.port(), "twins", "shared secret")
-            || !xa.Start() || !xb.Start())
-            return false;
+        return copy.Launch({}, copy.FilePath(QStringLiteral("program.log")));
+    }
+
+    // The step that failed, or empty.
+    std::string Start()
+    {
+        if (!server.start() || !xa.Start() || !xb.Start())
+            return "the server or the displays did not start";
         a = std::make_unique<ProgramCopy>(xa);
         b = std::make_unique<ProgramCopy>(xb);
         c = std::make_unique<ProgramCopy>(xb);
-        if (!PrepareMachine(*a, server.port(), "twins", "shared secret", false)
-            || !PrepareMachine(*b, server.port(), "twins", "shared secret", true)
-            || !PointAtServer(*c, server.port()))
-            return false;
-        a->Launch();
-        b_process = &b->Launch();
+        for (ProgramCopy* copy : { a.get(), b.get() })
+            copy->SetEnvironment(
+                QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quillbox.ui.debug=true"));
+        if (!PrepareSignedOut(*a, server.port(), false)
+            || !PrepareSignedOut(*b, server.port(), true) || !PointAtServer(*c, server.port()))
+            return "the machines' files were not written";
+        Launch(*a);
+        b_process = &Launch(*b);
+        // Signed out, each is connected with the shared account: a register can go out.
+        if (!a->WaitForWindows() || !b->WaitForWindows()
+            || !server.wait_for_log(
+                "login ok account=" + std::string(wire::anonymous_account), 2, 15s))
+            return "A and B did not start and connect";
+
+        const QString log = QStringLiteral("program.log");
+        AccountPage on_a(xa, *a, log);
+        if (!on_a.Open(a->VisibleWindows().value(0)))
+            return "A's account page did not open";
+        // From the account field: Tab to the password, then past the box and 登录 to 注册.
+        on_a.Type(QStringLiteral("twins"));
+        on_a.Keys(QStringLiteral("Tab"));
+        on_a.Type(QStringLiteral("shared secret"));
+        on_a.Keys(QStringLiteral("Tab Tab Tab space"));
+        if (!on_a.Shows(QStringLiteral("注册成功")))
+            return "A's page did not show the account registered";
+        // Return is 登录's shortcut.
+        on_a.Keys(QStringLiteral("Return"));
+        if (!on_a.Shows(QStringLiteral("登录成功"))
+            || !server.wait_for_log("login ok account=twins", 1, 10s) || !on_a.Close())
+            return "A did not log in through its page";
+
+        AccountPage on_b(xb, *b, log);
+        if (!on_b.Open(b->VisibleWindows().value(0)))
+            return "B's account page did not open";
+        on_b.Type(QStringLiteral("twins"));
+        on_b.Keys(QStringLiteral("Tab"));
+        on_b.Type(QStringLiteral("wrong secret"));
+        on_b.Keys(QStringLiteral("Return"));
+        if (!on_b.Shows(QStringLiteral("请检查账号与密码")))
+            return "B's page did not show the wrong password refused";
+        // The password typed again over what the field holds; 自动登录 ticked, so that B logs
+        // in again when it starts again.
+        on_b.Keys(QStringLiteral("ctrl+a"));
+        on_b.Type(QStringLiteral("shared secret"));
+        on_b.Keys(QStringLiteral("Tab space Return"));
+        if (!on_b.Shows(QStringLiteral("登录成功"))
+            || !server.wait_for_log("login ok account=twins", 2, 10s) || !on_b.Close())
+            return "B did not log in through its page";
+        if (server.count_in_log("login ok account=twins") != 2)
+            return "the wrong password logged in";
+
         c->Launch();
-        return a->WaitForWindows() && b->WaitForWindows(2)
-            && server.wait_for_log("login ok account=twins", 2, 15s);
+        return b->WaitForWindows(2) ? std::string() : "C did not start";
     }
 };
 
@@ -75,7 +130,8 @@ protected:
     static void SetUpTestSuite()
     {
         machines_ = new Machines;
-        if (!machines_->Start()) {
+        failure_ = machines_->Start();
+        if (!failure_.empty()) {
             delete machines_;
             machines_ = nullptr;
         }
@@ -85,7 +141,7 @@ protected:
         delete machines_;
         machines_ = nullptr;
     }
-    void SetUp() override { ASSERT_NE(machines_, nullptr) << "server or machines did not start"; }
+    void SetUp() override { ASSERT_NE(machines_, nullptr) << failure_; }
 
     // Copies on A; true once B's newest entry holds shown (the bytes themselves when not
     // given). index gets B's last index read.
@@ -112,9 +168,11 @@ protected:
     }
 
     static Machines* machines_;
+    static std::string failure_;
 };
 
 Machines* SyncEndToEnd::machines_ = nullptr;
+std::string SyncEndToEnd::failure_;
 
 TEST_F(SyncEndToEnd, CopiesReachTheOtherMachineAlsoAfterItWasAway)
 {
@@ -141,7 +199,7 @@ TEST_F(SyncEndToEnd, CopiesReachTheOtherMachineAlsoAfterItWasAway)
         ASSERT_TRUE(machines_->xa.Copy(text));
         a.WaitForIndex([&](const HistoryIndex& i) { return i.size() > before; });
     }
-    machines_->b_process = &b.Launch();
+    machines_->b_process = &Machines::Launch(b);
     index = b.WaitForIndex([&](const HistoryIndex& i) { return Texts(b, i).contains("three"); });
     const QStringList texts = Texts(b, index);
     ASSERT_GE(texts.size(), 5);
