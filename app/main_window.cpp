@@ -37,7 +37,6 @@
 #include <QCursor>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -212,6 +211,11 @@ void main_window::ConnectParts()
 void main_window::ShowStoredHistory()
 {
     history_.LoadContent();
+    ShowHistory();
+}
+
+void main_window::ShowHistory()
+{
     shown_.ShowAll();
     RebuildList();
     ApplyViewFilter(true);
@@ -402,10 +406,7 @@ std::int64_t main_window::OnMainMessage(std::int64_t id, std::int64_t a, std::in
         paste_.AfterKeys([this] { ShowMainWindow(); });
         break;
     case msg_cloud_list_synced:
-        if (QFile::exists(history_.IndexPath())) {
-            ShowNotice(tr("本地列表已与云上同步"));
-            ShowStoredHistory();
-        }
+        ShowSyncedList(a);
         break;
     case msg_control_toggled:
         OnControlToggled(a, b);

@@ -106,6 +106,10 @@ private:
     void ConnectWindowButtons();
     void ConnectParts();
     void ShowStoredHistory();
+    // The history as it is now, in the list.
+    void ShowHistory();
+    // msg_cloud_list_synced: the server's merged index joins the history (a: synced_list).
+    void ShowSyncedList(std::int64_t a);
 
     std::int64_t OnMainMessage(std::int64_t id, std::int64_t a, std::int64_t b);
     std::int64_t OnSecondMessage(std::int64_t id, std::int64_t a, std::int64_t b);

@@ -5,8 +5,10 @@
 #include "actions/prompt_widget.h"
 #include "core/message_ids.h"
 #include "core/program_file.h"
+#include "sync/download_writer.h"
 #include "sync/history_instructions.h"
 #include "sync/sync_link.h"
+#include "sync/synced_list.h"
 #include "widgets/login_widget.h"
 
 #include <QFile>
@@ -53,9 +55,9 @@ void main_window::OnSyncMessage(std::int64_t id, std::int64_t a)
                 history_, InstructionBytes(file("delete.json"), a, true));
         break;
     case msg_sync_content:
-        if (a != 0 || QFile::exists(file("content.json")))
+        if (a != 0 || QFile::exists(file(synced_index_name)))
             history_instructions::ApplyContent(
-                history_, InstructionBytes(file("content.json"), a, false));
+                history_, InstructionBytes(file(synced_index_name), a, false));
         break;
     case msg_sync_collect:
         if (a != 0 || QFile::exists(file("collect.json")))
@@ -68,6 +70,21 @@ void main_window::OnSyncMessage(std::int64_t id, std::int64_t a)
     default:
         break;
     }
+}
+
+void main_window::ShowSyncedList(std::int64_t a)
+{
+    if (a == 0)
+        return; // the server's index did not come
+    const auto& list = *reinterpret_cast<const synced_list*>(a);
+    std::vector<QString> uploaded;
+    uploaded.reserve(list.uploaded_names.size());
+    for (const std::string& name : list.uploaded_names)
+        uploaded.push_back(QString::fromStdString(name));
+    if (!history_.MergeSyncedIndex(QByteArray::fromStdString(list.index), uploaded))
+        return;
+    ShowNotice(tr("本地列表已与云上同步"));
+    ShowHistory();
 }
 
 void main_window::ShowUpdatePrompt()

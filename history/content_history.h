@@ -128,6 +128,11 @@ public:
     // Favourite changes made on another machine: the first entry with each
     // file name is marked (code above 9) or unmarked. Returns the count found.
     int MarkSyncedFavourites(const std::vector<synced_entry>& entries);
+    // The server's merged index (content.json bytes) that answers an index upload becomes
+    // the history, below the local entries the upload did not hold (captured since): the
+    // others it lacks were dropped on purpose and stay out (their files stay on disk).
+    // Saved; the caller shows it. False, nothing changed, when the bytes are no index.
+    bool MergeSyncedIndex(const QByteArray& index, const std::vector<QString>& uploaded_names);
     // Position of the first record whose file name is name, or -1.
     std::int64_t FindRecordByName(const QString& name) const;
 

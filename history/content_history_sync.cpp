@@ -10,9 +10,12 @@
 #include "core/log_categories.h"
 #include "core/settings_record.h"
 
+#include <algorithm>
+#include <iterator>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
+#include <QSet>
 
 namespace {
 
@@ -149,6 +152,34 @@ void content_history::InsertSyncedRecords(const QStringList& names, const QStrin
         return;
     }
     InsertSyncedEntries({ { names.front(), code } });
+}
+
+bool content_history::MergeSyncedIndex(
+    const QByteArray& index, const std::vector<QString>& uploaded_names)
+{
+    content_index::parse_result parsed = content_index::Parse(index, folder_);
+    if (parsed.damaged) {
+        qCWarning(log_sync) << "the server's index is unusable:" << parsed.reason;
+        return false;
+    }
+    QSet<QString> known;
+    for (const QString& name : uploaded_names)
+        known.insert(name);
+    for (const content_record& record : parsed.records)
+        known.insert(FileName(record.content));
+    std::vector<content_record> merged;
+    for (const content_record& record : records)
+        if (!known.contains(FileName(record.content)))
+            merged.push_back(record);
+    merged.insert(merged.end(), std::make_move_iterator(parsed.records.begin()),
+        std::make_move_iterator(parsed.records.end()));
+    records = std::move(merged);
+    items.clear();
+    const size_t n = static_cast<size_t>(std::max<std::int64_t>(0, MaxCount()));
+    for (size_t i = 0; i < records.size() && i < n; ++i)
+        items.push_back(MakeItem(records[i]));
+    SaveContent();
+    return true;
 }
 
 std::int64_t content_history::FindRecordByName(const QString& name) const

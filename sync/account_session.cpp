@@ -38,7 +38,7 @@ struct news {
 constexpr news kNews[] = {
     { wire::kind_append_ready, msg_sync_append, "append.json", true },
     { wire::kind_delete_ready, msg_sync_delete, "delete.json", true },
-    { wire::kind_content_ready, msg_sync_content, "content.json", false },
+    { wire::kind_content_ready, msg_sync_content, synced_index_name, false },
     { wire::kind_collect_ready, msg_sync_collect, "collect.json", false },
 };
 
@@ -165,6 +165,8 @@ void account_session::UploadTick()
 {
     std::string upload_list;
     bool upload = false;
+    synced_list list;
+    bool have_list = false;
     {
         std::lock_guard<std::recursive_mutex> lock(mutex_);
         if (!list_updated_)
@@ -173,8 +175,11 @@ void account_session::UploadTick()
         upload = std::exchange(have_upload_list_, false);
         upload_list = std::move(upload_list_);
         upload_list_.clear();
+        have_list = std::exchange(have_synced_list_, false);
+        list = std::move(synced_list_);
+        synced_list_ = {};
     }
-    bus::Post(msg_cloud_list_synced, 0, 0);
+    bus::Post(msg_cloud_list_synced, have_list ? reinterpret_cast<std::int64_t>(&list) : 0, 0);
     if (upload)
         upload_.UploadListedFiles(std::move(upload_list));
 }
@@ -219,6 +224,9 @@ void account_session::Notification(std::uint8_t kind)
         list_updated_ = true;
         have_upload_list_ = have;
         upload_list_ = std::move(upload_list);
+        // The reply to this login's index upload: the names that upload held go with it.
+        have_synced_list_ = Snapshot(synced_index_name, false, synced_list_.index);
+        synced_list_.uploaded_names = upload_.SentIndexNames();
     } else {
         for (const news& n : kNews) {
             std::string bytes;
@@ -239,6 +247,7 @@ void account_session::LoginOk(const std::string& account, const std::string& dig
     }
     logged_in_ = true;
     list_updated_ = false;
+    have_synced_list_ = false;
     pending_.clear();
     page_change change = Shown(status::logged_in);
     change.login_enabled = false;

@@ -8,6 +8,7 @@
 #include "sync/download_writer.h"
 #include "sync/history_upload.h"
 #include "sync/page_change.h"
+#include "sync/synced_list.h"
 
 #include "core/message_bus.h"
 
@@ -81,6 +82,8 @@ private:
     // The page mutex: the bus handler runs under it; the timers take what it guards.
     std::recursive_mutex mutex_;
     bool list_updated_ = false;
+    bool have_synced_list_ = false;
+    synced_list synced_list_;
     bool have_upload_list_ = false;
     std::string upload_list_;
     // The server's news in arrival order: each one is applied, none replaces another.

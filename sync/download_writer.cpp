@@ -46,7 +46,9 @@ void download_writer::Write(std::string_view tag, std::string_view payload)
     if (flags & 1u) {
         Drop("the file began anew");
         QDir().mkpath(folder_);
-        file_ = std::make_unique<QSaveFile>(folder_ + QLatin1Char('/') + name);
+        const QString stored
+            = name == QLatin1String("content.json") ? QString(synced_index_name) : name;
+        file_ = std::make_unique<QSaveFile>(folder_ + QLatin1Char('/') + stored);
         if (!file_->open(QIODevice::WriteOnly)) {
             wire::log_error("Can't save file " + name.toStdString() + ": "
                 + file_->errorString().toStdString());

@@ -9,6 +9,10 @@
 
 class QSaveFile;
 
+// The server's index ("content.json" on the wire) lands under this name: the live
+// content.json belongs to the history, which saves it on every capture.
+inline constexpr char synced_index_name[] = "content.json.synced";
+
 class download_writer {
 public:
     explicit download_writer(QString content_folder);

@@ -7,6 +7,8 @@
 #include "sync/wire_log.h"
 
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
 std::vector<std::string> SplitBatch(std::string_view text, std::size_t max)
 {
@@ -82,7 +84,6 @@ void history_upload::Run()
 
 void history_upload::SendFilesNow(const std::vector<std::string>& names, std::uint8_t kind)
 {
-    char chunk[wire::max_payload];
     for (const std::string& name : names) {
         // The tag holds the step digit and the name.
         if (!wire::IsPlainFileName(name) || name.size() + 1 > wire::max_tag_text) {
@@ -94,27 +95,52 @@ void history_upload::SendFilesNow(const std::vector<std::string>& names, std::ui
             wire::log_error("upload skipped, cannot read " + name);
             continue;
         }
-        char step = wire::step_first;
-        while (!stopping_) {
-            file.read(chunk, sizeof chunk);
-            const auto n = static_cast<std::size_t>(file.gcount());
-            if (n == 0)
-                break;
-            send_(chunk, n, std::string(1, step) + name, kind);
-            step = wire::step_next;
-        }
-        send_(nullptr, 0, std::string(1, wire::step_end) + name, kind);
+        SendChunks(name, file, kind);
     }
+}
+
+void history_upload::SendChunks(const std::string& name, std::istream& in, std::uint8_t kind)
+{
+    char chunk[wire::max_payload];
+    char step = wire::step_first;
+    while (!stopping_) {
+        in.read(chunk, sizeof chunk);
+        const auto n = static_cast<std::size_t>(in.gcount());
+        if (n == 0)
+            break;
+        send_(chunk, n, std::string(1, step) + name, kind);
+        step = wire::step_next;
+    }
+    send_(nullptr, 0, std::string(1, wire::step_end) + name, kind);
 }
 
 void history_upload::UploadIndex()
 {
     Post([this] {
-        if (std::ifstream(folder_ + "/content.json"))
-            SendFilesNow({ "content.json" }, wire::kind_index_upload);
-        else
+        // Read once: the names kept are those of the very bytes sent, though the history
+        // may save a new index meanwhile.
+        std::ifstream file(folder_ + "/content.json", std::ios::binary);
+        const bool have = static_cast<bool>(file);
+        std::string bytes;
+        if (have)
+            bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        {
+            std::lock_guard<std::mutex> lock(names_mutex_);
+            sent_index_names_ = have ? instruction_file::Names(bytes) : std::vector<std::string>();
+        }
+        if (!have) {
             send_(nullptr, 0, {}, wire::kind_index_missing);
+            return;
+        }
+        std::istringstream in(bytes);
+        SendChunks("content.json", in, wire::kind_index_upload);
     });
+}
+
+std::vector<std::string> history_upload::SentIndexNames() const
+{
+    std::lock_guard<std::mutex> lock(names_mutex_);
+    return sent_index_names_;
 }
 
 void history_upload::SendFiles(std::vector<std::string> names, std::uint8_t kind)

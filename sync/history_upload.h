@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <istream>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -29,6 +30,9 @@ public:
 
     // content.json in chunks of kind_index_upload, or kind_index_missing without one.
     void UploadIndex();
+    // The file names in the index last sent (none after kind_index_missing). Taken before its
+    // first chunk goes, so the server's reply to it always finds them.
+    std::vector<std::string> SentIndexNames() const;
     // Each file of the folder as chunks of kind: '1' + name for the first, '2' + name for
     // the others, then an empty '4' + name. A file that cannot be read is skipped.
     void SendFiles(std::vector<std::string> names, std::uint8_t kind);
@@ -47,6 +51,7 @@ private:
     void Post(std::function<void()> job);
     void Run();
     void SendFilesNow(const std::vector<std::string>& names, std::uint8_t kind);
+    void SendChunks(const std::string& name, std::istream& in, std::uint8_t kind);
 
     const std::string folder_;
     const send_function send_;
@@ -56,6 +61,8 @@ private:
     std::deque<std::function<void()>> jobs_;
     bool busy_ = false;
     std::atomic<bool> stopping_ { false }; // also ends a file being sent
+    mutable std::mutex names_mutex_;
+    std::vector<std::string> sent_index_names_;
     std::thread thread_;
 };
 

@@ -1,6 +1,7 @@
 // The client's history synchronisation without a network: downloads, uploads, the server's
 // instruction files applied to a history on disk, user.json and the page's news timers.
 #include "core/message_ids.h"
+#include "history/content_index.h"
 #include "sync/account_file.h"
 #include "sync/account_session.h"
 #include "sync/anonymous_account.h"
@@ -267,10 +268,16 @@ protected:
     void SetUp() override
     {
         HistoryFixture::SetUp();
-        for (std::int64_t id : { msg_sync_append, msg_sync_delete, msg_cloud_list_synced })
+        for (std::int64_t id :
+            { msg_sync_append, msg_sync_delete, msg_sync_content, msg_cloud_list_synced })
             tokens.push_back(
                 bus::Register(id, [this](std::int64_t i, std::int64_t a, std::int64_t) {
-                    forwarded.emplace_back(i, a ? *reinterpret_cast<const std::string*>(a) : "");
+                    if (i == msg_cloud_list_synced && a != 0)
+                        synced = *reinterpret_cast<const synced_list*>(a);
+                    const std::string text = i == msg_cloud_list_synced
+                        ? synced.index
+                        : (a ? *reinterpret_cast<const std::string*>(a) : "");
+                    forwarded.emplace_back(i, a ? text : "");
                     return 0;
                 }));
         session = account_session::Create(link, dir.path() + "/user.json", Content(""),
@@ -301,6 +308,7 @@ protected:
     std::shared_ptr<account_session> session;
     std::vector<page_change> changes;
     std::vector<std::pair<std::int64_t, std::string>> forwarded;
+    synced_list synced;
     std::vector<bus::Token> tokens;
 };
 
@@ -329,6 +337,55 @@ TEST_F(Session, TwoNewsInOnePeriodAreBothForwardedInOrderWithTheirFiles)
     // The shared anonymous account gets no news and sends nothing.
     LogIn(std::string(wire::anonymous_account));
     EXPECT_FALSE(session->logged_in());
+}
+
+// After a login the server's merged index comes back while this machine goes on capturing:
+// neither the server's entries nor the captures made since the upload may be lost.
+using SyncedIndex = Session;
+
+TEST_F(SyncedIndex, JoinsTheCapturesMadeSinceTheUploadNotWhatTheServerDropped)
+{
+    AddText("old.txt", "old");
+    AddText("gone.txt", "gone"); // deleted on another machine
+    history->SaveContent();
+    LogIn("alice");
+    session->FinishUploads();
+    AddText("a.txt", "captured before the download");
+    history->SaveContent();
+    ASSERT_TRUE(WriteFile(Content("s1.txt"), "from the server"));
+    const std::vector<content_record> server
+        = { { content_text, 0, ContentPath("s1.txt"), "s1", "", "" },
+              { content_text, 0, ContentPath("old.txt"), "old.txt-digest", "", "" } };
+    const QByteArray merged = content_index::Serialize(server, 100);
+    download_writer writer(Content(""));
+    writer.Write("5content.json", merged.toStdString());
+    AddText("b.txt", "captured after the download");
+    history->SaveContent(); // the live index, not the server's copy
+    EXPECT_EQ(ReadFile(Content(synced_index_name)), merged);
+    EXPECT_NE(ReadFile(Content("content.json")), merged);
+
+    Receive(wire::kind_list_updated);
+    session->UploadTick();
+    ASSERT_EQ(forwarded.size(), 1u);
+    EXPECT_EQ(synced.index, merged.toStdString());
+    EXPECT_EQ(synced.uploaded_names, std::vector<std::string>({ "gone.txt", "old.txt" }));
+    std::vector<QString> uploaded;
+    for (const std::string& name : synced.uploaded_names)
+        uploaded.push_back(QString::fromStdString(name));
+    ASSERT_TRUE(history->MergeSyncedIndex(QByteArray::fromStdString(synced.index), uploaded));
+    const QStringList expected = { "b.txt", "a.txt", "s1.txt", "old.txt" };
+    EXPECT_EQ(Listed(), expected);
+    EXPECT_EQ(history->items[2].text, "from the server");
+    history->LoadContent(); // saved
+    EXPECT_EQ(Listed(), expected);
+    EXPECT_FALSE(history->MergeSyncedIndex("not an index", uploaded));
+    EXPECT_EQ(Listed(), expected);
+
+    // Later news of the server's index reads the same copy.
+    Receive(wire::kind_content_ready);
+    session->ForwardTick();
+    ASSERT_EQ(forwarded.size(), 2u);
+    EXPECT_EQ(forwarded.back(), std::make_pair(msg_sync_content, merged.toStdString()));
 }
 
 } // namespace
