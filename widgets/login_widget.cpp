@@ -5,6 +5,7 @@
 #include "sync/account_session.h"
 #include "sync/reply_texts.h"
 
+#include <algorithm>
 #include <mutex>
 #include <QCheckBox>
 #include <QLabel>
@@ -125,8 +126,14 @@ login_widget::login_widget(
     });
     connect(auto_box_, &QCheckBox::stateChanged, this,
         [this](int state) { session_->SetAutoLogin(state == Qt::Checked); });
-    connect(&upload_timer_, &QTimer::timeout, this, [this] { session_->UploadTick(); });
-    connect(&forward_timer_, &QTimer::timeout, this, [this] { session_->ForwardTick(); });
+    connect(&upload_timer_, &QTimer::timeout, this, [this] {
+        last_tick_.start();
+        session_->UploadTick();
+    });
+    connect(&forward_timer_, &QTimer::timeout, this, [this] {
+        last_tick_.start();
+        session_->ForwardTick();
+    });
     for (QTimer* timer : { &upload_timer_, &forward_timer_ }) {
         timer->setSingleShot(true);
         timer->setInterval(kTimerPeriod);
@@ -211,11 +218,15 @@ void login_widget::Apply(const page_change& change)
         const QSignalBlocker quiet(auto_box_);
         auto_box_->setChecked(*change.auto_login);
     }
-    // News that comes during a period waits for its end, as with a timer that always ran.
-    if (change.ticks_wanted)
+    // News is taken at once after a quiet while, else at the end of the period that the
+    // last tick began: a burst is still taken in 300 ms steps.
+    if (change.ticks_wanted) {
+        const qint64 since = last_tick_.isValid() ? last_tick_.elapsed() : kTimerPeriod;
+        const int wait = static_cast<int>(std::max<qint64>(0, kTimerPeriod - since));
         for (QTimer* timer : { &upload_timer_, &forward_timer_ })
             if (!timer->isActive())
-                timer->start();
+                timer->start(wait);
+    }
 }
 
 void login_widget::closeWidget()

@@ -7,6 +7,7 @@
 #include "sync/page_change.h"
 
 #include <memory>
+#include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
 
@@ -56,4 +57,5 @@ private:
     std::shared_ptr<account_session> session_;
     QTimer upload_timer_;
     QTimer forward_timer_;
+    QElapsedTimer last_tick_;
 };
