@@ -183,12 +183,7 @@ void content_history::EntryWritten(new_entry entry, const written& result)
     if (!entry.icon.isEmpty() && QFile::exists(entry.icon))
         record.icons = entry.icon.toStdString();
     record.exe_title = entry.exe_title;
-    content_item item;
-    item.type = record.type;
-    item.content = record.content;
-    item.md5 = record.md5;
-    item.icons = record.icons;
-    item.exe_title = record.exe_title;
+    content_item item = ItemFields(record);
     if (entry.type == content_image) {
         item.text = record.content;
         item.pixmap = std::make_shared<entry_image>(entry.path);
@@ -230,7 +225,7 @@ bool content_history::InsideFolder(const QString& path) const
         && QDir::cleanPath(info.absolutePath()) == QDir::cleanPath(folder_);
 }
 
-content_item content_history::MakeItem(const content_record& record) const
+content_item content_history::ItemFields(const content_record& record)
 {
     content_item item;
     item.type = record.type;
@@ -239,6 +234,12 @@ content_item content_history::MakeItem(const content_record& record) const
     item.md5 = record.md5;
     item.icons = record.icons;
     item.exe_title = record.exe_title;
+    return item;
+}
+
+content_item content_history::MakeItem(const content_record& record) const
+{
+    content_item item = ItemFields(record);
     const QString path = QString::fromStdString(record.content);
     // A name that leads out of the folder is not read: a tampered or
     // foreign index must not show (or upload) arbitrary files.

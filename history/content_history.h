@@ -152,6 +152,8 @@ public:
     const history_hooks& hooks() const { return hooks_; }
 
 private:
+    // The item's copy of the record's fields, without reading its file.
+    static content_item ItemFields(const content_record& record);
     content_item MakeItem(const content_record& record) const;
     bool InsideFolder(const QString& path) const;
     void RemoveLater(const std::string& path);

@@ -99,11 +99,7 @@ bool content_history::InsertSyncedFile(synced_file& file)
         return false;
     }
     const content_record& record = file.record;
-    content_item item;
-    item.type = record.type;
-    item.collect = record.collect;
-    item.content = record.content;
-    item.md5 = record.md5;
+    content_item item = ItemFields(record);
     if (record.type == content_image) {
         const QString path = QString::fromStdString(record.content);
         item.text = record.content;

@@ -5,68 +5,42 @@
 
 #include <exception>
 #include <QObject>
+#include <QScopeGuard>
 
 history_writer::history_writer()
     : receiver_(std::make_unique<QObject>())
-    , thread_([this] { Run(); })
+    // After a burst of captures (decoded images, encode buffers) the free
+    // pages go back.
+    , worker_(
+          [](const std::string& error) {
+              qCWarning(log_history) << "history write failed:" << error.c_str();
+          },
+          [] { platform::GiveBackFreePages(); })
 {
 }
 
 history_writer::~history_writer()
 {
     Finish();
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        stopping_ = true;
-    }
-    wake_.notify_all();
-    thread_.join();
 }
 
 void history_writer::Post(std::function<void()> work, std::function<void()> done)
 {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        jobs_.push_back({ std::move(work), std::move(done) });
-    }
-    wake_.notify_one();
+    worker_.Post([this, work = std::move(work), done = std::move(done)]() mutable {
+        // The done follows also when the work threw (the worker logs that).
+        const auto queue_done = qScopeGuard([&] { Queue(std::move(done)); });
+        if (work)
+            work();
+    });
 }
 
-void history_writer::Run()
+void history_writer::Queue(std::function<void()> done)
 {
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-        if (jobs_.empty())
-            return;
-        job next = std::move(jobs_.front());
-        jobs_.pop_front();
-        busy_ = true;
-        lock.unlock();
-        // Nothing may escape the worker: a failed write is the work's to report.
-        try {
-            if (next.work)
-                next.work();
-        } catch (const std::exception& error) {
-            qCWarning(log_history) << "history write failed:" << error.what();
-        } catch (...) {
-            qCWarning(log_history) << "history write failed";
-        }
-        lock.lock();
-        // A burst of captures (decoded images, encode buffers) is over.
-        if (jobs_.empty()) {
-            lock.unlock();
-            platform::GiveBackFreePages();
-            lock.lock();
-        }
-        busy_ = false;
-        dones_.push_back(std::move(next.done));
-        if (dones_.size() == 1)
-            QMetaObject::invokeMethod(
-                receiver_.get(), [this] { Deliver(); }, Qt::QueuedConnection);
-        if (jobs_.empty())
-            idle_.notify_all();
-    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    dones_.push_back(std::move(done));
+    if (dones_.size() == 1)
+        QMetaObject::invokeMethod(
+            receiver_.get(), [this] { Deliver(); }, Qt::QueuedConnection);
 }
 
 void history_writer::Deliver()
@@ -84,9 +58,9 @@ void history_writer::Deliver()
 void history_writer::Finish()
 {
     for (;;) {
+        worker_.WaitIdle();
         {
-            std::unique_lock<std::mutex> lock(mutex_);
-            idle_.wait(lock, [this] { return jobs_.empty() && !busy_; });
+            std::lock_guard<std::mutex> lock(mutex_);
             if (dones_.empty())
                 return;
         }

@@ -4,12 +4,12 @@
 // comes back to the writer's own thread, in the same order.
 #pragma once
 
-#include <condition_variable>
+#include "core/serial_worker.h"
+
 #include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 class QObject;
 
@@ -30,20 +30,12 @@ public:
     void Finish();
 
 private:
-    struct job {
-        std::function<void()> work;
-        std::function<void()> done;
-    };
-    void Run();
+    // On the worker: the done goes to this object's thread.
+    void Queue(std::function<void()> done);
     void Deliver();
 
     std::unique_ptr<QObject> receiver_;
     std::mutex mutex_;
-    std::condition_variable wake_;
-    std::condition_variable idle_;
-    std::deque<job> jobs_;
     std::deque<std::function<void()>> dones_;
-    bool busy_ = false;
-    bool stopping_ = false;
-    std::thread thread_;
+    serial_worker worker_;
 };

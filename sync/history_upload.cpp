@@ -27,59 +27,8 @@ std::vector<std::string> SplitBatch(std::string_view text, std::size_t max)
 history_upload::history_upload(std::string content_folder, send_function send)
     : folder_(std::move(content_folder))
     , send_(std::move(send))
-    , thread_(&history_upload::Run, this)
+    , worker_([](const std::string& error) { wire::log_error("upload failed: " + error); })
 {
-}
-
-history_upload::~history_upload()
-{
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        stopping_ = true;
-        jobs_.clear();
-    }
-    wake_.notify_all();
-    thread_.join();
-}
-
-void history_upload::Post(std::function<void()> job)
-{
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (stopping_)
-            return;
-        jobs_.push_back(std::move(job));
-    }
-    wake_.notify_one();
-}
-
-void history_upload::Finish()
-{
-    std::unique_lock<std::mutex> lock(mutex_);
-    idle_.wait(lock, [this] { return jobs_.empty() && !busy_; });
-}
-
-void history_upload::Run()
-{
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-        if (stopping_)
-            return;
-        auto job = std::move(jobs_.front());
-        jobs_.pop_front();
-        busy_ = true;
-        lock.unlock();
-        try {
-            job();
-        } catch (const std::exception& e) {
-            wire::log_error(std::string("upload failed: ") + e.what());
-        }
-        lock.lock();
-        busy_ = false;
-        if (jobs_.empty())
-            idle_.notify_all();
-    }
 }
 
 void history_upload::SendFilesNow(const std::vector<std::string>& names, std::uint8_t kind)
@@ -103,7 +52,7 @@ void history_upload::SendChunks(const std::string& name, std::istream& in, std::
 {
     char chunk[wire::max_payload];
     char step = wire::step_first;
-    while (!stopping_) {
+    while (!worker_.stopping()) {
         in.read(chunk, sizeof chunk);
         const auto n = static_cast<std::size_t>(in.gcount());
         if (n == 0)
@@ -116,7 +65,7 @@ void history_upload::SendChunks(const std::string& name, std::istream& in, std::
 
 void history_upload::UploadIndex()
 {
-    Post([this] {
+    worker_.Post([this] {
         // Read once: the names kept are those of the very bytes sent, though the history
         // may save a new index meanwhile.
         std::ifstream file(folder_ + "/content.json", std::ios::binary);
@@ -145,12 +94,12 @@ std::vector<std::string> history_upload::SentIndexNames() const
 
 void history_upload::SendFiles(std::vector<std::string> names, std::uint8_t kind)
 {
-    Post([this, names = std::move(names), kind] { SendFilesNow(names, kind); });
+    worker_.Post([this, names = std::move(names), kind] { SendFilesNow(names, kind); });
 }
 
 void history_upload::UploadListedFiles(std::string json)
 {
-    Post([this, json = std::move(json)] {
+    worker_.Post([this, json = std::move(json)] {
         SendFilesNow(instruction_file::Names(json), wire::kind_file_chunk);
         send_(nullptr, 0, {}, wire::kind_files_done);
     });
@@ -165,7 +114,7 @@ void history_upload::RecordAdded(std::string path, std::int64_t type)
         wire::log_error("record not sent, name or type invalid: " + name);
         return;
     }
-    Post([this, name, type] {
+    worker_.Post([this, name, type] {
         SendFilesNow({ name }, wire::kind_file_chunk);
         send_(nullptr, 0, std::to_string(type) + name, wire::kind_record_added);
     });
@@ -173,7 +122,7 @@ void history_upload::RecordAdded(std::string path, std::int64_t type)
 
 void history_upload::SendBatch(std::string text, bool is_last, std::uint8_t more, std::uint8_t last)
 {
-    Post([this, text = std::move(text), is_last, more, last] {
+    worker_.Post([this, text = std::move(text), is_last, more, last] {
         const auto pieces = SplitBatch(text, wire::max_payload);
         for (std::size_t i = 0; i < pieces.size(); ++i) {
             const bool final_piece = is_last && i + 1 == pieces.size();

@@ -4,16 +4,14 @@
 // and a record's file always goes out before the record.
 #pragma once
 
-#include <atomic>
-#include <condition_variable>
+#include "core/serial_worker.h"
+
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <istream>
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 class history_upload {
@@ -24,7 +22,7 @@ public:
 
     history_upload(std::string content_folder, send_function send);
     // Drops what was not sent yet.
-    ~history_upload();
+    ~history_upload() = default;
     history_upload(const history_upload&) = delete;
     history_upload& operator=(const history_upload&) = delete;
 
@@ -45,25 +43,18 @@ public:
     void SendBatch(std::string text, bool is_last, std::uint8_t more, std::uint8_t last);
 
     // Waits until everything asked for so far was handed to send. Tests.
-    void Finish();
+    void Finish() { worker_.WaitIdle(); }
 
 private:
-    void Post(std::function<void()> job);
-    void Run();
     void SendFilesNow(const std::vector<std::string>& names, std::uint8_t kind);
     void SendChunks(const std::string& name, std::istream& in, std::uint8_t kind);
 
     const std::string folder_;
     const send_function send_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::condition_variable idle_;
-    std::deque<std::function<void()>> jobs_;
-    bool busy_ = false;
-    std::atomic<bool> stopping_ { false }; // also ends a file being sent
     mutable std::mutex names_mutex_;
     std::vector<std::string> sent_index_names_;
-    std::thread thread_;
+    // Its stopping also ends a file being sent.
+    serial_worker worker_;
 };
 
 // The pieces a batch text is sent in: at most max bytes each, cut after a ",". An item
