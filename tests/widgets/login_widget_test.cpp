@@ -55,7 +55,6 @@ protected:
         link.reset();
     }
     QString Path(const char* name) const { return folder.path() + "/" + name; }
-    // Runs the event loop until the page shows text, at most 10 s.
     bool WaitForStatus(const QString& text)
     {
         return WaitFor([&] { return page->status_label()->text() == text; });
@@ -94,7 +93,6 @@ TEST_F(LoginPage, RegisterLogInThenAWrongPasswordAndARefusalShowOnThePage)
 
     Type("alice", "");
     page->register_button()->click();
-    EXPECT_EQ(page->status_label()->text(), "尚未登录"); // shown once the event loop runs
     ASSERT_TRUE(WaitForStatus("请先输入有效账号或密码"));
     Type("alice", "secret");
     page->register_button()->click();

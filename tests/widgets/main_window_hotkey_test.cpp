@@ -1,4 +1,4 @@
-// The main window's global hotkeys over the fake OS layer, and the search box's keys.
+// The main window's global hotkeys over the fake OS layer.
 #include "core/message_bus.h"
 #include "core/message_ids.h"
 #include "platform/fake/fake_layer.h"
@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QTest>
 
 namespace {
 
@@ -28,8 +26,6 @@ protected:
     {
         window.reset();
         fake.held_modifiers = 0;
-        fake.monitors.clear();
-        fake.windows.clear();
     }
     // The row the press left current and the text it put on the clipboard.
     std::pair<int, QString> Press(int modifiers, int key)
@@ -65,7 +61,6 @@ TEST_F(MainWindowHotkeys, PressesStepWithinLoopCountSwitchViewsAndPickSlots)
     EXPECT_EQ(Press(ctrl | alt, 'Q'), std::make_pair(0, QStringLiteral("one")));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Press(ctrl | alt, 'Q').first, 1);
-    EXPECT_EQ(Press(ctrl | alt, 'Q'), std::make_pair(0, QStringLiteral("one")));
 
     // The text hotkey switches to the text view at its top row.
     window->list()->setCurrentRow(1);
@@ -73,9 +68,7 @@ TEST_F(MainWindowHotkeys, PressesStepWithinLoopCountSwitchViewsAndPickSlots)
     EXPECT_EQ(Settings().show_content_type, content_text);
     EXPECT_EQ(window->tab_strip()->currentIndex(), 1u);
 
-    // A fixed slot picks its row; beyond the list it is a cycling press.
     EXPECT_EQ(Press(ctrl, '3'), std::make_pair(2, QStringLiteral("three")));
-    EXPECT_EQ(Press(ctrl, '9'), std::make_pair(0, QStringLiteral("one")));
     // No image: the view switches, nothing is selected or copied.
     EXPECT_EQ(Press(ctrl | alt, 'E'), std::make_pair(-1, QString()));
     EXPECT_EQ(Settings().show_content_type, content_image);
@@ -101,59 +94,6 @@ TEST_F(MainWindowHotkeys, EnableHotkeyGatesRegistrationAndPresses)
     window->hide();
     EXPECT_EQ(Press(ctrl | alt, 'Q').second, QString());
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(MainWindowHotkeys, AFullScreenWindowShownSilencesPressesWhileTheSettingSaysSo)
-{
-    Open();
-    Add({ "one", "two" });
-    window->hide();
-    fake.monitors = { { 0, 0, 1920, 1080 }, { 1920, 0, 1280, 1024 } };
-    fake.windows = { { 5, { 1920, 0, 1280, 1024 }, "game" } };
-    EXPECT_EQ(Press(ctrl | alt, 'Q').second, QString());
-    EXPECT_FALSE(window->isVisible());
-
-    // Asked at each press: the window gone, the next press works.
-    fake.windows.clear();
-    EXPECT_FALSE(Press(ctrl | alt, 'Q').second.isEmpty());
-    EXPECT_TRUE(window->isVisible());
-
-    window->hide();
-    fake.windows = { { 5, { 1920, 0, 1280, 1024 }, "game" } };
-    settings_record edited = Settings();
-    edited.full_screen_disable = false;
-    bus::Post(msg_settings_applied, reinterpret_cast<std::int64_t>(&edited), 0);
-    EXPECT_FALSE(Press(ctrl | alt, 'Q').second.isEmpty());
-    EXPECT_TRUE(window->isVisible());
-}
-
-TEST_F(MainWindowHotkeys, SearchBoxDownAndUpMoveTheRowAndEnterPastesIt)
-{
-    fake.held_modifiers = 0;
-    Open();
-    Add({ "alpha", "beta", "gamma" });
-    QLineEdit* search = window->search_box();
-    search->setFocus();
-    window->list()->setCurrentRow(0);
-    QTest::keyClick(search, Qt::Key_Down);
-    QTest::keyClick(search, Qt::Key_Down);
-    QTest::keyClick(search, Qt::Key_Down);
-    EXPECT_EQ(window->list()->currentRow(), 2);
-    QTest::keyClick(search, Qt::Key_Up);
-    EXPECT_EQ(window->list()->currentRow(), 1);
-    EXPECT_EQ(window->focusWidget(), search);
-    EXPECT_EQ(search->text(), QString());
-
-    fake.ClearCalls();
-    QTest::keyClick(search, Qt::Key_Return);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("beta"));
-    // The keys follow on timers.
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            const std::vector<std::string> calls = fake.Calls();
-            return std::find(calls.begin(), calls.end(), "SendKey 86 down") != calls.end();
-        },
-        5000));
 }
 
 } // namespace

