@@ -159,15 +159,6 @@ TEST_F(client_fixture, ServerFileReachesASecondServerWhenTheDefaultIsDown)
     EXPECT_EQ(net->Current()->server(), "127.0.0.1:" + port);
 }
 
-TEST_F(client_fixture, UnresolvablePortCountsAsAFailedConnect)
-{
-    make_client("no-such-service");
-    net->Connect(anonymous, anonymous_digest);
-    ASSERT_TRUE(events.wait(msg_net_failed, 1, 10s));
-    EXPECT_TRUE(events.wait(bus_recorder::log_line, 1, 2s, reset_line));
-    EXPECT_EQ(net->LinkState(), sync_link::state_lost);
-}
-
 TEST_F(client_fixture, ExceptionInAHandlerEndsInAFailureAndAReconnect)
 {
     // The handler throws on the first login only; it runs on the connection's I/O thread.
