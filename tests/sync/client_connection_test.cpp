@@ -62,11 +62,15 @@ struct client_fixture : ::testing::Test {
     }
 };
 
-TEST_F(client_fixture, AnonymousLoginThenRegisterAndLogInWithTheDigest)
+TEST_F(client_fixture, AnonymousLoginWithHeartbeatsThenRegisterAndLogInWithTheDigest)
 {
-    ASSERT_TRUE(log_in_anonymously());
+    ASSERT_TRUE(log_in_anonymously({ "--log-heartbeats" }));
     EXPECT_EQ(events.wait(msg_login_ok, 1, 0s)->text, anonymous);
     EXPECT_EQ(net->LinkState(), sync_link::state_logged_in);
+    // The server logs the session's account with each heartbeat: every one came after the
+    // login, and they keep coming.
+    EXPECT_TRUE(server->wait_for_log("heartbeat account=" + anonymous, 3, 10s));
+    EXPECT_EQ(server->count_in_log("heartbeat account= "), 0u);
     const auto first = net->Current();
     ASSERT_TRUE(first);
     EXPECT_TRUE(first->loop_active());
@@ -131,15 +135,6 @@ TEST_F(client_fixture, StoppedServerResetsTheLinkAndTheClientLogsInAgain)
     ASSERT_TRUE(held && connected);
     EXPECT_LT(reset->seq, held->seq);
     EXPECT_LT(held->seq, connected->seq);
-}
-
-TEST_F(client_fixture, HeartbeatsFollowTheLoginAtEachInterval)
-{
-    ASSERT_TRUE(log_in_anonymously({ "--log-heartbeats" }));
-    // The server logs the session's account with each heartbeat: every one came after the
-    // login, and they keep coming.
-    EXPECT_TRUE(server->wait_for_log("heartbeat account=" + anonymous, 3, 10s));
-    EXPECT_EQ(server->count_in_log("heartbeat account= "), 0u);
 }
 
 TEST_F(client_fixture, ServerFileReachesASecondServerWhenTheDefaultIsDown)
