@@ -226,11 +226,6 @@ TEST_F(Instructions, ContentWithThreeNewNamesInFrontAddsThemWithTheFirstOnTop)
     // Now the first name is the newest entry: nothing more.
     history_instructions::ApplyContent(*history, json);
     EXPECT_EQ(history->records.size(), 5u);
-    // An append of two entries puts the first on top.
-    ASSERT_TRUE(WriteFile(Content("p1.txt"), "p1") && WriteFile(Content("p2.txt"), "p2"));
-    history_instructions::ApplyAppend(
-        *history, R"({"content": ["p1.txt", "p2.txt"], "type": ["0", "0"]})");
-    EXPECT_EQ(Listed().mid(0, 3), QStringList({ "p1.txt", "p2.txt", "n1.txt" }));
 }
 
 TEST(AccountFile, RoundTripsAndKeepsADamagedFileAside)

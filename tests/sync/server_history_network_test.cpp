@@ -1,5 +1,5 @@
-// The real quillbox-syncd keeping histories: raw clients on loopback upload, merge and see
-// the account's other machines get each change, while other accounts and the shared account
+// The real quillbox-syncd keeping histories: raw clients on loopback upload and see the
+// account's other machines get each change, while other accounts and the shared account
 // get and leave nothing.
 #include "sync/anonymous_account.h"
 #include "sync/file_frames.h"
@@ -158,11 +158,6 @@ TEST(SyncHistory, ChangesReachTheAccountsOtherMachinesOnly)
     got = Receive(b.socket);
     EXPECT_EQ(got.kind, wire::kind_delete_ready);
     EXPECT_EQ(got.Json("delete.json"), json::parse(R"({"content":["1700000000000000001.txt"]})"));
-    a.socket.send(a.Frame(wire::kind_records_collected_last, "", "111700000000000000002.png,"));
-    got = Receive(b.socket);
-    EXPECT_EQ(got.kind, wire::kind_collect_ready);
-    EXPECT_EQ(got.Json("collect.json"),
-        json::parse(R"({"content":["1700000000000000002.png"],"type":["11"]})"));
 
     EXPECT_EQ(Receive(c.socket, 300ms).kind, -1);
     EXPECT_EQ(Receive(shared.socket, 100ms).kind, -1);
@@ -170,55 +165,6 @@ TEST(SyncHistory, ChangesReachTheAccountsOtherMachinesOnly)
     EXPECT_TRUE(server.wait_for_log("history data ignored: the shared account", 1, 2s));
     EXPECT_EQ(FilesIn(server.data_folder() + "/files"), 1u); // alice's image, nothing else
     EXPECT_EQ(FilesIn(server.data_folder() + "/incoming"), 0u);
-}
-
-TEST(SyncHistory, IndexUploadIsMergedAndTheOthersGetWhatItAdded)
-{
-    server_process server;
-    ASSERT_TRUE(server.start());
-    Register(server.port(), { "alice" });
-    machine a(server.port(), "alice");
-    // The account: r1 (a favourite), r2, and r3 deleted earlier.
-    a.Record("1700000000000000001.txt", "one");
-    a.Record("1700000000000000002.txt", "two");
-    a.Record("1700000000000000003.txt", "three");
-    a.socket.send(a.Frame(wire::kind_records_deleted_last, "", "1700000000000000003.txt,")
-        + a.Frame(wire::kind_records_collected_last, "", "101700000000000000001.txt,"));
-    // A's requests are answered in order: once its own merge is back, its changes are in.
-    a.socket.send(a.Frame(wire::kind_index_missing, ""));
-    ASSERT_EQ(Receive(a.socket).kind, wire::kind_list_updated);
-
-    // B comes back with r1, the deleted r3, an older copy of r2 under its own name, and n.
-    machine b(server.port(), "alice");
-    b.Index(Index({ { "1700000000000000009.txt", "new" }, { "1700000000000000003.txt", "three" },
-        { "1700000000000000001.txt", "one" }, { "1600000000000000000.txt", "two" } }));
-    auto got = Receive(b.socket);
-    EXPECT_EQ(got.kind, wire::kind_list_updated);
-    EXPECT_EQ(got.files["1700000000000000002.txt"], "two");
-    const json merged = got.Json("content.json");
-    EXPECT_EQ(merged["content"],
-        json::parse(R"(["1700000000000000009.txt","1700000000000000002.txt",)"
-                    R"("1700000000000000001.txt"])"));
-    EXPECT_EQ(merged["type"], json::parse(R"(["0","0","10"])"));
-    EXPECT_EQ(merged["md5"][2], wire::md5_hex("one"));
-    EXPECT_EQ(got.Json("upload.json"), json::parse(R"({"content":["1700000000000000009.txt"]})"));
-
-    // B sends what it was asked for; A gets the new file and the account's index.
-    std::string upload;
-    wire::AppendFile(upload, wire::kind_file_chunk, "1700000000000000009.txt", "new");
-    b.socket.send(upload + b.Frame(wire::kind_files_done, ""));
-    got = Receive(a.socket);
-    EXPECT_EQ(got.kind, wire::kind_content_ready);
-    EXPECT_EQ(got.files["1700000000000000009.txt"], "new");
-    EXPECT_EQ(got.Json("content.json")["content"][0], "1700000000000000009.txt");
-
-    // A machine with no index gets everything.
-    machine c(server.port(), "alice");
-    c.socket.send(c.Frame(wire::kind_index_missing, ""));
-    got = Receive(c.socket);
-    EXPECT_EQ(got.kind, wire::kind_list_updated);
-    EXPECT_EQ(got.files.size(), 5u); // three entries, content.json, upload.json
-    EXPECT_EQ(got.Json("upload.json"), json::parse(R"({"content":[]})"));
 }
 
 TEST(SyncHistory, TrimSparesFavouritesQuotaRefusesAndAllSurvivesARestart)

@@ -1,13 +1,10 @@
 // The server's history rules without a network: the merge, the list's rules, names that may
-// become files, a file cut into frames, and the JSON and batch texts clients send.
+// become files, and the JSON and batch texts clients send.
 #include "server/account_files.h"
 #include "server/change_batches.h"
 #include "server/history_json.h"
 #include "server/history_list.h"
-#include "sync/file_frames.h"
 #include "sync/file_name_check.h"
-#include "sync/frame_parser.h"
-#include "sync/wire_kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -109,39 +106,6 @@ TEST(HistoryNames, OnlyPlainNamesBecomeFilesAndAccountFoldersStayInside)
     EXPECT_EQ(AccountFolderName(".."), "%2E.");
     EXPECT_EQ(AccountFolderName("a/b%"), "a%2Fb%25");
     EXPECT_EQ(AccountFolderName(""), "%");
-}
-
-TEST(FileFrames, AFileGoesInPiecesOf1024ThenAnEndFrame)
-{
-    const auto frames_of = [](const std::string& bytes) {
-        std::string stream;
-        EXPECT_TRUE(wire::AppendFile(stream, wire::kind_file_chunk, "1.txt", bytes));
-        frame_parser parser;
-        std::vector<frame_record> frames;
-        parser.parse_data(stream.data(), stream.size(), frames);
-        return frames;
-    };
-    std::string bytes(2500, 'x');
-    bytes[1024] = 'y';
-    const auto frames = frames_of(bytes);
-    ASSERT_EQ(frames.size(), 4u);
-    const std::vector<std::pair<std::string, std::size_t>> expected
-        = { { "11.txt", 1024 }, { "21.txt", 1024 }, { "21.txt", 452 }, { "41.txt", 0 } };
-    std::string joined;
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(frames[i].kind, wire::kind_file_chunk);
-        EXPECT_EQ(frames[i].tag_text(), expected[i].first);
-        EXPECT_EQ(frames[i].data_length, expected[i].second);
-        joined += frames[i].payload_view();
-    }
-    EXPECT_EQ(joined, bytes);
-    // An empty file still opens, so the receiver creates it.
-    const auto empty = frames_of("");
-    ASSERT_EQ(empty.size(), 2u);
-    EXPECT_EQ(empty[0].tag_text(), "11.txt");
-    EXPECT_EQ(empty[1].tag_text(), "41.txt");
-    std::string unused;
-    EXPECT_FALSE(wire::AppendFile(unused, wire::kind_file_chunk, std::string(33, 'n'), "x"));
 }
 
 TEST(ClientIndex, ReadsWhatItCanAndSkipsTheRest)
