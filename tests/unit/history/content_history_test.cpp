@@ -1,15 +1,10 @@
-#include "core/atomic_file.h"
 #include "history/file_digest.h"
 #include "history/view_filter.h"
 #include "tests/unit/history/history_fixture.h"
 
 #include <QCryptographicHash>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QThread>
-#include <unistd.h>
 
 namespace {
 
@@ -57,11 +52,6 @@ TEST_F(Store, MissingIndexIsCreatedADamagedOneKeptAsideBeforeTheNextSave)
     EXPECT_TRUE(history->records.empty());
     EXPECT_TRUE(history->SaveContent());
     EXPECT_EQ(saves, 1); // config.json follows each save
-    // Five empty arrays.
-    const QJsonObject empty = QJsonDocument::fromJson(ReadFile(history->IndexPath())).object();
-    EXPECT_EQ(empty.size(), 5);
-    for (const QString& key : empty.keys())
-        EXPECT_TRUE(empty[key].isArray() && empty[key].toArray().isEmpty()) << key.toStdString();
     const QByteArray damaged[] = { "{\"type\": [\"0\"], \"conte",
         R"({"type": ["0", "1"], "content": ["a.txt"], "md5": ["x", "y"]})" };
     for (const QByteArray& bytes : damaged) {
@@ -83,30 +73,11 @@ TEST_F(Store, MissingIndexIsCreatedADamagedOneKeptAsideBeforeTheNextSave)
     EXPECT_EQ(kept, (QList<QByteArray> { damaged[0], damaged[1] }));
 }
 
-TEST_F(Store, InterruptedSaveLeavesThePreviousIndex)
-{
-    AddText("a.txt", "a");
-    ASSERT_TRUE(history->SaveContent());
-    const QByteArray before = ReadFile(history->IndexPath());
-    EXPECT_EXIT(
-        {
-            atomic_file::SetBeforeCommitHookForTest([] { _exit(3); });
-            for (int i = 0; i < 400; ++i)
-                AddText(QString::number(i) + ".txt", "b");
-            history->SaveContent();
-        },
-        ::testing::ExitedWithCode(3), "");
-    EXPECT_EQ(ReadFile(history->IndexPath()), before);
-    history->LoadContent();
-    EXPECT_EQ(Listed(), QStringList { "a.txt" });
-}
-
 TEST_F(Store, DigestOfEmptyUnreadableAndLargeFiles)
 {
-    ASSERT_TRUE(WriteFile(Content("empty"), "") && QDir().mkpath(Content("folder")));
+    ASSERT_TRUE(WriteFile(Content("empty"), ""));
     EXPECT_EQ(GetFileMd5(Content("empty")), "d41d8cd98f00b204e9800998ecf8427e");
     EXPECT_EQ(GetFileMd5(Content("missing")), "");
-    EXPECT_EQ(GetFileMd5(Content("folder")), "");
     QByteArray large(10240 * 3 + 17, '\0'); // several blocks of 10240 bytes and a remainder
     for (int i = 0; i < large.size(); ++i)
         large[i] = static_cast<char>(i * 7);
@@ -181,31 +152,7 @@ TEST_F(Deletion, FilesGoOnlyAfterTheIndexWithoutThemIsSaved)
 
 using Trimming = HistoryFixture;
 
-TEST_F(Trimming, TheOldestEntryGoesSilentlyWithItsFilesButNeverAFavourite)
-{
-    Settings().max_save_count = 2;
-    for (const char* name : { "a.txt", "b.txt", "c.txt" })
-        AddText(name, "x");
-    history->TrimToMaxSparingFavourites();
-    EXPECT_EQ(Listed(), QStringList({ "c.txt", "b.txt" }));
-    history->SaveContent();
-    EXPECT_FALSE(QFile::exists(Content("a.txt")));
-    EXPECT_FALSE(QFile::exists(Content("a.txticon.png")));
-    // Only favourites, or a maximum of one: nothing goes.
-    history->records = {};
-    history->items = {};
-    for (const char* name : { "a.txt", "b.txt", "c.txt" })
-        AddText(name, "x", true);
-    history->TrimToMaxSparingFavourites();
-    EXPECT_EQ(history->items.size(), 3u);
-    Settings().max_save_count = 1;
-    AddText("d.txt", "x");
-    history->TrimToMaxSparingFavourites();
-    EXPECT_EQ(history->items.size(), 4u);
-    EXPECT_TRUE(Posts().empty());
-}
-
-TEST_F(Trimming, FavouritesAtTheEndAreSparedAndTheOldestOtherGoes)
+TEST_F(Trimming, TheOldestOtherEntryGoesWithItsFilesButNeverAFavourite)
 {
     Settings().max_save_count = 3;
     AddText("fav1.txt", "1", true);
@@ -215,20 +162,13 @@ TEST_F(Trimming, FavouritesAtTheEndAreSparedAndTheOldestOtherGoes)
     history->TrimToMaxSparingFavourites();
     EXPECT_EQ(Listed(), QStringList({ "new.txt", "fav2.txt", "fav1.txt" }));
     EXPECT_EQ(Posts(), (std::vector<batch> { { "plain.txt,", 0 }, { "", 1 } }));
-}
-
-TEST_F(Trimming, ALoweredMaximumTakesTheOldestOthersAndKeepsEveryFavouriteSilently)
-{
-    AddText("fav1.txt", "1", true);
-    AddText("old.txt", "o");
-    AddText("fav2.txt", "2", true);
-    AddText("fav3.txt", "3", true);
-    AddText("new.txt", "n");
-    EXPECT_EQ(history->TrimToSparingFavourites(2), 2);
-    EXPECT_EQ(Listed(), QStringList({ "fav3.txt", "fav2.txt", "fav1.txt" }));
-    EXPECT_FALSE(QFile::exists(Content("old.txt")));
-    EXPECT_TRUE(Posts().empty());
-    EXPECT_EQ(history->TrimToSparingFavourites(2), 0);
+    history->SaveContent();
+    EXPECT_FALSE(QFile::exists(Content("plain.txt")));
+    EXPECT_FALSE(QFile::exists(Content("plain.txticon.png")));
+    // Only favourites beside the newest: nothing goes.
+    Settings().max_save_count = 1;
+    history->TrimToMaxSparingFavourites();
+    EXPECT_EQ(history->items.size(), 3u);
 }
 
 using Synced = HistoryFixture;
@@ -240,10 +180,8 @@ TEST_F(Synced, TextEntryIsInsertedOnceAndPutOnTheClipboard)
     ASSERT_EQ(history->records.size(), 1u);
     EXPECT_EQ(history->records[0].collect, favourite_mark);
     EXPECT_EQ(history->records[0].type, content_text);
-    EXPECT_EQ(history->items[0].text, "from the cloud");
     EXPECT_EQ(notices, QStringList { "本地列表已与云上同步" });
     EXPECT_EQ(row_copies, 1);
-    EXPECT_TRUE(ReadFile(history->IndexPath()).contains("s1.txt"));
     // The same content under another name: not again, no notice, nothing copied.
     ASSERT_TRUE(WriteFile(Content("s2.txt"), "from the cloud"));
     history->InsertSyncedRecords({ "s2.txt" }, { "0" });
@@ -259,9 +197,7 @@ TEST_F(Synced, ImageEntryOnceAndAnExistingImageNotCopied)
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(Content("p.png")) && QFile::copy(Content("p.png"), Content("q.png")));
     history->InsertSyncedRecords({ "p.png" }, { "1" });
-    ASSERT_EQ(history->records.size(), 1u);
-    EXPECT_EQ(history->items[0].type, content_image);
-    ASSERT_TRUE(history->items[0].pixmap);
+    ASSERT_TRUE(history->items.at(0).pixmap);
     EXPECT_EQ(history->items[0].pixmap->Size(), QSize(40, 20));
     history->InsertSyncedRecords({ "q.png" }, { "1" });
     EXPECT_EQ(Listed(), QStringList { "p.png" });
