@@ -62,21 +62,16 @@ TEST_F(ProgramLayoutTest, AWritableFolderKeepsEverythingBesideTheProgram)
 
 // Read-only even for root: a folder without write bits counts as installed; a
 // run from such a tree is followed end to end by the install test.
-TEST_F(ProgramLayoutTest, AReadOnlyFolderWithoutAShareBesideItShipsItsFilesNextToTheProgram)
+TEST_F(ProgramLayoutTest, AReadOnlyFolderUsesTheXdgFoldersOrTheHomeFolder)
 {
     const QString alone = Folder("opt/quillbox", true);
-    const program_layout layout = program_layout::Decide(alone);
+    program_layout layout = program_layout::Decide(alone);
     EXPECT_TRUE(layout.installed);
-    EXPECT_EQ(layout.shared_folder, alone);
+    EXPECT_EQ(layout.shared_folder, alone); // no share/ beside it
     EXPECT_EQ(layout.settings_folder, home() + "/cfg/quillbox");
-}
-
-TEST_F(ProgramLayoutTest, RelativeOrMissingXdgVariablesFallBackToTheHomeFolder)
-{
-    const QString bin = Folder("bin", true);
     qputenv("XDG_CONFIG_HOME", "relative/cfg");
     qunsetenv("XDG_DATA_HOME");
-    const program_layout layout = program_layout::Decide(bin);
+    layout = program_layout::Decide(alone);
     EXPECT_EQ(layout.settings_folder, home() + "/.config/quillbox");
     EXPECT_EQ(layout.data_folder, home() + "/.local/share/quillbox");
 }

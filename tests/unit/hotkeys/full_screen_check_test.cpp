@@ -1,7 +1,6 @@
 // The full-screen rule: a window counts only when it covers a monitor
 // exactly, and the desktop's own windows never do.
 #include "hotkeys/full_screen_check.h"
-#include "platform/fake/fake_layer.h"
 
 #include <gtest/gtest.h>
 
@@ -33,15 +32,6 @@ TEST(FullScreenCheck, AWindowCountsOnlyWhenItCoversAMonitorExactlyAndIsNoPartOfT
     EXPECT_FALSE(FullScreenWindowShown(monitors, { dock }));
     // An excluded window on top does not hide a full-screen one below it.
     EXPECT_TRUE(FullScreenWindowShown(monitors, { dock, Window(kPrimary) }));
-}
-
-TEST(FullScreenCheck, AsksTheDesktopThroughThePlatformLayer)
-{
-    platform::fake_layer os;
-    os.windows = { Window(kPrimary) };
-    EXPECT_FALSE(FullScreenWindowShown(os)) << "no monitor known";
-    os.monitors = { kPrimary };
-    EXPECT_TRUE(FullScreenWindowShown(os));
 }
 
 } // namespace

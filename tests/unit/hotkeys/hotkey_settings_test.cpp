@@ -1,6 +1,5 @@
 // From the hotkey settings to what the platform layer registers.
 #include "core/settings_record.h"
-#include "history/content_record.h"
 #include "hotkeys/global_hotkey.h"
 #include "hotkeys/hotkey_binding.h"
 #include "hotkeys/hotkey_combination.h"
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -62,41 +60,26 @@ TEST(GlobalHotkey, RegistersWhileAliveAndFiresOnItsPress)
     }
     EXPECT_FALSE(fake.PressHotkey(ctrl | alt, 'W')) << "the destructor releases the keys";
     EXPECT_EQ(fired, 1);
-
     fake.refuse_hotkeys = true;
-    global_hotkey refused(HotkeySequence("Ctrl+Alt+W"));
-    EXPECT_FALSE(refused.isRegistered());
+    EXPECT_FALSE(global_hotkey(HotkeySequence("Ctrl+Alt+W")).isRegistered());
 }
 
-TEST(HotkeySet, RegistersAllFiftyAgainOnEachCallAndReportsPresses)
+// Which view and slot each press reports is followed through the main window.
+TEST(HotkeySet, RegistersAllFiftyAgainOnEachCallReleasingTheOldKeys)
 {
     platform::fake_layer& fake = InstallFake();
     hotkey_set set;
-    std::vector<std::pair<std::int64_t, int>> presses;
-    QObject::connect(&set, &hotkey_set::pressed,
-        [&](std::int64_t view, int slot) { presses.emplace_back(view, slot); });
-
     settings_record settings;
     settings.hotkey_text = "Ctrl+Alt+W";
     settings.hotkey_file = "Ctrl+Alt+"; // no key: stays unregistered
-    settings.hotkey_extra = "ALT+1~9";
-    settings.hotkey_image_extra = "Ctrl+Shift+1~9";
     set.Register(settings);
     ASSERT_EQ(set.bindings().size(), 50u);
     EXPECT_TRUE(set.IsRegistered(1));
     EXPECT_FALSE(set.IsRegistered(3));
-    EXPECT_TRUE(fake.PressHotkey(ctrl | alt, 'W'));
-    EXPECT_TRUE(fake.PressHotkey(ctrl | shift, '3'));
-    EXPECT_TRUE(fake.PressHotkey(alt, '1')) << "ALT+1~9 is Alt+1 to Alt+9";
-
-    // Again with another text: the old keys are released, the new ones held.
     settings.hotkey_text = "Ctrl+Alt+Y";
     set.Register(settings);
     EXPECT_FALSE(fake.PressHotkey(ctrl | alt, 'W'));
     EXPECT_TRUE(fake.PressHotkey(ctrl | alt, 'Y'));
-    EXPECT_EQ(presses,
-        (std::vector<std::pair<std::int64_t, int>> { { content_text, -1 }, { content_image, 2 },
-            { content_all, 0 }, { content_text, -1 } }));
 }
 
 } // namespace
