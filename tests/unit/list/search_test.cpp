@@ -7,25 +7,22 @@ namespace {
 
 using texts = std::vector<std::string>;
 
-std::vector<content_item> Entries(
-    const std::vector<std::pair<std::int64_t, std::string>>& list, size_t favourites = 0)
+std::vector<content_item> Entries(const std::vector<std::pair<std::int64_t, std::string>>& list)
 {
     std::vector<content_item> items;
     for (const auto& [type, text] : list) {
         content_item item;
         item.type = type;
         item.text = text;
-        item.collect = items.size() < favourites ? favourite_mark : 0;
         items.push_back(item);
     }
     return items;
 }
 
-texts Shown(const std::vector<content_item>& items, const QString& search,
-    std::int64_t type = content_all, std::int64_t order = 0, std::int64_t max = 500)
+texts Shown(const std::vector<content_item>& items, const QString& search)
 {
     const search_matcher matcher(search);
-    const view_rows rows = FilterItems(items, type, order, max, &matcher);
+    const view_rows rows = FilterItems(items, content_all, 0, 500, &matcher);
     texts shown;
     for (const auto& [row, index] : rows.row_to_record) {
         EXPECT_EQ(rows.filtered_items[row].text, items[index].text);
@@ -55,26 +52,6 @@ TEST(Search, PlainlyOrThroughThePatternWithOneCharacterBeforeIt)
     for (const auto& [search, expected] : cases)
         EXPECT_EQ(Shown(items, QString::fromUtf8(search)), expected) << search;
     EXPECT_EQ(Shown(items, QString()).size(), items.size()); // an empty box shows everything
-}
-
-TEST(Search, HonoursTheTypeTabAndTheFavouritesOrder)
-{
-    const auto items = Entries({ { content_text, "t1 key" }, { content_file, "file:///key/f1" },
-                                   { content_image, "/c/key.png" }, { content_text, "t2 key" },
-                                   { content_file, "file:///key/f2" } },
-        3);
-    EXPECT_EQ(Shown(items, "key", content_favourite), (texts { "t1 key", "file:///key/f1" }));
-    // Files before texts (order 5), favourites only.
-    EXPECT_EQ(Shown(items, "key", content_favourite, 5), (texts { "file:///key/f1", "t1 key" }));
-    EXPECT_EQ(Shown(items, "key", content_file), (texts { "file:///key/f1", "file:///key/f2" }));
-    // The image tab lists nothing while anything is typed.
-    EXPECT_EQ(Shown(items, "key", content_image), texts {});
-    EXPECT_EQ(Shown(items, QString(), content_image), (texts { "/c/key.png" }));
-    // Without a search: favourites grouped images, texts, files.
-    EXPECT_EQ(Shown(items, QString(), content_favourite, 3),
-        (texts { "/c/key.png", "t1 key", "file:///key/f1" }));
-    // Only the first max_save_count entries are looked at.
-    EXPECT_EQ(Shown(items, "key", content_all, 0, 1), (texts { "t1 key" }));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "app/title_drag.h"
 #include "app/window_animation.h"
-#include "history/view_choice.h"
 #include "tests/unit/unit_files.h"
 #include "widgets/theme_sheets.h"
 
@@ -10,25 +9,8 @@
 
 namespace {
 
-TEST(ViewChoice, TheFavouritesTabStepsTheOrderOnlyWhenShownAndWrapsBadOrdersToTheDefault)
+TEST(TitleDrag, OnlyLeftOfTheButtonsAndARestoredWindowReAnchors)
 {
-    EXPECT_EQ(view_choice::Choose(4, 3, 2).collect_sort_type, 2); // the first click only shows them
-    EXPECT_EQ(view_choice::Choose(4, 4, 6).collect_sort_type, 0);
-    EXPECT_EQ(
-        view_choice::Choose(4, 4, 4).notice, QStringLiteral("已选择显示收藏 - [文件、文本、图片]"));
-    EXPECT_EQ(view_choice::Choose(2, 4, 3).notice, QStringLiteral("已选择显示文件"));
-    EXPECT_EQ(view_choice::Choose(2, 4, 3).collect_sort_type, 3);
-    // A hand-edited order past the table is the default, never an index past it.
-    EXPECT_EQ(view_choice::Choose(0, 3, 9).collect_sort_type, 0);
-    EXPECT_EQ(view_choice::Choose(4, 4, 9).collect_sort_type, 1);
-    EXPECT_EQ(view_choice::OrderName(-1), QStringLiteral(" - 默认"));
-}
-
-TEST(TitleDrag, OnlyTheTop44PixelsLeftOfTheButtonsDragARestoredWindowReAnchors)
-{
-    EXPECT_TRUE(title_drag::InStrip({ 755, 43 }, 900));
-    EXPECT_FALSE(title_drag::InStrip({ 756, 10 }, 900));
-    EXPECT_FALSE(title_drag::InStrip({ 10, 44 }, 900));
     title_drag drag;
     EXPECT_FALSE(drag.Press({ 800, 10 }, { 900, 110 }, { 100, 100 }, 900));
     EXPECT_FALSE(drag.dragging());
