@@ -2,6 +2,7 @@
 // paste into, whose text the test reads back from a file.
 #pragma once
 
+#include "tests/e2e/support/wait.h"
 #include "tests/e2e/support/x_session.h"
 
 #include <QFile>
@@ -37,6 +38,10 @@ public:
     {
         QFile file(dir_.filePath(QStringLiteral("text")));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    bool Shows(const QString& text, int timeout_ms = 10000) const
+    {
+        return WaitUntil([&] { return Text() == text; }, timeout_ms);
     }
 
 private:

@@ -2,9 +2,11 @@
 
 #include "tests/e2e/support/wait.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -121,14 +123,6 @@ QProcess& ProgramCopy::Launch(const QStringList& arguments, QProcess::ProcessCha
     return Start(std::move(process), arguments);
 }
 
-QProcess& ProgramCopy::Launch(const QStringList& arguments, const QString& log_file)
-{
-    auto process = std::make_unique<QProcess>();
-    process->setProcessChannelMode(QProcess::MergedChannels);
-    process->setStandardOutputFile(log_file, QIODevice::Append);
-    return Start(std::move(process), arguments);
-}
-
 QProcess& ProgramCopy::Start(std::unique_ptr<QProcess> process, const QStringList& arguments)
 {
     process->setProcessEnvironment(env_);
@@ -139,6 +133,35 @@ QProcess& ProgramCopy::Start(std::unique_ptr<QProcess> process, const QStringLis
     return *processes_.back();
 }
 
+QProcess& ProgramCopy::LaunchLogged(const QString& logging_rules)
+{
+    SetEnvironment(QStringLiteral("QT_LOGGING_RULES"), logging_rules);
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->setStandardOutputFile(FilePath(QStringLiteral("program.log")), QIODevice::Append);
+    return Start(std::move(process), {});
+}
+
+bool ProgramCopy::LogHas(const QByteArray& text, int timeout_ms) const
+{
+    return WaitUntil(
+        [&] { return ReadFile(QStringLiteral("program.log")).contains(text); }, timeout_ms);
+}
+
+QProcess* ProgramCopy::StartWith(
+    const QByteArray& config, const QStringList& texts, QProcess::ProcessChannelMode channels)
+{
+    if (!WriteFile(QStringLiteral("config.json"), config))
+        return nullptr;
+    QProcess& process = Launch({}, channels);
+    if (!WaitForWindows())
+        return nullptr;
+    for (const QString& text : texts)
+        if (!Record(text.toUtf8()))
+            return nullptr;
+    return &process;
+}
+
 QStringList ProgramCopy::VisibleWindows() const
 {
     return x_.WindowsNamed(QStringLiteral("quillbox"));
@@ -147,6 +170,17 @@ QStringList ProgramCopy::VisibleWindows() const
 bool ProgramCopy::WaitForWindows(int count) const
 {
     return WaitUntil([&] { return VisibleWindows().size() >= count; }, 20000);
+}
+
+QByteArray Png(const QColor& colour, const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 int WaitForExit(QProcess& process, int timeout_ms)

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <QColor>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -55,9 +56,16 @@ public:
     // Its output goes to the test's own unless channels says otherwise.
     QProcess& Launch(const QStringList& arguments = {},
         QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels);
-    // Both output channels appended to a file, which a copy the program
-    // starts itself (a restart) inherits and goes on writing to.
-    QProcess& Launch(const QStringList& arguments, const QString& log_file);
+    // Launched with the logging rules, both output channels appended to
+    // program.log, which a copy the program starts itself (a restart) inherits.
+    QProcess& LaunchLogged(const QString& logging_rules);
+    // Whether program.log holds the text within the time.
+    bool LogHas(const QByteArray& text, int timeout_ms = 10000) const;
+
+    // Writes config.json, launches, waits for the window and records the
+    // texts, oldest first; the process, null on failure.
+    QProcess* StartWith(const QByteArray& config, const QStringList& texts = {},
+        QProcess::ProcessChannelMode channels = QProcess::ForwardedChannels);
 
     // Ids of visible top-level windows titled "quillbox", of any copy.
     QStringList VisibleWindows() const;
@@ -75,6 +83,9 @@ private:
     QProcessEnvironment env_;
     std::vector<std::unique_ptr<QProcess>> processes_;
 };
+
+// A PNG of one colour.
+QByteArray Png(const QColor& colour, const QSize& size = QSize(64, 48));
 
 // Exit status of a process that ends within the time, else -1000.
 int WaitForExit(QProcess& process, int timeout_ms);

@@ -1,53 +1,17 @@
 #include "tests/e2e/support/sync_machines.h"
 
-#include "sync/frame_buffer.h"
-#include "sync/frame_builder.h"
-#include "sync/frame_parser.h"
 #include "sync/md5.h"
 #include "sync/reply_texts.h"
 #include "tests/e2e/support/wait.h"
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include "tests/sync/wire_socket.h"
 
 namespace e2e {
 
 bool RegisterAccount(std::uint16_t port, const std::string& account, const std::string& password)
 {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    frame_buffer request;
-    bool agreed = false;
-    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
-        && wire::build_register(request, account, password)
-        && ::send(fd, request.data(), request.length(), MSG_NOSIGNAL)
-            == static_cast<ssize_t>(request.length())) {
-        frame_parser parser;
-        char buffer[2048];
-        bool answered = false;
-        // Ten seconds at most for the one reply.
-        for (int i = 0; i < 100 && !answered; ++i) {
-            pollfd wait { fd, POLLIN, 0 };
-            if (::poll(&wait, 1, 100) <= 0)
-                continue;
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            parser.cut_frames(buffer, static_cast<std::size_t>(n), [&](const frame_view& frame) {
-                answered = true;
-                agreed = wire::reply_text(frame.payload_view()) == wire::reply_register_success;
-            });
-        }
-    }
-    if (fd >= 0)
-        ::close(fd);
-    return agreed;
+    wire_socket socket(port);
+    return socket.connected && socket.send(register_frame(account, password))
+        && socket.reply() == wire::reply_register_success;
 }
 
 bool PointAtServer(const ProgramCopy& copy, std::uint16_t port)
@@ -83,7 +47,7 @@ AccountPage::AccountPage(const XSession& x, const ProgramCopy& copy, QString log
 bool AccountPage::Open(const QString& main_window)
 {
     x_.Xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), main_window });
-    x_.Xdotool(QStringLiteral("mousemove --window %1 300 122 click 1").arg(main_window));
+    x_.Click(main_window, 300, 122);
     x_.Xdotool(QStringLiteral("key g"));
     // Every popup is titled "Form"; only this one is open.
     const bool shown = WaitUntil(

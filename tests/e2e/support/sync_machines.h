@@ -36,6 +36,13 @@ public:
     // Types the text into the focused field, or presses keys ("Tab", "ctrl+a").
     void Type(const QString& text) const;
     void Keys(const QString& keys) const;
+    // Types the account, Tab, and the password.
+    void Fill(const QString& account, const QString& password) const
+    {
+        Type(account);
+        Keys(QStringLiteral("Tab"));
+        Type(password);
+    }
     // Whether the page shows the status (in its words) within 10 s, after the last status
     // found so far.
     bool Shows(const QString& status);

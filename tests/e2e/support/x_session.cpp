@@ -133,4 +133,24 @@ bool XSession::Copy(const QByteArray& bytes, const QString& target) const
     return code == 0;
 }
 
+QByteArray XSession::Clipboard(const QString& target) const
+{
+    QStringList arguments { QStringLiteral("-o"), QStringLiteral("-selection"),
+        QStringLiteral("clipboard") };
+    if (!target.isEmpty())
+        arguments << QStringLiteral("-t") << target;
+    return Run(QStringLiteral("xclip"), arguments);
+}
+
+bool XSession::ClipboardHolds(const QByteArray& bytes, int timeout_ms) const
+{
+    return WaitUntil([&] { return Clipboard() == bytes; }, timeout_ms);
+}
+
+bool XSession::Activate(const QString& window, int timeout_ms) const
+{
+    Xdotool(QStringLiteral("windowactivate --sync ") + window);
+    return WaitUntil([&] { return Active(window); }, timeout_ms);
+}
+
 } // namespace e2e

@@ -56,6 +56,17 @@ public:
     // Puts bytes on the clipboard with xclip, as the given target when one is
     // named; false when xclip fails.
     bool Copy(const QByteArray& bytes, const QString& target = QString()) const;
+    // The clipboard as xclip reads it, as the target when one is named.
+    QByteArray Clipboard(const QString& target = QString()) const;
+    // Whether the clipboard holds the bytes within the time.
+    bool ClipboardHolds(const QByteArray& bytes, int timeout_ms = 10000) const;
+    // windowactivate, then waits until Active.
+    bool Activate(const QString& window, int timeout_ms = 5000) const;
+    // Moves the pointer to x,y of the window and clicks the first button.
+    void Click(const QString& window, int x, int y) const
+    {
+        Xdotool(QStringLiteral("mousemove --window %1 %2 %3 click 1").arg(window).arg(x).arg(y));
+    }
 
 private:
     std::unique_ptr<QProcess> xvfb_;
