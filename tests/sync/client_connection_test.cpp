@@ -37,6 +37,16 @@ sync_endpoint endpoint_in(const temp_folder& folder, const std::string& port)
     return { "127.0.0.1", port, folder.path() + "/server.json" };
 }
 
+// A port nothing listens on: a server that was started and stopped.
+std::string unreachable_port()
+{
+    server_process down;
+    if (!down.start())
+        return "1";
+    down.stop();
+    return std::to_string(down.port());
+}
+
 struct client_fixture : ::testing::Test {
     temp_folder folder;
     bus_recorder events; // registered first, like the login page
@@ -62,13 +72,12 @@ struct client_fixture : ::testing::Test {
     }
 };
 
-TEST_F(client_fixture, AnonymousLoginWithHeartbeatsThenRegisterAndLogInWithTheDigest)
+TEST_F(client_fixture, LoginHeartbeatsRegisterReloginReconnectAndRefusal)
 {
     ASSERT_TRUE(log_in_anonymously({ "--log-heartbeats" }));
     EXPECT_EQ(events.wait(msg_login_ok, 1, 0s)->text, anonymous);
     EXPECT_EQ(net->LinkState(), sync_link::state_logged_in);
-    // The server logs the session's account with each heartbeat: every one came after the
-    // login, and they keep coming.
+    // Every heartbeat names the session's account, and they keep coming.
     EXPECT_TRUE(server->wait_for_log("heartbeat account=" + anonymous, 3, 10s));
     EXPECT_EQ(server->count_in_log("heartbeat account= "), 0u);
     const auto first = net->Current();
@@ -79,8 +88,7 @@ TEST_F(client_fixture, AnonymousLoginWithHeartbeatsThenRegisterAndLogInWithTheDi
     const auto reply = events.wait(msg_net_received, 2, 10s);
     ASSERT_TRUE(reply);
     EXPECT_EQ(reply->text, wire::reply_register_success);
-    // Sending while logged in goes out; the server ignores kinds it does not serve yet.
-    EXPECT_TRUE(net->Send("x", 1, "", 9));
+    EXPECT_TRUE(net->Send("x", 1, "", 9)); // the server ignores kinds it does not serve
 
     // The second Connect stops the running connection before its own one logs in.
     const std::string digest = wire::md5_hex("typed secret");
@@ -89,7 +97,6 @@ TEST_F(client_fixture, AnonymousLoginWithHeartbeatsThenRegisterAndLogInWithTheDi
     ASSERT_TRUE(login);
     EXPECT_EQ(login->text, "oscar");
     EXPECT_EQ(login->digest, digest);
-    EXPECT_EQ(net->LinkState(), sync_link::state_logged_in);
     EXPECT_NE(net->Current(), first);
     EXPECT_FALSE(first->loop_active());
     EXPECT_TRUE(net->Current()->loop_active());
@@ -97,44 +104,36 @@ TEST_F(client_fixture, AnonymousLoginWithHeartbeatsThenRegisterAndLogInWithTheDi
     EXPECT_EQ(events.count(msg_net_connected), 2u);
     EXPECT_EQ(events.count(msg_net_failed), 0u);
     EXPECT_EQ(events.count(bus_recorder::log_line, reset_line), 0u);
-}
 
-TEST_F(client_fixture, WrongDigestGivesStateRefusedAndNoReconnect)
-{
-    server = std::make_unique<server_process>();
-    ASSERT_TRUE(server->start());
-    make_client(server->port());
-    net->Connect("nobody", wire::md5_hex("guess"));
-    ASSERT_TRUE(events.wait(msg_login_failed, 1, 10s));
-    EXPECT_EQ(net->LinkState(), sync_link::state_refused);
-    EXPECT_FALSE(net->Send("x", 1, "", 9)); // not logged in: nothing is sent
-
-    // Losing the connection now must not start a new one: the link's handler has returned
-    // without resetting the link.
-    server->stop();
-    ASSERT_TRUE(events.wait(bus_recorder::failure_handled, 1, 10s));
-    EXPECT_EQ(events.count(bus_recorder::log_line, reset_line), 0u);
-    EXPECT_EQ(events.count(msg_net_connected), 1u);
-    EXPECT_EQ(net->LinkState(), sync_link::state_refused);
-}
-
-TEST_F(client_fixture, StoppedServerResetsTheLinkAndTheClientLogsInAgain)
-{
-    ASSERT_TRUE(log_in_anonymously());
+    // A stopped server resets the link; the new connection waits until the failure hold has
+    // let the lost one's thread go, then logs in again.
     server->stop();
     const auto reset = events.wait(bus_recorder::log_line, 1, 5s, reset_line);
     ASSERT_TRUE(reset);
     EXPECT_EQ(net->LinkState(), sync_link::state_lost);
     ASSERT_TRUE(server->start(server->port()));
-
-    ASSERT_TRUE(events.wait(msg_login_ok, 2, 15s));
+    ASSERT_TRUE(events.wait(msg_login_ok, 3, 15s));
     EXPECT_EQ(net->LinkState(), sync_link::state_logged_in);
-    // The new connection waited until the failure hold had let the lost one's thread go.
     const auto held = events.wait(bus_recorder::failure_handled, 1, 0s);
-    const auto connected = events.wait(msg_net_connected, 2, 0s);
+    const auto connected = events.wait(msg_net_connected, 3, 0s);
     ASSERT_TRUE(held && connected);
     EXPECT_LT(reset->seq, held->seq);
     EXPECT_LT(held->seq, connected->seq);
+
+    // A wrong digest leaves the link refused: nothing is sent, and losing that connection
+    // does not start a new one.
+    net->Connect("nobody", wire::md5_hex("guess"));
+    ASSERT_TRUE(events.wait(msg_login_failed, 1, 10s));
+    EXPECT_EQ(net->LinkState(), sync_link::state_refused);
+    EXPECT_FALSE(net->Send("x", 1, "", 9));
+    const std::size_t handled = events.count(bus_recorder::failure_handled);
+    const std::size_t resets = events.count(bus_recorder::log_line, reset_line);
+    const std::size_t connects = events.count(msg_net_connected);
+    server->stop();
+    ASSERT_TRUE(events.wait(bus_recorder::failure_handled, handled + 1, 10s));
+    EXPECT_EQ(events.count(bus_recorder::log_line, reset_line), resets);
+    EXPECT_EQ(events.count(msg_net_connected), connects);
+    EXPECT_EQ(net->LinkState(), sync_link::state_refused);
 }
 
 TEST_F(client_fixture, ServerFileReachesASecondServerWhenTheDefaultIsDown)
@@ -144,10 +143,7 @@ TEST_F(client_fixture, ServerFileReachesASecondServerWhenTheDefaultIsDown)
     const std::string port = std::to_string(server->port());
     std::ofstream(folder.path() + "/server.json")
         << R"({"server1":"127.0.0.1","port1":")" << port << R"("})";
-    server_process down; // its port is free once it has stopped
-    ASSERT_TRUE(down.start());
-    down.stop();
-    make_client(down.port());
+    make_client(unreachable_port());
     net->Connect(anonymous, anonymous_digest);
     ASSERT_TRUE(events.wait(msg_net_failed, 1, 10s));
     ASSERT_TRUE(events.wait(msg_login_ok, 1, 15s));
@@ -156,7 +152,7 @@ TEST_F(client_fixture, ServerFileReachesASecondServerWhenTheDefaultIsDown)
 
 TEST_F(client_fixture, ExceptionInAHandlerEndsInAFailureAndAReconnect)
 {
-    // The handler throws on the first login only; it runs on the connection's I/O thread.
+    // Throws on the first login only, on the connection's I/O thread.
     std::atomic<int> logins { 0 };
     const auto token = bus::Register(
         msg_login_ok, [&logins](std::int64_t, std::int64_t, std::int64_t) -> std::int64_t {
@@ -164,8 +160,7 @@ TEST_F(client_fixture, ExceptionInAHandlerEndsInAFailureAndAReconnect)
                 throw std::runtime_error("handler broke");
             return 0;
         });
-    // Registered for the whole case: unregistered as soon as the recorder saw the login, the
-    // handler could be skipped by the very post that should reach it.
+    // Registered for the whole case, or the very post that should reach it could skip it.
     const std::unique_ptr<const bus::Token, void (*)(const bus::Token*)> unregister(
         &token, [](const bus::Token* t) { bus::Unregister(*t); });
     ASSERT_TRUE(log_in_anonymously());
@@ -178,22 +173,12 @@ TEST_F(client_fixture, ExceptionInAHandlerEndsInAFailureAndAReconnect)
     EXPECT_EQ(events.count(msg_net_failed), 1u);
 }
 
-// The program's waits, except a short connect delay so that "logged in" is reached quickly.
+// The program's waits, except a short connect delay.
 sync_timing program_waits()
 {
     sync_timing timing;
     timing.connect_delay = 1ms;
     return timing;
-}
-
-// A port nothing listens on: a server that was started and stopped.
-std::string unreachable_port()
-{
-    server_process down;
-    if (!down.start())
-        return "1";
-    down.stop();
-    return std::to_string(down.port());
 }
 
 bool threads_end()
@@ -223,13 +208,11 @@ TEST(ClientShutdown, ReturnsAtOnceWhileTheServerIsUnreachableConnectingOrLoggedI
                 endpoint_in(folder, state == 0 ? dead : live), timing);
             net->RegisterHandlers();
             net->Connect(anonymous, anonymous_digest);
-            bool reached = true;
-            if (state == 0) { // unreachable: the first failure is in, the back-off runs
-                reached = events.wait(bus_recorder::log_line, 1, 10s, reset_line).has_value();
-            } else if (state == 2) {
-                reached = events.wait(msg_login_ok, 1, 10s).has_value();
-            }
-            EXPECT_TRUE(reached) << "state " << state << ", round " << round;
+            // Unreachable: the back-off runs; or logged in.
+            EXPECT_TRUE(state == 1
+                || (state == 0 ? events.wait(bus_recorder::log_line, 1, 10s, reset_line)
+                               : events.wait(msg_login_ok, 1, 10s)))
+                << "state " << state << ", round " << round;
             const auto begin = std::chrono::steady_clock::now();
             net->Shutdown();
             net.reset();
@@ -299,16 +282,15 @@ void destroy_in_each_state(bool from_own_callback)
                 } else if (state != destroyed_at::connecting) {
                     reached = events.wait(id, 1, 10s).has_value();
                 }
-                // Whatever happened, the link goes before the handlers that refer to it, and
-                // its threads end (no post in flight) before the recorder goes.
+                // The link goes before the handlers that refer to it, its threads before the
+                // recorder.
                 delete link.exchange(nullptr);
                 const bool ended = threads_end();
                 for (auto token : tokens)
                     bus::Unregister(token);
-                EXPECT_TRUE(ended) << "state " << static_cast<int>(state) << ", round " << round;
                 if (!reached || !ended) {
-                    ADD_FAILURE() << "state " << static_cast<int>(state) << " not reached, round "
-                                  << round;
+                    ADD_FAILURE() << "state " << static_cast<int>(state) << ", round " << round
+                                  << (reached ? ": a thread left" : ": not reached");
                     return;
                 }
             }
@@ -320,7 +302,6 @@ TEST(ClientLifetime, DestroyedFromItsOwnCallbackInEachState)
 {
     destroy_in_each_state(true);
 }
-
 TEST(ClientLifetime, DestroyedFromAnotherThreadInEachState)
 {
     destroy_in_each_state(false);

@@ -17,30 +17,21 @@
 #include <cstring>
 #include <mutex>
 #include <QDir>
+#include <tuple>
 
 namespace {
 
 using namespace history_test;
 
-struct sent_frame {
-    std::string payload;
-    std::string tag;
-    std::uint8_t kind;
-    bool operator==(const sent_frame& o) const
-    {
-        return payload == o.payload && tag == o.tag && kind == o.kind;
-    }
-};
-
-// Frames an upload hands over, in order.
+// Frames an upload hands over, in order: payload, tag, kind.
 struct sent_frames {
     std::mutex mutex;
-    std::vector<sent_frame> frames;
+    std::vector<std::tuple<std::string, std::string, std::uint8_t>> frames;
     history_upload::send_function sender()
     {
         return [this](const char* payload, std::size_t n, std::string_view tag, std::uint8_t kind) {
             std::lock_guard<std::mutex> lock(mutex);
-            frames.push_back({ std::string(payload ? payload : "", n), std::string(tag), kind });
+            frames.emplace_back(std::string(payload ? payload : "", n), std::string(tag), kind);
             return true;
         };
     }
@@ -51,40 +42,12 @@ QString FolderFile(const QTemporaryDir& dir, const QString& name)
     return dir.path() + "/" + name;
 }
 
-TEST(DownloadWriter, AFileLandsWholeAtItsEndFrameAndOneAtATime)
+TEST(DownloadWriter, UnsafeNamesAreDroppedAndAFileLandsWholeAtItsEndOneAtATime)
 {
-    QTemporaryDir dir;
-    download_writer writer(dir.path());
-    captured_log log;
-    writer.Write("1a.txt", "hello ");
-    writer.Write("2a.txt", "world");
-    EXPECT_FALSE(QFile::exists(FolderFile(dir, "a.txt"))); // nothing half-written to be read
-    writer.Write("4a.txt", "");
-    EXPECT_EQ(ReadFile(FolderFile(dir, "a.txt")), "hello world");
-
-    // Another file's chunk drops the unfinished one; its late chunks go nowhere.
-    writer.Write("1b.txt", "part");
-    writer.Write("1c.txt", "c");
-    writer.Write("2b.txt", "late");
-    writer.Write("4b.txt", "");
-    writer.Write("5c.txt", "whole"); // bits 0 and 2: opened anew, written, ended at once
-    EXPECT_FALSE(QFile::exists(FolderFile(dir, "b.txt")));
-    EXPECT_EQ(ReadFile(FolderFile(dir, "c.txt")), "whole");
-    writer.Write("3d.txt", "once"); // bits 0 and 1 write the payload once
-    writer.Write("4d.txt", "ignored");
-    EXPECT_EQ(ReadFile(FolderFile(dir, "d.txt")), "once");
-    // A file begun anew replaces the old one only at its end.
-    writer.Write("1a.txt", "new");
-    EXPECT_EQ(ReadFile(FolderFile(dir, "a.txt")), "hello world");
-    writer.Write("4a.txt", "");
-    EXPECT_EQ(ReadFile(FolderFile(dir, "a.txt")), "new");
-}
-
-TEST(DownloadWriter, NamesThatAreNotPlainFileNamesAreDroppedAndLogged)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir("content"));
-    download_writer writer(dir.path() + "/content");
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkdir("content"));
+    const QString dir = root.path() + "/content/";
+    download_writer writer(dir);
     const std::string refused[] = { "", "1", "1..", "1.", "1../x.txt", "1sub/x.txt", "1a\\b",
         "1C:x", "1" + std::string(34, 'n'), std::string("1a\x01") };
     for (const std::string& tag : refused) {
@@ -93,13 +56,34 @@ TEST(DownloadWriter, NamesThatAreNotPlainFileNamesAreDroppedAndLogged)
         writer.Write(tag.empty() ? tag : "4" + tag.substr(1), "");
         EXPECT_FALSE(log.lines.empty()) << tag;
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+    EXPECT_EQ(QDir(root.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
         QStringList { "content" });
-    EXPECT_TRUE(QDir(dir.path() + "/content").isEmpty());
-    // The longest name a tag can carry is fine.
-    const std::string longest(32, 'n');
+    EXPECT_TRUE(QDir(dir).isEmpty());
+    const std::string longest(32, 'n'); // the longest name a tag can carry
     writer.Write("5" + longest, "x");
-    EXPECT_TRUE(QFile::exists(dir.path() + "/content/" + QString::fromStdString(longest)));
+    EXPECT_TRUE(QFile::exists(dir + QString::fromStdString(longest)));
+
+    writer.Write("1a.txt", "hello ");
+    writer.Write("2a.txt", "world");
+    EXPECT_FALSE(QFile::exists(dir + "a.txt")); // nothing half-written to be read
+    writer.Write("4a.txt", "");
+    EXPECT_EQ(ReadFile(dir + "a.txt"), "hello world");
+    // Another file's chunk drops the unfinished one; its late chunks go nowhere.
+    writer.Write("1b.txt", "part");
+    writer.Write("1c.txt", "c");
+    writer.Write("2b.txt", "late");
+    writer.Write("4b.txt", "");
+    writer.Write("5c.txt", "whole"); // bits 0 and 2: opened anew, written, ended at once
+    EXPECT_FALSE(QFile::exists(dir + "b.txt"));
+    EXPECT_EQ(ReadFile(dir + "c.txt"), "whole");
+    writer.Write("3d.txt", "once"); // bits 0 and 1 write the payload once
+    writer.Write("4d.txt", "ignored");
+    EXPECT_EQ(ReadFile(dir + "d.txt"), "once");
+    // A file begun anew replaces the old one only at its end.
+    writer.Write("1a.txt", "new");
+    EXPECT_EQ(ReadFile(dir + "a.txt"), "hello world");
+    writer.Write("4a.txt", "");
+    EXPECT_EQ(ReadFile(dir + "a.txt"), "new");
 }
 
 TEST(HistoryUpload, FilesGoInChunksOfAPayloadWithStepDigitsThenAnEmptyEnd)
@@ -120,7 +104,7 @@ TEST(HistoryUpload, FilesGoInChunksOfAPayloadWithStepDigitsThenAnEmptyEnd)
         upload.Finish();
     }
     const std::string bytes(big.constData(), big.size());
-    const std::vector<sent_frame> expected = {
+    const decltype(sent.frames) expected = {
         { "", "", wire::kind_index_missing },
         { bytes.substr(0, 1024), "1big.png", wire::kind_file_chunk },
         { bytes.substr(1024, 1024), "2big.png", wire::kind_file_chunk },
@@ -130,9 +114,7 @@ TEST(HistoryUpload, FilesGoInChunksOfAPayloadWithStepDigitsThenAnEmptyEnd)
         { "", "4empty.txt", wire::kind_file_chunk }, // the record's file, then the record
         { "", "2empty.txt", wire::kind_record_added },
     };
-    ASSERT_EQ(sent.frames.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_TRUE(sent.frames[i] == expected[i]) << i << " " << sent.frames[i].tag;
+    EXPECT_EQ(sent.frames, expected);
 }
 
 TEST(HistoryUpload, ListedFilesThenDoneAndLongBatchesSplitBetweenItems)
@@ -154,12 +136,12 @@ TEST(HistoryUpload, ListedFilesThenDoneAndLongBatchesSplitBetweenItems)
     }
     std::vector<std::pair<std::string, std::uint8_t>> got;
     std::string joined;
-    for (const auto& f : sent.frames) {
-        got.emplace_back(f.tag, f.kind);
-        if (f.kind == wire::kind_records_deleted || f.kind == wire::kind_records_deleted_last) {
-            EXPECT_LE(f.payload.size(), 1024u);
-            EXPECT_EQ(f.payload.back(), ',');
-            joined += f.payload;
+    for (const auto& [payload, tag, kind] : sent.frames) {
+        got.emplace_back(tag, kind);
+        if (kind == wire::kind_records_deleted || kind == wire::kind_records_deleted_last) {
+            EXPECT_LE(payload.size(), 1024u);
+            EXPECT_EQ(payload.back(), ',');
+            joined += payload;
         }
     }
     EXPECT_EQ(joined, names);
@@ -178,10 +160,12 @@ TEST(HistoryUpload, ListedFilesThenDoneAndLongBatchesSplitBetweenItems)
 
 using Instructions = HistoryFixture;
 
-TEST_F(Instructions, DeleteRemovesTheEntryOfThatNameNotOnesWhoseNamesContainIt)
+// Delete takes the entry of that name only, collect marks and clears what it can use, content
+// adds the new names in front with the first on top.
+TEST_F(Instructions, DeleteCollectAndContentAppliedInTurn)
 {
     AddText("1.txt", "one");
-    AddText("11.txt", "eleven");
+    AddText("11.txt", "eleven", true);
     AddText("21.txt", "twenty-one");
     history_instructions::ApplyDelete(*history, R"({"content": ["1.txt", "gone.txt"]})");
     history->FinishWrites();
@@ -191,40 +175,27 @@ TEST_F(Instructions, DeleteRemovesTheEntryOfThatNameNotOnesWhoseNamesContainIt)
     history->LoadContent(); // saved, and the file went with it
     EXPECT_EQ(Listed(), QStringList({ "21.txt", "11.txt" }));
     EXPECT_FALSE(QFile::exists(Content("1.txt")));
-}
 
-TEST_F(Instructions, CollectMarksElevenClearsOneAndSkipsWhatItCannotUse)
-{
-    AddText("a.png", "a", false, content_image);
-    AddText("b.txt", "b", true);
-    AddText("c.txt", "c");
-    // Three types for four names: the shorter list counts; "x" is no number.
+    // Two types for three names: the shorter list counts; "x" is no number.
     history_instructions::ApplyCollect(
-        *history, R"({"content": ["a.png", "b.txt", "c.txt", "d.txt"], "type": ["11", "1", "x"]})");
-    EXPECT_EQ(history->records[2].collect, favourite_mark);
-    EXPECT_EQ(history->items[2].collect, favourite_mark);
+        *history, R"({"content": ["21.txt", "11.txt", "d.txt"], "type": ["11", "1", "x"]})");
+    EXPECT_EQ(history->records[0].collect, favourite_mark);
+    EXPECT_EQ(history->items[0].collect, favourite_mark);
     EXPECT_EQ(history->records[1].collect, 0);
-    EXPECT_EQ(history->records[0].collect, 0);
-    for (const char* broken : { R"({"type": ["11"]})", R"({"content": ["c.txt"]})", "not json" })
+    for (const char* broken : { R"({"type": ["11"]})", R"({"content": ["21.txt"]})", "not json" })
         history_instructions::ApplyCollect(*history, broken);
-    EXPECT_EQ(notices.size(), 1);
-}
+    EXPECT_EQ(notices.size(), 2);
 
-TEST_F(Instructions, ContentWithThreeNewNamesInFrontAddsThemWithTheFirstOnTop)
-{
-    AddText("old.txt", "old");
-    AddText("newest.txt", "newest");
     for (const char* name : { "n1.txt", "n2.txt", "n3.txt" })
         ASSERT_TRUE(WriteFile(Content(name), QByteArray("text of ") + name));
-    const char* json = R"({"content": ["n1.txt", "n2.txt", "n3.txt", "newest.txt", "old.txt"],
+    const char* json = R"({"content": ["n1.txt", "n2.txt", "n3.txt", "21.txt", "11.txt"],
         "type": ["0", "10", "0", "0", "0"]})";
     history_instructions::ApplyContent(*history, json);
-    EXPECT_EQ(Listed(), QStringList({ "n1.txt", "n2.txt", "n3.txt", "newest.txt", "old.txt" }));
+    EXPECT_EQ(Listed(), QStringList({ "n1.txt", "n2.txt", "n3.txt", "21.txt", "11.txt" }));
     EXPECT_EQ(history->records[1].collect, favourite_mark);
     EXPECT_EQ(history->items[0].text, "text of n1.txt");
-    EXPECT_EQ(notices.size(), 1);
-    // Now the first name is the newest entry: nothing more.
-    history_instructions::ApplyContent(*history, json);
+    EXPECT_EQ(notices.size(), 3);
+    history_instructions::ApplyContent(*history, json); // the first name is the newest: nothing
     EXPECT_EQ(history->records.size(), 5u);
 }
 
