@@ -86,7 +86,9 @@ TEST(DownloadWriter, UnsafeNamesAreDroppedAndAFileLandsWholeAtItsEndOneAtATime)
     EXPECT_EQ(ReadFile(dir + "a.txt"), "new");
 }
 
-TEST(HistoryUpload, FilesGoInChunksOfAPayloadWithStepDigitsThenAnEmptyEnd)
+// Files go in chunks of a payload with step digits then an empty end; with content.json
+// present, listed files follow it, then "done", and long batches split between items.
+TEST(HistoryUpload, FilesIndexListedFilesAndBatches)
 {
     QTemporaryDir dir;
     QByteArray big(2500, '\0');
@@ -115,14 +117,10 @@ TEST(HistoryUpload, FilesGoInChunksOfAPayloadWithStepDigitsThenAnEmptyEnd)
         { "", "2empty.txt", wire::kind_record_added },
     };
     EXPECT_EQ(sent.frames, expected);
-}
 
-TEST(HistoryUpload, ListedFilesThenDoneAndLongBatchesSplitBetweenItems)
-{
-    QTemporaryDir dir;
+    sent.frames.clear();
     ASSERT_TRUE(WriteFile(FolderFile(dir, "content.json"), "{}")
         && WriteFile(FolderFile(dir, "a.txt"), "a"));
-    sent_frames sent;
     std::string names;
     for (int i = 0; i < 60; ++i)
         names += "1700000000000000" + std::to_string(100 + i) + ".txt,"; // 24 bytes each
@@ -145,7 +143,7 @@ TEST(HistoryUpload, ListedFilesThenDoneAndLongBatchesSplitBetweenItems)
         }
     }
     EXPECT_EQ(joined, names);
-    const std::vector<std::pair<std::string, std::uint8_t>> expected = {
+    const std::vector<std::pair<std::string, std::uint8_t>> listed = {
         { "1content.json", wire::kind_index_upload },
         { "4content.json", wire::kind_index_upload },
         { "1a.txt", wire::kind_file_chunk },
@@ -155,7 +153,7 @@ TEST(HistoryUpload, ListedFilesThenDoneAndLongBatchesSplitBetweenItems)
         { "", wire::kind_records_deleted_last },
         { "", wire::kind_records_collected_last },
     };
-    EXPECT_EQ(got, expected);
+    EXPECT_EQ(got, listed);
 }
 
 using Instructions = HistoryFixture;

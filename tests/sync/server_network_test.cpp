@@ -210,17 +210,28 @@ TEST(SyncServer, ConnectionsBeyondThePerAddressLimitAreClosed)
     EXPECT_TRUE(taken);
 }
 
-TEST(SyncServer, ClientThatNeverReadsIsClosedOnceItsQueuePassesTheBound)
+TEST(SyncServer, DripFedFrameAndAClientThatNeverReadsAreClosed)
 {
-    server_process server({ "--max-send-queue-kb", "16" });
+    server_process server({ "--max-send-queue-kb", "16", "--frame-deadline", "2" });
     ASSERT_TRUE(server.start());
+    wire_socket drip(server.port());
+    const std::string frame = anonymous_login();
+    bool closed = false;
+    // One byte a second kept the connection open for ever when every byte counted as life.
+    for (std::size_t i = 0; i < 8 && !closed; ++i) {
+        ASSERT_TRUE(drip.send(frame.substr(i, 1)));
+        closed = drip.wait_closed(1s);
+    }
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(server.wait_for_log("frame deadline", 1, 2s));
+
     wire_socket hog(server.port(), 4096);
     ASSERT_TRUE(hog.connected);
     // Batches below the pending-request limit until the server gives up on the reader.
     std::string batch;
     for (int i = 0; i < 16; ++i)
         batch += anonymous_login();
-    bool closed = false;
+    closed = false;
     for (int round = 0; round < 1250 && !closed; ++round) {
         hog.send_now(batch);
         std::this_thread::sleep_for(2ms);
@@ -238,22 +249,6 @@ TEST(SyncServer, ClientThatNeverReadsIsClosedOnceItsQueuePassesTheBound)
     wire_socket reader(server.port());
     reader.send(anonymous_login());
     EXPECT_EQ(reader.reply(), wire::reply_login_success);
-}
-
-TEST(SyncServer, DripFedFrameIsClosedAtTheFrameDeadline)
-{
-    server_process server({ "--frame-deadline", "2" });
-    ASSERT_TRUE(server.start());
-    wire_socket drip(server.port());
-    const std::string frame = anonymous_login();
-    bool closed = false;
-    // One byte a second kept the connection open for ever when every byte counted as life.
-    for (std::size_t i = 0; i < 8 && !closed; ++i) {
-        ASSERT_TRUE(drip.send(frame.substr(i, 1)));
-        closed = drip.wait_closed(1s);
-    }
-    EXPECT_TRUE(closed);
-    EXPECT_TRUE(server.wait_for_log("frame deadline", 1, 2s));
 }
 
 TEST(SyncServer, RegisterFloodIsThrottledWhileALoginIsAnswered)
