@@ -8,11 +8,8 @@
 #include "widgets/login_widget.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -99,22 +96,10 @@ TEST_F(MainWindowTest, EscapeAndCloseHideSavingThePlaceAndTheBusOrTrayBringItBac
     EXPECT_TRUE(window.isVisible());
 }
 
-// The sync service's news reach the history through the window; a synced entry lands on the
-// clipboard with paste_by_cloud; the server's "Quit client!" offers the update; the tray's
-// "登录" shows the account page.
-TEST_F(MainWindowTest, SyncNewsReachTheHistoryTheUpdatePromptAndTheAccountPageShow)
+// The server's "Quit client!" offers the update; the tray's "登录" shows the account page.
+TEST_F(MainWindowTest, TheUpdatePromptAndTheAccountPageShow)
 {
     Open();
-    Settings().paste_by_cloud = true;
-    QFile file(window->history().ContentFolder() + "/1700000000000000001.txt");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("from machine A") == 14);
-    file.close();
-    const std::string append = R"({"content": ["1700000000000000001.txt"], "type": ["0"]})";
-    bus::Post(msg_sync_append, reinterpret_cast<std::int64_t>(&append), 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->history().records.size() == 1; }, 5000));
-    EXPECT_EQ(Rows(), rows { "from machine A" });
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "from machine A");
-
     bus::Post(msg_update_required, 0, 0);
     const prompt_widget* prompt = TopLevel<prompt_widget>();
     ASSERT_TRUE(prompt && prompt->isVisible());

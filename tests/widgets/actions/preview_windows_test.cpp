@@ -156,12 +156,6 @@ TEST_F(PinnedWindows, PinnedImageIsSizedToItsPictureNeverActivatesAndClosesByBut
     EXPECT_TRUE(WaitDeleted(pin));
     // Its theme handler went with it.
     EXPECT_EQ(bus::Post(msg_control_toggled, control_recording_button, 1), 0);
-
-    // An unreadable picture: an empty window of the minimum size.
-    std::unique_ptr<image_preview> missing(
-        image_preview::Pin(&anchor, dir.filePath("missing.png")));
-    EXPECT_TRUE(missing->pixmap().isNull());
-    EXPECT_EQ(missing->size(), QSize(44, 44));
 }
 
 TEST_F(PinnedWindows, TheTopStripDragsACornerResizesDownTo44By44AndTheCloseButtonFollows)
