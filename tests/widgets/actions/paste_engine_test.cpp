@@ -81,12 +81,16 @@ protected:
         fake.ClearCalls();
     }
     // Ticks until the queue is empty: the clipboard after each tick; the
-    // keys of all ticks stay in the log.
+    // keys of all ticks stay in the log. A run is reported (so another
+    // program's copy is not captured) until its last row, and each of its
+    // writes is marked as the program's own.
     std::vector<QString> Drain()
     {
         std::vector<QString> pasted;
         while (!engine->paste_queue.empty()) {
+            EXPECT_TRUE(engine->Running());
             engine->PasteQueueTick(true);
+            EXPECT_TRUE(own_write.Take());
             pasted.push_back(Clipboard());
             Flush();
         }
@@ -174,12 +178,14 @@ TEST_F(PasteEngine, RunsGoOneRowATickInTheirOrderWithOneAltTabAndEnterAfterEachR
         EXPECT_TRUE(Take().empty()); // nothing at once
         ASSERT_TRUE(engine->paste_timer.isActive());
         EXPECT_EQ(Drain(), c.pasted);
+        EXPECT_FALSE(engine->Running());
         const lines keys = Take();
         EXPECT_EQ(AltTabs(keys), 1);
         EXPECT_EQ(std::count(keys.begin(), keys.end(), "SendKey 13 down"),
             static_cast<long>(c.pasted.size()));
         engine->PasteQueueTick(true); // finds the queue empty: the run ends
         EXPECT_TRUE(Take().empty());
+        EXPECT_FALSE(own_write.pending());
         EXPECT_FALSE(engine->paste_timer.isActive());
         EXPECT_EQ(engine->paste_count, 0);
     }
@@ -228,22 +234,6 @@ TEST_F(PasteEngine, OwnKeysComingBackAreRecognisedOnceEach)
     while (Take() != lines { "SendKey 16 down", "Sleep 10" } && !held.empty())
         std::exchange(held, {}).front()();
     EXPECT_TRUE(engine->TakeOwnKeyEcho(platform::vk::shift, true));
-}
-
-TEST_F(PasteEngine, ARunIsReportedUntilItsLastRowAndEachOfItsWritesIsMarkedOwn)
-{
-    EXPECT_FALSE(engine->Running());
-    selected = { 3, 4 };
-    engine->PasteNowSelectContent();
-    EXPECT_TRUE(engine->Running()); // another program's copy now is not captured
-    engine->PasteQueueTick(true);
-    EXPECT_TRUE(own_write.Take());
-    EXPECT_TRUE(engine->Running());
-    engine->PasteQueueTick(true);
-    EXPECT_TRUE(own_write.Take()); // the last row
-    EXPECT_FALSE(engine->Running());
-    engine->PasteQueueTick(true); // the run's closing tick writes nothing
-    EXPECT_FALSE(own_write.pending());
 }
 
 TEST_F(PasteEngine, CyclingHotkeyAbortsARunAndOnReleasePastesIntoTheFirstTargetOnce)
