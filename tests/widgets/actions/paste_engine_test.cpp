@@ -249,8 +249,6 @@ TEST_F(PasteEngine, CyclingHotkeyAbortsARunAndOnReleasePastesIntoTheFirstTargetO
     EXPECT_TRUE(engine->paste_queue.empty());
     EXPECT_FALSE(engine->paste_timer.isActive());
     EXPECT_FALSE(engine->reverse_text);
-    EXPECT_EQ(target, 42u);
-    EXPECT_EQ(engine->target_focus, 43u);
     engine->ArmHotkeyRelease();
     ASSERT_TRUE(engine->release_timer);
 
