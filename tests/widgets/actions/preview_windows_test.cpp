@@ -137,22 +137,25 @@ TEST_F(HoverPreview, TickOverFindsTheImageRowUnderThePointer)
     EXPECT_FALSE(shown_at(nullptr, on_row(0)));
 }
 
-TEST_F(PinnedWindows, PinnedImageIsSizedToItsPictureAndNeverActivates)
+TEST_F(PinnedWindows, PinnedImageIsSizedToItsPictureNeverActivatesAndClosesByButtonOrSystem)
 {
-    std::unique_ptr<image_preview> pin(
-        image_preview::Pin(&anchor, Picture(dir, "a.png", { 120, 30 })));
-    EXPECT_EQ(pin->size(), QSize(352, 88));
+    image_preview* image = image_preview::Pin(&anchor, Picture(dir, "a.png", { 120, 30 }));
+    QPointer<QWidget> pin = image;
+    EXPECT_EQ(image->size(), QSize(352, 88));
     const auto calls = fake.Calls();
     EXPECT_NE(
-        std::find(calls.begin(), calls.end(), "SetNoActivate " + std::to_string(pin->winId())),
+        std::find(calls.begin(), calls.end(), "SetNoActivate " + std::to_string(image->winId())),
         calls.end());
-    ASSERT_NE(pin->close_button(), nullptr);
-    EXPECT_EQ(pin->close_button()->pos(), QPoint(352 - 42, 14)); // in its corner
+    ASSERT_TRUE(QTest::qWaitFor([image] { return !image->animating(); }, 5000));
+    QTest::mouseClick(image->close_button(), Qt::LeftButton);
+    EXPECT_TRUE(pin->isVisible()); // fading out first
+    EXPECT_TRUE(WaitDeleted(pin));
 
-    // An unreadable picture: an empty window of the minimum size.
-    pin.reset(image_preview::Pin(&anchor, dir.filePath("missing.png")));
-    EXPECT_TRUE(pin->pixmap().isNull());
-    EXPECT_EQ(pin->size(), QSize(44, 44));
+    pin = text_preview::Pin(&anchor, QStringLiteral("hello"));
+    EXPECT_TRUE(pin->close());
+    EXPECT_TRUE(WaitDeleted(pin));
+    // Its theme handler went with it.
+    EXPECT_EQ(bus::Post(msg_control_toggled, control_recording_button, 1), 0);
 }
 
 TEST_F(PinnedWindows, TheTopStripDragsACornerResizesDownTo44By44AndTheCloseButtonFollows)
@@ -174,23 +177,7 @@ TEST_F(PinnedWindows, TheTopStripDragsACornerResizesDownTo44By44AndTheCloseButto
     EXPECT_EQ(pin.close_button()->pos(), QPoint(44 - 42, 14));
 }
 
-TEST_F(PinnedWindows, CloseButtonOrWindowSystemCloseDeletesThePin)
-{
-    image_preview* image = image_preview::Pin(&anchor, Picture(dir, "b.png", { 200, 100 }));
-    QPointer<QWidget> pin = image;
-    ASSERT_TRUE(QTest::qWaitFor([image] { return !image->animating(); }, 5000));
-    QTest::mouseClick(image->close_button(), Qt::LeftButton);
-    EXPECT_TRUE(pin->isVisible()); // fading out first
-    EXPECT_TRUE(WaitDeleted(pin));
-
-    pin = text_preview::Pin(&anchor, QStringLiteral("hello"));
-    EXPECT_TRUE(pin->close());
-    EXPECT_TRUE(WaitDeleted(pin));
-    // Its theme handler went with it.
-    EXPECT_EQ(bus::Post(msg_control_toggled, control_recording_button, 1), 0);
-}
-
-TEST_F(PinnedWindows, PinEntryPinsTextsShownAsTextInTheThemeAndPicturesButNotFiles)
+TEST_F(PinnedWindows, PinEntryPinsTextsShownAsTextInTheThemeButNotFiles)
 {
     content_item entry;
     entry.type = content_file;
@@ -213,12 +200,6 @@ TEST_F(PinnedWindows, PinEntryPinsTextsShownAsTextInTheThemeAndPicturesButNotFil
     // White text on the painted dark body, not on a white editor background.
     EXPECT_TRUE(edit->styleSheet().contains(QStringLiteral("color: white")));
     EXPECT_TRUE(edit->styleSheet().contains(QStringLiteral("background: transparent")));
-
-    entry.type = content_image;
-    entry.content = Picture(dir, "c.png", { 60, 50 }).toStdString();
-    std::unique_ptr<QWidget> image(PinEntry(&anchor, entry));
-    ASSERT_NE(qobject_cast<image_preview*>(image.get()), nullptr);
-    EXPECT_EQ(image->size(), QSize(60, 50));
 }
 
 } // namespace
