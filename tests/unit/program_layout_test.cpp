@@ -49,23 +49,19 @@ protected:
     std::vector<QString> locked_;
 };
 
-TEST_F(ProgramLayoutTest, AWritableFolderKeepsEverythingBesideTheProgram)
+TEST_F(ProgramLayoutTest, AWritableFolderKeepsEverythingBesideTheProgramAReadOnlyOneUsesXdgOrHome)
 {
     const QString folder = Folder("my tools/clip.box");
-    const program_layout layout = program_layout::Decide(folder + "/");
+    program_layout layout = program_layout::Decide(folder + "/");
     EXPECT_FALSE(layout.installed);
     EXPECT_EQ(layout.settings_folder, folder);
     EXPECT_EQ(layout.shared_folder, folder);
     EXPECT_EQ(layout.program_file, folder + "/quillbox");
     EXPECT_EQ(layout.autorun_name, "clip");
-}
 
-// Read-only even for root: a folder without write bits counts as installed; a
-// run from such a tree is followed end to end by the install test.
-TEST_F(ProgramLayoutTest, AReadOnlyFolderUsesTheXdgFoldersOrTheHomeFolder)
-{
+    // Read-only even for root: a folder without write bits counts as installed.
     const QString alone = Folder("opt/quillbox", true);
-    program_layout layout = program_layout::Decide(alone);
+    layout = program_layout::Decide(alone);
     EXPECT_TRUE(layout.installed);
     EXPECT_EQ(layout.shared_folder, alone); // no share/ beside it
     EXPECT_EQ(layout.settings_folder, home() + "/cfg/quillbox");

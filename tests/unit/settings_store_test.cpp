@@ -46,7 +46,7 @@ TEST_F(SettingsFile, FirstStartCreatesTheFileWithWriteDefaultsAndSavesRoundTrip)
     EXPECT_EQ(loaded.position, "-5,0,10,20,");
 }
 
-TEST_F(SettingsFile, AnUnparsableFileIsKeptAsideMissingKeysTakeTheLoadDefaults)
+TEST_F(SettingsFile, AnUnparsableFileIsKeptAsideMissingKeysDefaultWrongTypesReadAsZero)
 {
     // Kept aside as the main window's start shows; the record in its place parses.
     record.hotkey = "keep";
@@ -58,10 +58,8 @@ TEST_F(SettingsFile, AnUnparsableFileIsKeptAsideMissingKeysTakeTheLoadDefaults)
     EXPECT_EQ(record.max_save_count, 500);
     EXPECT_EQ(record.collect_sort_type, 5);
     EXPECT_TRUE(record.auto_return);
-}
 
-TEST_F(SettingsFile, WrongJsonTypesReadAsZeroAndZeroCountsAreSavedAsDefaults)
-{
+    // Wrong JSON types read as zero; zero counts are saved as the defaults.
     Load(R"({"max_save_count": 6000000000, "language": 7.0})");
     EXPECT_EQ(record.max_save_count, 6000000000); // beyond int: not cut to 32 bits
     EXPECT_EQ(record.language, 7);

@@ -7,13 +7,10 @@
 namespace platform::testing {
 namespace {
 
+// A second registration of the same class fails harmlessly.
 void RegisterClassOnce(const std::wstring& name)
 {
     WNDCLASSEXW window_class {};
-    window_class.cbSize = sizeof window_class;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), name.c_str(), &window_class))
-        return;
-    window_class = {};
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = DefWindowProcW;
     window_class.hInstance = GetModuleHandleW(nullptr);

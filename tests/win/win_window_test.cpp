@@ -3,6 +3,7 @@
 #include "tests/win/win_test_window.h"
 
 #include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -13,15 +14,19 @@ using testing::Pump;
 using testing::PumpUntil;
 using testing::test_window;
 
-TEST(WinWindows, ForegroundWindowAndItsTitleCutAt259Units)
+TEST(WinWindows, BringToFrontSwitchesTheForegroundWindowAndItsTitleIsCutAt259Units)
 {
     win_layer layer;
+    test_window other;
     test_window::options o;
     // 5 UTF-16 units (the clipboard sign is a surrogate pair), then 300 more.
     o.title = L"\U0001F4CB \u00E9 " + std::wstring(300, L'x');
     test_window window(o);
-    ASSERT_TRUE(layer.BringToFront(window.id()));
-    ASSERT_TRUE(PumpUntil([&] { return layer.ForegroundWindow() == window.id(); }));
+    for (const test_window* w : { &window, &other, &window }) {
+        ASSERT_TRUE(layer.BringToFront(w->id()));
+        ASSERT_TRUE(PumpUntil([&] { return layer.ForegroundWindow() == w->id(); }));
+    }
+    EXPECT_FALSE(layer.BringToFront(0));
     EXPECT_EQ(layer.WindowTitle(window.id()), "\xF0\x9F\x93\x8B \xC3\xA9 " + std::string(254, 'x'));
 
     // The 259th unit is the first half of a pair: it cannot stand alone.
@@ -53,20 +58,6 @@ TEST(WinWindows, FocusedChildOfTheTarget)
     EXPECT_EQ(layer.FocusedChild(0), 0u);
 }
 
-TEST(WinWindows, BringToFrontSwitchesTheForegroundWindow)
-{
-    win_layer layer;
-    test_window a;
-    test_window b;
-    ASSERT_TRUE(layer.BringToFront(a.id()));
-    ASSERT_TRUE(PumpUntil([&] { return layer.ForegroundWindow() == a.id(); }));
-    ASSERT_TRUE(layer.BringToFront(b.id()));
-    EXPECT_TRUE(PumpUntil([&] { return layer.ForegroundWindow() == b.id(); }));
-    ASSERT_TRUE(layer.BringToFront(a.id()));
-    EXPECT_TRUE(PumpUntil([&] { return layer.ForegroundWindow() == a.id(); }));
-    EXPECT_FALSE(layer.BringToFront(0));
-}
-
 TEST(WinWindows, TopmostShowsAndHidesWithoutActivatingAndNoActivateSticks)
 {
     win_layer layer;
@@ -79,7 +70,6 @@ TEST(WinWindows, TopmostShowsAndHidesWithoutActivatingAndNoActivateSticks)
     o.show = false;
     test_window pinned(o);
     layer.SetNoActivate(pinned.id());
-    EXPECT_TRUE(GetWindowLongPtrW(pinned.handle(), GWL_EXSTYLE) & WS_EX_NOACTIVATE);
 
     layer.SetTopmost(pinned.id(), rect { 30, 40, 220, 110 }, true);
     Pump();
@@ -87,10 +77,8 @@ TEST(WinWindows, TopmostShowsAndHidesWithoutActivatingAndNoActivateSticks)
     EXPECT_TRUE(GetWindowLongPtrW(pinned.handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     RECT r {};
     GetWindowRect(pinned.handle(), &r);
-    EXPECT_EQ(r.left, 30);
-    EXPECT_EQ(r.top, 40);
-    EXPECT_EQ(r.right - r.left, 220);
-    EXPECT_EQ(r.bottom - r.top, 110);
+    EXPECT_EQ(
+        (rect { r.left, r.top, r.right - r.left, r.bottom - r.top }), (rect { 30, 40, 220, 110 }));
     EXPECT_EQ(layer.ForegroundWindow(), focused.id());
     // The styles survive the move: still no activation.
     EXPECT_TRUE(GetWindowLongPtrW(pinned.handle(), GWL_EXSTYLE) & WS_EX_NOACTIVATE);
@@ -109,14 +97,10 @@ TEST(WinWindows, IconOfTheWindowsProgramSavedAsPng)
     const std::string path = "quillbox_test_icon.png";
     std::remove(path.c_str());
     ASSERT_TRUE(layer.SaveWindowIconPng(window.id(), path));
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    ASSERT_TRUE(file);
-    unsigned char head[8] = {};
-    const size_t read = std::fread(head, 1, sizeof head, file);
-    std::fclose(file);
+    std::string head(8, '\0');
+    std::ifstream(path, std::ios::binary).read(head.data(), 8);
     std::remove(path.c_str());
-    ASSERT_EQ(read, sizeof head);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(head), 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(head, std::string("\x89PNG\r\n\x1a\n", 8));
     EXPECT_FALSE(layer.SaveWindowIconPng(0, path));
 }
 

@@ -20,39 +20,30 @@ content_item Entry(std::int64_t type, const std::string& text, const std::string
 }
 
 // Text md5 and base64 reach the clipboard through the main window's menu.
-TEST(EntryEncoding, TextMd5StopsAtNul)
+TEST(EntryEncoding, TextMd5StopsAtNulFilesGiveOneDigestImagesTheirPngAsBase64)
 {
     EXPECT_EQ(EncodeEntry(Entry(content_text, std::string("abc\0def", 7)), encoding_md5).text,
         QStringLiteral("900150983cd24fb0d6963f7d28e17f72"));
-}
 
-TEST(EntryEncoding, OneFileGivesItsDigestManyOrBase64AreRefused)
-{
     QTemporaryDir dir;
     const QString empty = dir.filePath(QStringLiteral("empty file"));
     ASSERT_TRUE(unit_test::WriteFile(empty, ""));
     const std::string url = QUrl::fromLocalFile(empty).toString().toStdString();
     EXPECT_EQ(EncodeEntry(Entry(content_file, url), encoding_md5).text,
         QStringLiteral("d41d8cd98f00b204e9800998ecf8427e"));
-
     EXPECT_FALSE(EncodeEntry(Entry(content_file, url), encoding_base64).text);
     for (std::size_t type : { encoding_md5, encoding_base64 })
         EXPECT_EQ(EncodeEntry(Entry(content_file, url + "\n" + url), type).report.notice,
             QStringLiteral("无法对多个文件编码"));
     // A file that is gone: the empty digest still goes to the clipboard.
     EXPECT_EQ(EncodeEntry(Entry(content_file, "file:///no/such/file"), encoding_md5).text, "");
-}
 
-TEST(EntryEncoding, ImageBase64IsTheWholeImageAsPngMd5ThatOfTheFile)
-{
-    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("i.png"));
     QImage image(640, 480, QImage::Format_RGB32);
     image.fill(Qt::blue);
     ASSERT_TRUE(image.save(path));
     content_item item = Entry(content_image, path.toStdString(), path.toStdString());
     item.pixmap = std::make_shared<entry_image>(path);
-
     const encoding_result r = EncodeEntry(item, encoding_base64);
     ASSERT_TRUE(r.text);
     const QImage back = QImage::fromData(QByteArray::fromBase64(r.text->toLatin1()), "PNG");

@@ -56,12 +56,12 @@ protected:
         s.image = [image] { return image; };
         return Copy(s);
     }
-    QString Photo(const QString& name, const char* format = "PNG")
+    QString Photo(const QString& name)
     {
         QImage image(64, 32, QImage::Format_RGB32);
         image.fill(Qt::green);
         const QString path = dir.path() + "/" + name;
-        return image.save(path, format) ? path : QString();
+        return image.save(path, "PNG") ? path : QString();
     }
     void MarkFavourite()
     {
@@ -72,7 +72,6 @@ protected:
     std::unique_ptr<clipboard_capture> capture;
 };
 
-// Text, images and files as entries are followed from copy to index end to end.
 TEST_F(Capture, TextUpToItsFirstNulMakesATextEntryWithItsIcon)
 {
     EXPECT_EQ(Copy(Text(QString("hello\nworld") + QChar(0) + "junk")), outcome::text);
@@ -133,10 +132,6 @@ TEST_F(Capture, FileUrlsMakeAFileListUnlessOneFileWithAnExactImageExtension)
     for (const char* text : { "https://example.com/a.png", "c.png", "file:///nowhere/missing.png" })
         EXPECT_EQ(Copy(Text(QString::fromUtf8(text))), outcome::text) << text;
     EXPECT_EQ(Copy(Files({ Photo("x.png"), Photo("y.png") })), outcome::file_list);
-    const QString jpeg = Photo("scan.jpeg", nullptr);
-    if (!jpeg.isEmpty()) { // a writer for this format is there
-        EXPECT_EQ(Copy(Files({ jpeg })), outcome::image_file);
-    }
     Settings().save_file_type = false; // not even as the text that comes with the URLs
     clipboard_snapshot both = Files({ "/tmp/d.txt" });
     both.has_text = true;
@@ -144,7 +139,7 @@ TEST_F(Capture, FileUrlsMakeAFileListUnlessOneFileWithAnExactImageExtension)
     EXPECT_EQ(Copy(both), outcome::nothing);
 }
 
-TEST_F(Capture, SecretCopiesAreCountedButNeverRecorded)
+TEST_F(Capture, SecretAndEmptyCopiesAreCountedButNeverRecorded)
 {
     const QString windows = "application/x-qt-windows-mime;value=\"%1\"";
     auto marked = [](const QString& format, const QByteArray& value) {
@@ -156,21 +151,15 @@ TEST_F(Capture, SecretCopiesAreCountedButNeverRecorded)
     EXPECT_EQ(Copy(marked(windows.arg("CanIncludeInClipboardHistory"), QByteArray(4, 0))),
         outcome::secret);
     EXPECT_EQ(Copy(marked(windows.arg("Clipboard Viewer Ignore"), "")), outcome::secret);
+    EXPECT_EQ(Copy(Text(" \n\t ")), outcome::nothing);
+    EXPECT_EQ(CopyImage(QImage()), outcome::nothing);
     EXPECT_TRUE(posts.empty());
     EXPECT_EQ(ContentFiles(), QStringList());
     // Allowed into histories (1), or a hint with another value: recorded.
     EXPECT_EQ(Copy(marked(windows.arg("CanIncludeInClipboardHistory"), QByteArray("\1\0\0\0", 4))),
         outcome::text);
     EXPECT_EQ(Copy(marked("x-kde-passwordManagerHint", "public")), outcome::text);
-    EXPECT_EQ(capture->today().today_count(), 4u);
-}
-
-TEST_F(Capture, NothingToRecordStillCounts)
-{
-    EXPECT_EQ(Copy(Text(" \n\t ")), outcome::nothing);
-    EXPECT_EQ(CopyImage(QImage()), outcome::nothing);
-    EXPECT_TRUE(history->records.empty());
-    EXPECT_EQ(capture->today().StatusText(), "今天已复制 2 次");
+    EXPECT_EQ(capture->today().StatusText(), "今天已复制 6 次");
     today_counter counter; // a new day starts again at 1
     counter.Count(QDate(2026, 3, 1));
     EXPECT_EQ(counter.Count(QDate(2026, 3, 2)), 1u);
@@ -190,8 +179,7 @@ TEST(BaseName, EqualStampsGetCSuffixesPerSuffix)
 
 TEST_F(Capture, FailedWritesAreShownOnceRecordNothingAndLandWithTheNextCapture)
 {
-    // content/ refuses writes. Permissions do not stop root, so then the
-    // folder is replaced by a plain file, which no one can write into either.
+    // content/ refuses writes; for root, a plain file in its place does.
     const QString folder = dir.path() + "/content";
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
     QFile probe(folder + "/probe");
@@ -213,12 +201,8 @@ TEST_F(Capture, FailedWritesAreShownOnceRecordNothingAndLandWithTheNextCapture)
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     Copy(Text("third"));
     ASSERT_EQ(history->records.size(), 3u);
-    EXPECT_EQ(history->items[0].text, "third");
-    EXPECT_EQ(history->records[1].type, content_image);
     EXPECT_EQ(history->items[2].text, "first");
-    // The icons of the blocked captures were never written, so not named.
-    EXPECT_TRUE(history->records[2].icons.empty());
-    EXPECT_FALSE(history->records[0].icons.empty());
+    EXPECT_TRUE(history->records[2].icons.empty()) << "never written, so not named";
     for (const content_record& record : history->records) {
         EXPECT_TRUE(QFile::exists(QString::fromStdString(record.content))) << record.content;
     }
@@ -248,7 +232,6 @@ TEST_F(Capture, AnotherProgramsPngIsKeptAsItCameAndGarbageRecordsNothing)
     Copy(offered("not a picture"));
     EXPECT_EQ(history->records.size(), 1u);
     EXPECT_TRUE(notices.isEmpty()) << "not a disk failure";
-    EXPECT_EQ(history->unwritten_count(), 0u);
     EXPECT_EQ(ContentFiles().filter(".png").size(), 2) << "the entry and its icon only";
 }
 

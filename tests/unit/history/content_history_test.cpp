@@ -65,23 +65,17 @@ TEST_F(Store, MissingIndexIsCreatedADamagedOneKeptAsideBeforeTheNextSave)
     EXPECT_EQ(ReadFile(Content(kept[0])), damaged);
 }
 
-TEST_F(Store, DigestOfEmptyUnreadableAndLargeFiles)
+// Regression: an empty digest (a file that could not be read) matched every
+// entry stored without one, and a capture then deleted them all.
+TEST_F(Store, DigestOfLargeFilesAndAnEmptyDigestOfAMissingOneThatEqualsNothing)
 {
-    ASSERT_TRUE(WriteFile(Content("empty"), ""));
-    EXPECT_EQ(GetFileMd5(Content("empty")), "d41d8cd98f00b204e9800998ecf8427e");
-    EXPECT_EQ(GetFileMd5(Content("missing")), "");
     QByteArray large(10240 * 3 + 17, '\0'); // several blocks of 10240 bytes and a remainder
     for (int i = 0; i < large.size(); ++i)
         large[i] = static_cast<char>(i * 7);
     ASSERT_TRUE(WriteFile(Content("large"), large));
     EXPECT_EQ(GetFileMd5(Content("large")),
         QCryptographicHash::hash(large, QCryptographicHash::Md5).toHex());
-}
-
-// Regression: an empty digest (a file that could not be read) matched every
-// entry stored without one, and a capture then deleted them all.
-TEST_F(Store, AnEmptyDigestEqualsNothing)
-{
+    EXPECT_EQ(GetFileMd5(Content("missing")), "");
     AddText("a.txt", "a");
     AddText("b.txt", "b");
     for (content_record& record : history->records)
@@ -91,9 +85,7 @@ TEST_F(Store, AnEmptyDigestEqualsNothing)
     EXPECT_EQ(history->records.size(), 2u);
 }
 
-using Deletion = HistoryFixture;
-
-TEST_F(Deletion, ThirtyFiveDeletionsArePostedAsThirtyThenFive)
+TEST_F(Store, ThirtyFiveDeletionsArePostedAsThirtyThenFive)
 {
     for (int i = 0; i < 40; ++i)
         AddText(QString::number(i) + ".txt", "t");
@@ -111,7 +103,7 @@ TEST_F(Deletion, ThirtyFiveDeletionsArePostedAsThirtyThenFive)
     EXPECT_EQ(ContentFiles().size(), 11) << "the others' texts and icons and the index";
 }
 
-TEST_F(Deletion, FavouritesGoOnlyFromTheirViewWhereRowsOfGroupsFindTheirOwnEntries)
+TEST_F(Store, FavouritesGoOnlyFromTheirViewWhereRowsOfGroupsFindTheirOwnEntries)
 {
     AddText("file.txt", "f", true, content_file);
     AddText("img.png", "i", true, content_image);
@@ -125,7 +117,7 @@ TEST_F(Deletion, FavouritesGoOnlyFromTheirViewWhereRowsOfGroupsFindTheirOwnEntri
     EXPECT_FALSE(QFile::exists(Content("img.png")));
 }
 
-TEST_F(Deletion, FilesGoOnlyAfterTheIndexWithoutThemIsSavedWhichFailsOnce)
+TEST_F(Store, FilesGoOnlyAfterTheIndexWithoutThemIsSavedWhichFailsOnce)
 {
     AddText("a.txt", "a");
     ASSERT_TRUE(history->SaveContent());
@@ -139,9 +131,7 @@ TEST_F(Deletion, FilesGoOnlyAfterTheIndexWithoutThemIsSavedWhichFailsOnce)
     EXPECT_FALSE(QFile::exists(Content("a.txt")));
 }
 
-using Trimming = HistoryFixture;
-
-TEST_F(Trimming, TheOldestOtherEntryGoesWithItsFilesButNeverAFavourite)
+TEST_F(Store, TheOldestOtherEntryGoesWithItsFilesButNeverAFavourite)
 {
     Settings().max_save_count = 3;
     AddText("fav1.txt", "1", true);
@@ -160,10 +150,8 @@ TEST_F(Trimming, TheOldestOtherEntryGoesWithItsFilesButNeverAFavourite)
     EXPECT_EQ(history->items.size(), 3u);
 }
 
-using Synced = HistoryFixture;
-
 // Regression: an image that was already held put some other entry (row 0) on the clipboard.
-TEST_F(Synced, EntriesAreInsertedOnceAndOnlyANewOneGoesOnTheClipboard)
+TEST_F(Store, EntriesAreInsertedOnceAndOnlyANewOneGoesOnTheClipboard)
 {
     QImage image(40, 20, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -185,7 +173,7 @@ TEST_F(Synced, EntriesAreInsertedOnceAndOnlyANewOneGoesOnTheClipboard)
     EXPECT_EQ(notices.size(), 2);
 }
 
-TEST_F(Synced, BadNamesTypesAndEmptyListsAreRefused)
+TEST_F(Store, BadNamesTypesAndEmptyListsAreRefused)
 {
     ASSERT_TRUE(WriteFile(Content("ok.txt"), "x") && WriteFile(Content("blank.txt"), " \n\t"));
     ASSERT_TRUE(WriteFile(dir.path() + "/config.txt", "outside"));

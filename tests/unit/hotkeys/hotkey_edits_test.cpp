@@ -13,19 +13,7 @@ hotkey_edits Defaults()
         { "Alt+1~9", "Ctrl+1~9", "Ctrl+Shift+1~9", "Alt+Shift+1~9", "Ctrl+Alt+1~9" });
 }
 
-TEST(HotkeyEdits, AFixedSlotCaptureNeverLandsAmongTheCyclingTexts)
-{
-    hotkey_edits edits = Defaults();
-    EXPECT_EQ(edits.Capture(Qt::Key_F5, Qt::ControlModifier), "Ctrl+"); // not taken
-    edits.ChoosePage(hotkey_edits::fixed_slot_page);
-    EXPECT_EQ(
-        edits.Capture(Qt::Key_Shift, Qt::ControlModifier | Qt::ShiftModifier), "Ctrl+Shift+1~9");
-    EXPECT_TRUE(edits.Close());
-    EXPECT_EQ(edits.cycling()[0], "Ctrl+");
-    EXPECT_EQ(edits.fixed_slot()[0], "Ctrl+Shift+1~9");
-}
-
-TEST(HotkeyEdits, CloseHandsOnTheEditsOnlyAfterAPressWithAModifier)
+TEST(HotkeyEdits, CloseHandsOnOnlyAfterAPressWithAModifierAndFixedSlotsStayApart)
 {
     hotkey_edits edits = Defaults();
     EXPECT_FALSE(edits.Close()) << "nothing pressed";
@@ -33,6 +21,14 @@ TEST(HotkeyEdits, CloseHandsOnTheEditsOnlyAfterAPressWithAModifier)
     EXPECT_TRUE(edits.Close());
     edits.Capture(Qt::Key_Q, Qt::NoModifier);
     EXPECT_FALSE(edits.Close());
+
+    EXPECT_EQ(edits.Capture(Qt::Key_F5, Qt::ControlModifier), "Ctrl+"); // not taken
+    edits.ChoosePage(hotkey_edits::fixed_slot_page);
+    EXPECT_EQ(
+        edits.Capture(Qt::Key_Shift, Qt::ControlModifier | Qt::ShiftModifier), "Ctrl+Shift+1~9");
+    EXPECT_TRUE(edits.Close());
+    EXPECT_EQ(edits.cycling()[0], "Ctrl+");
+    EXPECT_EQ(edits.fixed_slot()[0], "Ctrl+Shift+1~9");
 }
 
 } // namespace
